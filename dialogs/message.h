@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// One message box: what a form hands its view when a check fails or a step
+// reports; the view shows it through the prompter.
+struct Message {
+    enum class Icon { None, Error, Warning };
+
+    QString caption;
+    QString text;
+    Icon icon = Icon::None;
+
+    friend bool operator==(const Message &, const Message &) = default;
+};

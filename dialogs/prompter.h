@@ -1,0 +1,28 @@
+#pragma once
+
+#include "dialogs/message.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// Everything a view asks of the user outside its own window. Views never
+// open message boxes, pickers or modal loops themselves, so tests can answer.
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    virtual void show(QWidget *parent, const Message &message) = 0;
+    // Yes/No with the question icon; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &caption, const QString &text) = 0;
+    // The chosen folder, or nothing when the user cancels. The URL may name
+    // something that is not a local folder.
+    virtual std::optional<QUrl> pickFolder(QWidget *parent, const QString &title) = 0;
+    // Runs the dialog modally and returns its result.
+    virtual int runModal(QDialog &dialog) = 0;
+};

@@ -1,0 +1,101 @@
+#include "presets/operator_catalogue.h"
+
+#include "presets/carrier_entries.h"
+#include "profile/record_text.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<CountryRow, 20> kCountryTable = {{
+    {"Auto", &AutoEntry, 1},
+    {"Austria", Carriers::kAustria.data(), Carriers::kAustria.size()},
+    {"Cyprus", Carriers::kCyprus.data(), Carriers::kCyprus.size()},
+    {"Czech Repblic", Carriers::kCzechRepublic.data(), Carriers::kCzechRepublic.size()},
+    {"Danmark", Carriers::kDanmark.data(), Carriers::kDanmark.size()},
+    {"Estonia", Carriers::kEstonia.data(), Carriers::kEstonia.size()},
+    {"Finland", Carriers::kFinland.data(), Carriers::kFinland.size()},
+    {"Germany", Carriers::kGermany.data(), Carriers::kGermany.size()},
+    {"Hungary", Carriers::kHungary.data(), Carriers::kHungary.size()},
+    {"Israel", Carriers::kIsrael.data(), Carriers::kIsrael.size()},
+    {"Italy", Carriers::kItaly.data(), Carriers::kItaly.size()},
+    {"Netherland", Carriers::kNetherland.data(), Carriers::kNetherland.size()},
+    {"Norge", Carriers::kNorge.data(), Carriers::kNorge.size()},
+    {"Norway", Carriers::kNorway.data(), Carriers::kNorway.size()},
+    {"Russia", Carriers::kRussia.data(), Carriers::kRussia.size()},
+    {"Slovakia", Carriers::kSlovakia.data(), Carriers::kSlovakia.size()},
+    {"Sweden", Carriers::kSweden.data(), Carriers::kSweden.size()},
+    {"Swiss", Carriers::kSwiss.data(), Carriers::kSwiss.size()},
+    {"United Kingdom", Carriers::kUnitedKingdom.data(), Carriers::kUnitedKingdom.size()},
+    {"Customer", nullptr, CustomOperators::kCustomEntryCount}, // the custom entries
+}};
+
+static_assert(kCountryTable.size() == OperatorCatalogue::kCustomerRow + 1);
+static_assert(kCountryTable[OperatorCatalogue::kFinlandRow].entries == Carriers::kFinland.data());
+
+} // namespace
+
+OperatorCatalogue::OperatorCatalogue(CustomOperators &custom)
+    : m_custom(custom)
+    , m_customerRow(kCountryTable[kCustomerRow])
+{
+    m_customerRow.entries = m_custom.CustomEntries.data();
+}
+
+const CountryRow &OperatorCatalogue::row(int position) const
+{
+    Q_ASSERT(position >= 0 && position < country_count());
+    return position == kCustomerRow ? m_customerRow : kCountryTable[std::size_t(position)];
+}
+
+int OperatorCatalogue::country_count() const
+{
+    return int(kCountryTable.size());
+}
+
+QString OperatorCatalogue::country_name(int position) const
+{
+    return LoadRecordText(row(position).name);
+}
+
+QStringList OperatorCatalogue::country_names() const
+{
+    QStringList names;
+    for (int p = 0; p < country_count(); ++p)
+        names.append(country_name(p));
+    return names;
+}
+
+int OperatorCatalogue::operator_count(int position) const
+{
+    return row(position).count;
+}
+
+const OperatorEntry &OperatorCatalogue::operator_entry(int position, int index) const
+{
+    Q_ASSERT(index >= 0 && index < operator_count(position));
+    return row(position).entries[index];
+}
+
+QStringList OperatorCatalogue::operator_items(int position) const
+{
+    QStringList items;
+    for (int i = 0; i < operator_count(position); ++i)
+        items.append(EntryName(operator_entry(position, i)));
+    if (position != kAutoRow && position != kCustomerRow)
+        items.append(EntryName(m_custom.CustomerEntry));
+    return items;
+}
+
+bool OperatorCatalogue::is_custom(int position, int index) const
+{
+    return position == kCustomerRow || index == operator_count(position);
+}
+
+OperatorEntry &OperatorCatalogue::custom_entry(int position, int index) const
+{
+    Q_ASSERT(is_custom(position, index));
+    if (position == kCustomerRow)
+        return m_custom.CustomEntries[std::size_t(index)];
+    return m_custom.CustomerEntry;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "profile/custom_operators.h"
+#include "profile/operator_entry.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// One country of the "Country" combo and its run of operator entries.
+struct CountryRow {
+    char name[16];
+    const OperatorEntry *entries;
+    std::uint16_t count;
+};
+
+// The countries and their operators, with the user's custom entries in
+// place: the country "Customer" is the three custom entries, and every other
+// country but "Auto" offers the one shared "Customer" entry as its last item.
+class OperatorCatalogue
+{
+public:
+    static constexpr int kAutoRow = 0;
+    static constexpr int kFinlandRow = 6;
+    static constexpr int kCustomerRow = 19;
+
+    explicit OperatorCatalogue(CustomOperators &custom);
+
+    int country_count() const;
+    QString country_name(int row) const;
+    QStringList country_names() const;
+    int operator_count(int row) const;
+    const OperatorEntry &operator_entry(int row, int index) const;
+
+    // The "Operator" combo's items for a country.
+    QStringList operator_items(int row) const;
+
+    // True for the items whose entry the user may edit.
+    bool is_custom(int row, int index) const;
+    // The editable entry behind a custom item.
+    OperatorEntry &custom_entry(int row, int index) const;
+
+private:
+    const CountryRow &row(int position) const;
+
+    CustomOperators &m_custom;
+    CountryRow m_customerRow;
+};

@@ -1,0 +1,115 @@
+#include "profile/profile_files.h"
+
+#include "profile/safe_file.h"
+#include "profile/version.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
+namespace {
+
+constexpr qsizetype kMaxTemporaryPathLength = 259;
+
+bool versionMatches(const ProfileImage &decoded)
+{
+    const QByteArray mark = VersionMark();
+    return qstrncmp(reinterpret_cast<const char *>(decoded.data()), mark.constData(),
+                    sizeof(ProfileRecord::version_tag)) == 0;
+}
+
+} // namespace
+
+QString WorkingCopyName()
+{
+    return QStringLiteral("/setup") + VersionText() + QStringLiteral(".bak");
+}
+
+std::optional<QString> TemporaryFolder()
+{
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty() || folder.size() > kMaxTemporaryPathLength)
+        return std::nullopt;
+    return folder;
+}
+
+std::optional<QString> WorkingCopyPath()
+{
+    const auto folder = TemporaryFolder();
+    if (!folder)
+        return std::nullopt;
+    return *folder + WorkingCopyName();
+}
+
+QString ProfileFilePath(const QString &folder)
+{
+    return folder + QStringLiteral("/PROFILE.BIN");
+}
+
+QByteArray ProfileFileBytes(const ProfileImage &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.data()) + kCameraPartOffset,
+                      kProfileFileSize);
+}
+
+QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &custom)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
+    for (const OperatorEntry &entry : custom.CustomEntries)
+        bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
+    bytes.append(reinterpret_cast<const char *>(&custom.CustomerEntry), sizeof custom.CustomerEntry);
+    return bytes;
+}
+
+void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea)
+{
+    const auto path = WorkingCopyPath();
+    if (!path)
+        return;
+
+    const auto bytes = ReadOwnFile(*path, kWorkingCopySize);
+    if (!bytes || bytes->size() < qsizetype(kProfileRecordSize)) {
+        SetProfileDefaults(record, currentArea);
+        return;
+    }
+
+    ProfileImage image;
+    std::memcpy(image.data(), bytes->constData(), image.size());
+    DecodeProfileImage(image);
+    if (!versionMatches(image)) {
+        SetProfileDefaults(record, currentArea);
+        return;
+    }
+    std::memcpy(&record, image.data(), image.size());
+
+    // Entries missing from a short tail come back as zero bytes.
+    QByteArray block = bytes->mid(kProfileRecordSize);
+    block.append(QByteArray(kCustomBlockSize - block.size(), '\0'));
+    const char *next = block.constData();
+    for (OperatorEntry &entry : custom.CustomEntries) {
+        std::memcpy(&entry, next, sizeof entry);
+        next += sizeof entry;
+    }
+    std::memcpy(&custom.CustomerEntry, next, sizeof custom.CustomerEntry);
+}
+
+std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,
+                                     const CustomOperators &custom)
+{
+    const ProfileImage image = EncodeProfileImage(record);
+    if (auto error = WriteFileAtomically(ProfileFilePath(folder), ProfileFileBytes(image),
+                                         FileAccess::Shared))
+        return error;
+
+    const auto path = WorkingCopyPath();
+    if (!path)
+        return std::nullopt;
+    return WriteFileAtomically(*path, WorkingCopyBytes(image, custom), FileAccess::OwnerOnly);
+}
+
+void DeleteWorkingCopy()
+{
+    if (const auto path = WorkingCopyPath())
+        QFile::remove(*path);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "profile/custom_operators.h"
+#include "profile/file_error.h"
+#include "profile/profile_image.h"
+#include "profile/profile_record.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+inline constexpr qsizetype kProfileFileSize = kProfileRecordSize - kCameraPartOffset; // 956
+inline constexpr qsizetype kCustomBlockSize =
+    (CustomOperators::kCustomEntryCount + 1) * qsizetype(sizeof(OperatorEntry)); // 1056
+inline constexpr qsizetype kWorkingCopySize = kProfileRecordSize + kCustomBlockSize; // 2032
+
+// "/setup" + version + ".bak", appended to the temporary folder.
+QString WorkingCopyName();
+
+// The temporary folder, or nothing when its path is empty or 260 characters and longer.
+std::optional<QString> TemporaryFolder();
+std::optional<QString> WorkingCopyPath();
+
+// The save folder exactly as given, then "/PROFILE.BIN".
+QString ProfileFilePath(const QString &folder);
+
+// The two files' contents, built from one encoded image.
+QByteArray ProfileFileBytes(const ProfileImage &image);
+QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &custom);
+
+// Fills the record (and the custom entries) from the working copy, or puts
+// the defaults into it when there is no usable copy. With no temporary
+// folder the record is left as it is.
+void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea);
+
+// Writes PROFILE.BIN into the folder, then the working copy. Each file is
+// replaced whole or not at all; a failure on PROFILE.BIN writes no working copy.
+std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,
+                                     const CustomOperators &custom);
+
+// Deletes the working copy; whether that worked is not examined.
+void DeleteWorkingCopy();

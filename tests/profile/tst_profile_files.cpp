@@ -1,0 +1,338 @@
+#include "profile/profile_files.h"
+#include "profile/record_text.h"
+#include "support/hex_bytes.h"
+#include "support/temp_env.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+ProfileRecord savedRecord()
+{
+    ProfileRecord record = InitialProfileRecord();
+    SetProfileDefaults(record, 2);
+    record.header_value = 2;
+    StoreRecordText(record.phone_number_1, QStringLiteral("01701234567"));
+    record.reserved_60[3] = 0x5A;
+    return record;
+}
+
+CustomOperators editedCustom()
+{
+    CustomOperators custom = CustomOperators::BuiltIn();
+    StoreRecordText(custom.CustomEntries[1].mms_apn, QStringLiteral("apn.two"));
+    StoreRecordText(custom.CustomerEntry.gprs_apn, QStringLiteral("apn.shared"));
+    return custom;
+}
+
+QByteArray rawBytes(const void *data, qsizetype size)
+{
+    return QByteArray(static_cast<const char *>(data), size);
+}
+
+// A working copy file made here, from a record whose version bytes are given.
+QByteArray workingCopyWithVersion(const QByteArray &versionBytes, const CustomOperators &custom)
+{
+    ProfileRecord record = savedRecord();
+    std::memset(record.version_tag, 0, sizeof record.version_tag);
+    std::memcpy(record.version_tag, versionBytes.constData(), versionBytes.size());
+    return WorkingCopyBytes(EncodeProfileImage(record), custom);
+}
+
+ProfileRecord startRecord()
+{
+    ProfileRecord record = InitialProfileRecord();
+    record.sms_start_hour = 7; // not named by the defaults: must survive them
+    return record;
+}
+
+ProfileRecord defaultsOver(ProfileRecord record)
+{
+    SetProfileDefaults(record, 0);
+    return record;
+}
+
+} // namespace
+
+class TestProfileFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveWritesBothFilesFromOneImage()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        const ProfileRecord record = savedRecord();
+        const CustomOperators custom = editedCustom();
+
+        QVERIFY(!SaveProfile(card.path(), record, custom));
+
+        const QByteArray profile = readFile(card.path() + "/PROFILE.BIN");
+        const QByteArray copy = readFile(temp.workingCopyPath());
+        QCOMPARE(profile.size(), 956);
+        QCOMPARE(copy.size(), 2032);
+        QCOMPARE(copy.mid(20, 956), profile);
+
+        ProfileImage image;
+        std::memcpy(image.data(), copy.constData(), image.size());
+        QVERIFY(DecodedRecord(image) == record);
+        QCOMPARE(copy.mid(976, 264), rawBytes(&custom.CustomEntries[0], 264));
+        QCOMPARE(copy.mid(1240, 264), rawBytes(&custom.CustomEntries[1], 264));
+        QCOMPARE(copy.mid(1504, 264), rawBytes(&custom.CustomEntries[2], 264));
+        QCOMPARE(copy.mid(1768, 264), rawBytes(&custom.CustomerEntry, 264));
+    }
+
+    void zeroRecordGivesAnAllFFProfile()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QVERIFY(!SaveProfile(card.path(), ProfileRecord{}, CustomOperators::BuiltIn()));
+        QCOMPARE(readFile(card.path() + "/PROFILE.BIN"), QByteArray(956, char(0xFF)));
+    }
+
+    void aSavedCopyComesBack()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QVERIFY(!SaveProfile(card.path(), savedRecord(), editedCustom()));
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+        QVERIFY(record == savedRecord());
+        QVERIFY(custom == editedCustom());
+    }
+
+    void versionMark_data()
+    {
+        QTest::addColumn<QByteArray>("versionBytes");
+        QTest::addColumn<bool>("accepted");
+
+        QTest::newRow("mark as written") << hexBytes("56 00 2E 30 32 2E 31 35") << true;
+        QTest::newRow("mark with other bytes behind") << hexBytes("56 00 FF FF 41 42 43 44") << true;
+        QTest::newRow("the full version text") << QByteArray("V5.02.15") << false;
+        QTest::newRow("another letter") << hexBytes("57 00") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    void versionMark()
+    {
+        QFETCH(QByteArray, versionBytes);
+        QFETCH(bool, accepted);
+        ScopedTempFolder temp;
+        QVERIFY(writeFile(temp.workingCopyPath(), workingCopyWithVersion(versionBytes, editedCustom())));
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+
+        if (accepted) {
+            QCOMPARE(QByteArray(record.version_tag, versionBytes.size()), versionBytes);
+            QCOMPARE(LoadRecordText(record.phone_number_1), QStringLiteral("01701234567"));
+            QVERIFY(custom == editedCustom());
+        } else {
+            QVERIFY(record == defaultsOver(startRecord()));
+            QVERIFY(custom == CustomOperators::BuiltIn());
+        }
+    }
+
+    void shortCopies_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("recordRestored");
+        QTest::addColumn<int>("customEntriesBack"); // entries that come back whole
+
+        QTest::newRow("no file") << -1 << false << 0;
+        QTest::newRow("empty file") << 0 << false << 0;
+        QTest::newRow("one byte short of the record") << 975 << false << 0;
+        QTest::newRow("record without a tail") << 976 << true << 0;
+        QTest::newRow("two entries of the tail") << 976 + 2 * 264 << true << 2;
+        QTest::newRow("whole") << 2032 << true << 4;
+        QTest::newRow("longer than written") << 4096 << true << 4;
+    }
+
+    void shortCopies()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, recordRestored);
+        QFETCH(int, customEntriesBack);
+
+        ScopedTempFolder temp;
+        const CustomOperators written = editedCustom();
+        if (size >= 0) {
+            QByteArray bytes = workingCopyWithVersion(hexBytes("56 00"), written);
+            bytes.append(QByteArray(qMax(0, size - int(bytes.size())), char(0x33)));
+            QVERIFY(writeFile(temp.workingCopyPath(), bytes.left(size)));
+        }
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+
+        if (!recordRestored) {
+            QVERIFY(record == defaultsOver(startRecord()));
+            QVERIFY(custom == CustomOperators::BuiltIn());
+            return;
+        }
+        QCOMPARE(LoadRecordText(record.phone_number_1), QStringLiteral("01701234567"));
+        const OperatorEntry *back[] = {&custom.CustomEntries[0], &custom.CustomEntries[1],
+                                       &custom.CustomEntries[2], &custom.CustomerEntry};
+        const OperatorEntry *expected[] = {&written.CustomEntries[0], &written.CustomEntries[1],
+                                           &written.CustomEntries[2], &written.CustomerEntry};
+        for (int i = 0; i < 4; ++i) {
+            if (i < customEntriesBack)
+                QVERIFY2(*back[i] == *expected[i], qPrintable(QString("entry %1").arg(i)));
+            else
+                QVERIFY2(*back[i] == OperatorEntry{}, qPrintable(QString("entry %1 not zero").arg(i)));
+        }
+    }
+
+    void saveErrors_data()
+    {
+        QTest::addColumn<QString>("layout"); // what stands where the folder is named
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("folder does not exist") << "missing" << "%1 contains an incorrect path.";
+        QTest::newRow("folder is a file") << "file" << "%1 contains an incorrect path.";
+        QTest::newRow("PROFILE.BIN is a folder") << "profile-dir" << "Access to %1 was denied.";
+    }
+
+    void saveErrors()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, message);
+
+        ScopedTempFolder temp;
+        QTemporaryDir root;
+        QString folder = root.path() + "/card";
+        if (layout == "file")
+            QVERIFY(writeFile(folder, "not a folder"));
+        if (layout == "profile-dir")
+            QVERIFY(QDir().mkpath(folder + "/PROFILE.BIN"));
+
+        const ProfileRecord record = savedRecord();
+        const auto error = SaveProfile(folder, record, editedCustom());
+        QVERIFY(error);
+        const QString fullPath = QDir::toNativeSeparators(folder + "/PROFILE.BIN");
+        QCOMPARE(error->path, fullPath);
+        QCOMPARE(error->message(), message.arg(fullPath));
+        QVERIFY(!QFile::exists(temp.workingCopyPath()));
+    }
+
+    void failedSaveKeepsThePreviousWorkingCopy()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QVERIFY(!SaveProfile(card.path(), savedRecord(), editedCustom()));
+        const QByteArray before = readFile(temp.workingCopyPath());
+
+        ProfileRecord changed = savedRecord();
+        changed.gps = 1;
+        QVERIFY(SaveProfile(card.path() + "/gone", changed, editedCustom()));
+        QCOMPARE(readFile(temp.workingCopyPath()), before);
+    }
+
+    void folderEndingInASeparator()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QVERIFY(!SaveProfile(card.path() + "/", savedRecord(), editedCustom()));
+        QCOMPARE(readFile(card.path() + "/PROFILE.BIN").size(), 956);
+    }
+
+    void noTemporaryFolder()
+    {
+        QTemporaryDir card;
+        const QByteArray previous = qgetenv("TMPDIR");
+        qputenv("TMPDIR", "/" + QByteArray(259, 't'));
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = editedCustom();
+        LoadWorkingCopy(record, custom, 0);
+        QVERIFY(record == startRecord()); // neither loaded nor defaulted
+        const auto error = SaveProfile(card.path(), savedRecord(), custom);
+        DeleteWorkingCopy();
+
+        qputenv("TMPDIR", previous);
+        QVERIFY(!error);
+        QCOMPARE(readFile(card.path() + "/PROFILE.BIN").size(), 956);
+    }
+
+    void deleteThenLoadGivesDefaults()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QVERIFY(!SaveProfile(card.path(), savedRecord(), editedCustom()));
+        DeleteWorkingCopy();
+        QVERIFY(!QFile::exists(temp.workingCopyPath()));
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+        QVERIFY(record == defaultsOver(startRecord()));
+    }
+
+#ifdef Q_OS_UNIX
+    void workingCopyIsOwnerOnly()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QVERIFY(writeFile(temp.workingCopyPath(), "old"));
+        QVERIFY(::chmod(QFile::encodeName(temp.workingCopyPath()).constData(), 0644) == 0);
+
+        QVERIFY(!SaveProfile(card.path(), savedRecord(), editedCustom()));
+
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(temp.workingCopyPath()).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0600);
+    }
+
+    void aLinkedWorkingCopyIsIgnoredAndNeverWrittenThrough()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir elsewhere;
+        QTemporaryDir card;
+        const QString target = elsewhere.path() + "/victim";
+        const QByteArray valid = workingCopyWithVersion(hexBytes("56 00"), editedCustom());
+        QVERIFY(writeFile(target, valid));
+        QVERIFY(QFile::link(target, temp.workingCopyPath()));
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+        QVERIFY(record == defaultsOver(startRecord()));
+
+        QVERIFY(!SaveProfile(card.path(), record, custom));
+        QCOMPARE(readFile(target), valid);
+        QVERIFY(!QFileInfo(temp.workingCopyPath()).isSymLink());
+        QCOMPARE(readFile(temp.workingCopyPath()).size(), 2032);
+    }
+
+    void someoneElsesWorkingCopyIsIgnored()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+        ScopedTempFolder temp;
+        QVERIFY(writeFile(temp.workingCopyPath(), workingCopyWithVersion(hexBytes("56 00"), editedCustom())));
+        QVERIFY(::chown(QFile::encodeName(temp.workingCopyPath()).constData(), 65534, 65534) == 0);
+
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+        QVERIFY(record == defaultsOver(startRecord()));
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(TestProfileFiles)
+#include "tst_profile_files.moc"
