@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QValidator>
+
+// Refuses characters that have no Windows-1252 byte, so that what the user
+// types is what the camera reads.
+class CodePageValidator : public QValidator
+{
+    Q_OBJECT
+
+public:
+    explicit CodePageValidator(QObject *parent = nullptr);
+    State validate(QString &input, int &pos) const override;
+};
+
+// Digits only.
+class DigitsValidator : public CodePageValidator
+{
+    Q_OBJECT
+
+public:
+    explicit DigitsValidator(QObject *parent = nullptr);
+    State validate(QString &input, int &pos) const override;
+};
+
+// Shows letters in upper case; refuses nothing else, so that a check can
+// still see a character that does not belong.
+class UpperCaseValidator : public CodePageValidator
+{
+    Q_OBJECT
+
+public:
+    explicit UpperCaseValidator(QObject *parent = nullptr);
+    State validate(QString &input, int &pos) const override;
+};

@@ -1,0 +1,15 @@
+#include "support/typing.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}

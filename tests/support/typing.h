@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Types the text key by key, as a keyboard would, any character included
+// (QTest::keyClicks takes ASCII only).
+void typeText(QWidget *widget, const QString &text);
