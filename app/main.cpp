@@ -1,9 +1,11 @@
+#include "app/talmeris_setup_app.h"
+
 #include <QApplication>
-#include <QDialog>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QDialog window;
-    return window.exec() >= 0 ? 0 : 1;
+    QApplication::setApplicationName(QStringLiteral("TalmerisSetup"));
+    QApplication::setWindowIcon(TalmerisSetupApp::applicationIcon());
+    return TalmerisSetupApp().run();
 }

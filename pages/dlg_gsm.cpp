@@ -1,0 +1,483 @@
+#include "pages/dlg_gsm.h"
+
+#include "dialogs/prompter.h"
+#include "dialogs/text_validators.h"
+#include "dialogs/two_digit_texts.h"
+#include "pages/page_reading.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace {
+
+constexpr int kHours = 24;
+constexpr int kMinutes = 60;
+
+QComboBox *makeCombo(const QString &name, const QStringList &items, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    return combo;
+}
+
+QLabel *makeLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton *makeButton(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    // No default button: Enter in the page must never save.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *makeEdit(const QString &name, QValidator *validator, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setValidator(validator);
+    return edit;
+}
+
+void setIndex(QComboBox *combo, int index)
+{
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+const QStringList kOffOn{QStringLiteral("Off"), QStringLiteral("On")};
+
+} // namespace
+
+DlgGSM::DlgGSM(ProfileSession &session, Prompter &prompter, QWidget *parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_prompter(prompter)
+    , m_form(session)
+{
+    setObjectName(QStringLiteral("settingsPage"));
+    buildControls();
+    connectHandlers();
+}
+
+DlgGSM::~DlgGSM() = default;
+
+void DlgGSM::buildControls()
+{
+    // Paired rows, so that neighbouring groups share their height.
+    auto *groups = new QGridLayout;
+    groups->addWidget(buildSendMode(), 0, 0);
+    groups->addWidget(buildSendTo(), 0, 1);
+    groups->addWidget(buildOperatorParameter(), 1, 0);
+    groups->addWidget(buildGpsSms(), 1, 1);
+    groups->addWidget(buildRecipients(), 2, 0, 1, 2);
+    groups->addWidget(buildRenameFrame(), 3, 0, 1, 2);
+    groups->setColumnStretch(0, 1);
+    groups->setColumnStretch(1, 1);
+
+    auto *page = new QVBoxLayout(this);
+    page->addLayout(groups);
+    page->addWidget(buildSavePath());
+    page->addWidget(buildButtons());
+}
+
+QWidget *DlgGSM::buildSendMode()
+{
+    auto *group = new QGroupBox(QStringLiteral("Send Mode"), this);
+    m_instantCombo = makeCombo(QStringLiteral("instantCombo"), kOffOn, group);
+    m_instantNumberEdit = makeEdit(QStringLiteral("instantNumberEdit"), new DigitsValidator(this), group);
+    m_instantNumberEdit->setAlignment(Qt::AlignCenter);
+    m_instantNumberEdit->setMaxLength(9);
+    m_instantNumberEdit->setAccessibleName(QStringLiteral("Instant number"));
+    m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
+    m_instantHint = new QLabel(QStringLiteral("(0-99,0=Unlimited)"), group);
+    m_instantNumberEdit->setAccessibleDescription(m_instantHint->text());
+
+    m_dailyReportCombo = makeCombo(QStringLiteral("dailyReportCombo"), kOffOn, group);
+    m_dailyReportHourCombo = makeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(kHours), group);
+    m_dailyReportHourCombo->setAccessibleName(QStringLiteral("DailyReport hour"));
+    m_dailyReportColon = new QLabel(QStringLiteral(":"), group);
+    m_dailyReportMinuteCombo = makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(kMinutes), group);
+    m_dailyReportMinuteCombo->setAccessibleName(QStringLiteral("DailyReport minute"));
+
+    auto *instantValue = new QHBoxLayout;
+    instantValue->addWidget(m_instantNumberEdit);
+    instantValue->addWidget(m_instantHint);
+    instantValue->addStretch();
+
+    auto *time = new QHBoxLayout;
+    time->addWidget(m_dailyReportHourCombo);
+    time->addWidget(m_dailyReportColon);
+    time->addWidget(m_dailyReportMinuteCombo);
+    time->addStretch();
+
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(makeLabel(QStringLiteral("Instant"), m_instantCombo, group), 0, 0);
+    grid->addWidget(m_instantCombo, 0, 1);
+    grid->addLayout(instantValue, 0, 2);
+    grid->addWidget(makeLabel(QStringLiteral("DailyReport"), m_dailyReportCombo, group), 1, 0);
+    grid->addWidget(m_dailyReportCombo, 1, 1);
+    grid->addLayout(time, 1, 2);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+QWidget *DlgGSM::buildSendTo()
+{
+    auto *group = new QGroupBox(QStringLiteral("Send To"), this);
+    m_phoneRadio = new QRadioButton(QStringLiteral("Phone"), group);
+    m_phoneRadio->setObjectName(QStringLiteral("phoneRadio"));
+    m_emailRadio = new QRadioButton(QStringLiteral("Email"), group);
+    m_emailRadio->setObjectName(QStringLiteral("emailRadio"));
+    m_sendToGroup = new QButtonGroup(this);
+    m_sendToGroup->addButton(m_phoneRadio, 0);
+    m_sendToGroup->addButton(m_emailRadio, 1);
+    m_emailSettingButton = makeButton(QStringLiteral("Email Setting"), QStringLiteral("emailSettingButton"), group);
+
+    m_emailSizeCombo = makeCombo(QStringLiteral("emailSizeCombo"),
+                                 {QStringLiteral("Big Photo/Video"), QStringLiteral("Small Photo")}, group);
+    m_emailSizeLabel = makeLabel(QStringLiteral("Email Size Selection"), m_emailSizeCombo, group);
+
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(m_phoneRadio, 0, 0);
+    grid->addWidget(m_emailRadio, 0, 1);
+    grid->addWidget(m_emailSettingButton, 0, 2);
+    grid->addWidget(m_emailSizeLabel, 1, 0, 1, 2);
+    grid->addWidget(m_emailSizeCombo, 1, 2);
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+QWidget *DlgGSM::buildRecipients()
+{
+    auto *group = new QGroupBox(QStringLiteral("Recipients"), this);
+    auto *grid = new QGridLayout(group);
+    for (int i = 0; i < kRecipientCount; ++i) {
+        const auto slot = std::size_t(i);
+        m_phoneEdits[slot] = makeEdit(QStringLiteral("phoneNumber%1Edit").arg(i + 1), new DigitsValidator(this), group);
+        m_phoneLabels[slot] = makeLabel(PhoneNumberLabel(i), m_phoneEdits[slot], group);
+        m_phoneLabels[slot]->setObjectName(QStringLiteral("phoneNumber%1Label").arg(i + 1));
+        m_emailEdits[slot] = makeEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), new CodePageValidator(this), group);
+        m_emailLabels[slot] = makeLabel(QStringLiteral("Receive Email %1").arg(i + 1), m_emailEdits[slot], group);
+        m_emailLabels[slot]->setObjectName(QStringLiteral("receiveEmail%1Label").arg(i + 1));
+
+        grid->addWidget(m_phoneLabels[slot], i, 0);
+        grid->addWidget(m_phoneEdits[slot], i, 1);
+        grid->addWidget(m_emailLabels[slot], i, 2);
+        grid->addWidget(m_emailEdits[slot], i, 3);
+    }
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 3);
+    grid->setColumnMinimumWidth(2, 12);
+    return group;
+}
+
+QWidget *DlgGSM::buildOperatorParameter()
+{
+    auto *group = new QGroupBox(QStringLiteral("Operator Parameter"), this);
+    m_countryCombo = makeCombo(QStringLiteral("countryCombo"), {}, group);
+    m_operatorCombo = makeCombo(QStringLiteral("operatorCombo"), {}, group);
+    m_customButton = makeButton(QStringLiteral("Custom"), QStringLiteral("customButton"), group);
+
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(makeLabel(QStringLiteral("Country"), m_countryCombo, group), 0, 0);
+    grid->addWidget(m_countryCombo, 0, 1);
+    grid->addWidget(makeLabel(QStringLiteral("Operator"), m_operatorCombo, group), 1, 0);
+    grid->addWidget(m_operatorCombo, 1, 1);
+    grid->addWidget(m_customButton, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    return group;
+}
+
+QWidget *DlgGSM::buildGpsSms()
+{
+    auto *group = new QGroupBox(QStringLiteral("GPS / SMS Control"), this);
+    m_gpsCombo = makeCombo(QStringLiteral("gpsCombo"), kOffOn, group);
+    m_smsSwitchCombo = makeCombo(QStringLiteral("smsSwitchCombo"),
+                                 {QStringLiteral("Off"), QStringLiteral("On(24hour)"), QStringLiteral("Set")},
+                                 group);
+    m_smsStartCombo = makeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(kHours), group);
+    m_smsStopCombo = makeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(kHours), group);
+    m_smsWorkTimeLabel = new QLabel(QStringLiteral("SMS Work Time"), group);
+    m_smsStartLabel = makeLabel(QStringLiteral("Start"), m_smsStartCombo, group);
+    m_smsStopLabel = makeLabel(QStringLiteral("Stop"), m_smsStopCombo, group);
+    m_smsStartCombo->setAccessibleName(QStringLiteral("SMS Work Time Start"));
+    m_smsStopCombo->setAccessibleName(QStringLiteral("SMS Work Time Stop"));
+
+    auto *hours = new QHBoxLayout;
+    hours->addWidget(m_smsStartLabel);
+    hours->addWidget(m_smsStartCombo);
+    hours->addSpacing(8);
+    hours->addWidget(m_smsStopLabel);
+    hours->addWidget(m_smsStopCombo);
+    hours->addStretch();
+
+    auto *grid = new QGridLayout(group);
+    grid->addWidget(makeLabel(QStringLiteral("GPS"), m_gpsCombo, group), 0, 0);
+    grid->addWidget(m_gpsCombo, 0, 1);
+    grid->addWidget(makeLabel(QStringLiteral("SMS Switch"), m_smsSwitchCombo, group), 1, 0);
+    grid->addWidget(m_smsSwitchCombo, 1, 1);
+    grid->addWidget(m_smsWorkTimeLabel, 2, 0);
+    grid->addLayout(hours, 2, 1, 1, 2);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    return group;
+}
+
+QWidget *DlgGSM::buildRenameFrame()
+{
+    auto *frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    m_renameCombo = makeCombo(QStringLiteral("renameCombo"), kOffOn, frame);
+    m_renameEdit = makeEdit(QStringLiteral("renameEdit"), new UpperCaseValidator(this), frame);
+    m_renameEdit->setMaxLength(kRenameTextLimit);
+    m_renameEdit->setAccessibleName(QStringLiteral("Rename text"));
+    m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
+    m_renameHint = new QLabel(QStringLiteral("(0-9,A-Z only)"), frame);
+    m_renameEdit->setAccessibleDescription(m_renameHint->text());
+    m_camSettingButton = makeButton(QStringLiteral("CAM Setting"), QStringLiteral("camSettingButton"), frame);
+    m_defaultAllButton = makeButton(QStringLiteral("Default All"), QStringLiteral("defaultAllButton"), frame);
+
+    auto *row = new QHBoxLayout(frame);
+    row->addWidget(makeLabel(QStringLiteral("Rename"), m_renameCombo, frame));
+    row->addWidget(m_renameCombo);
+    row->addWidget(m_renameEdit);
+    row->addWidget(m_renameHint);
+    row->addStretch();
+    row->addWidget(m_camSettingButton);
+    row->addWidget(m_defaultAllButton);
+    return frame;
+}
+
+QWidget *DlgGSM::buildSavePath()
+{
+    auto *row = new QWidget(this);
+    // Typing stops at the limit; a longer folder from the picker is shown
+    // whole and refused when the page is read, never cut to another folder.
+    m_savePathEdit = makeEdit(QStringLiteral("savePathEdit"), nullptr, row);
+    m_savePathEdit->setValidator(new LengthLimitValidator(kSavePathLimit, m_savePathEdit));
+    m_browseButton = makeButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
+    m_browseButton->setAccessibleName(QStringLiteral("Choose the save folder"));
+
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(makeLabel(QStringLiteral("Save Path"), m_savePathEdit, row));
+    layout->addWidget(m_savePathEdit, 1);
+    layout->addWidget(m_browseButton);
+    return row;
+}
+
+QWidget *DlgGSM::buildButtons()
+{
+    auto *row = new QWidget(this);
+    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
+    m_cancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), row);
+
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    layout->addWidget(m_okButton);
+    layout->addWidget(m_cancelButton);
+    return row;
+}
+
+void DlgGSM::connectHandlers()
+{
+    connect(m_instantCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSendModeChanged);
+    connect(m_dailyReportCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSendModeChanged);
+    connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        read_page();
+        m_form.values().daily_report_hour = index;
+    });
+    connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        read_page();
+        m_form.values().daily_report_minute = index;
+    });
+    connect(m_sendToGroup, &QButtonGroup::idClicked, this, &DlgGSM::onSendToClicked);
+    connect(m_renameCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onRenameChanged);
+    connect(m_smsSwitchCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsSwitchChanged);
+    connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsStartChanged);
+    connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsStopChanged);
+    connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onCountryChanged);
+    connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onOperatorChanged);
+    connect(m_cancelButton, &QPushButton::clicked, this, &DlgGSM::cancelRequested);
+}
+
+void DlgGSM::open_page()
+{
+    m_form.open_page();
+    const QSignalBlocker blocker(m_countryCombo);
+    m_countryCombo->clear();
+    m_countryCombo->addItems(m_form.operators().country_items());
+    fillOperatorCombo();
+    write_page();
+}
+
+void DlgGSM::fillOperatorCombo()
+{
+    const QSignalBlocker blocker(m_operatorCombo);
+    m_operatorCombo->clear();
+    m_operatorCombo->addItems(m_form.operators().operator_items());
+}
+
+PageControls DlgGSM::controlValues() const
+{
+    PageControls controls;
+    controls.save_path = m_savePathEdit->text();
+    controls.instant_on = m_instantCombo->currentIndex();
+    controls.daily_report_on = m_dailyReportCombo->currentIndex();
+    controls.instant_number = m_instantNumberEdit->text();
+    controls.daily_report_hour = m_dailyReportHourCombo->currentIndex();
+    controls.daily_report_minute = m_dailyReportMinuteCombo->currentIndex();
+    controls.send_to = m_sendToGroup->checkedId();
+    controls.rename = m_renameCombo->currentIndex();
+    controls.rename_text = m_renameEdit->text();
+    controls.email_size = m_emailSizeCombo->currentIndex();
+    controls.sms_switch = m_smsSwitchCombo->currentIndex();
+    controls.gps = m_gpsCombo->currentIndex();
+    controls.sms_start_hour = m_smsStartCombo->currentIndex();
+    controls.sms_stop_hour = m_smsStopCombo->currentIndex();
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        controls.phone_number[i] = m_phoneEdits[i]->text();
+        controls.receive_email[i] = m_emailEdits[i]->text();
+    }
+    return controls;
+}
+
+void DlgGSM::read_page()
+{
+    if (const auto message = m_form.read_page(controlValues()))
+        m_prompter.show(this, *message);
+}
+
+void DlgGSM::write_page()
+{
+    const PageValues &values = m_form.values();
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(std::size_t(controls.size()) + 1);
+    for (QWidget *control : controls)
+        blockers.emplace_back(control);
+    blockers.emplace_back(m_sendToGroup);
+
+    m_savePathEdit->setText(values.save_path);
+    setIndex(m_instantCombo, values.instant_on);
+    m_instantNumberEdit->setText(InstantNumberText(values.instant_number));
+    setIndex(m_dailyReportCombo, values.daily_report_on);
+    setIndex(m_dailyReportHourCombo, values.daily_report_hour);
+    setIndex(m_dailyReportMinuteCombo, values.daily_report_minute);
+    m_phoneRadio->setChecked(values.send_to == 0);
+    m_emailRadio->setChecked(values.send_to == 1);
+    setIndex(m_emailSizeCombo, values.email_size);
+    setIndex(m_countryCombo, values.country_position);
+    setIndex(m_operatorCombo, values.operator_position);
+    setIndex(m_renameCombo, values.rename);
+    m_renameEdit->setText(values.rename_text);
+    setIndex(m_gpsCombo, values.gps);
+    setIndex(m_smsSwitchCombo, values.sms_switch);
+    setIndex(m_smsStartCombo, values.sms_start_hour);
+    setIndex(m_smsStopCombo, values.sms_stop_hour);
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        m_phoneEdits[i]->setText(values.phone_number[i]);
+        m_emailEdits[i]->setText(values.receive_email[i]);
+    }
+
+    const PageState state = m_form.state();
+    m_instantNumberEdit->setEnabled(state.instant_number_enabled);
+    m_instantHint->setEnabled(state.instant_number_enabled);
+    m_dailyReportHourCombo->setEnabled(state.daily_report_time_enabled);
+    m_dailyReportColon->setEnabled(state.daily_report_time_enabled);
+    m_dailyReportMinuteCombo->setEnabled(state.daily_report_time_enabled);
+    for (QWidget *widget : {static_cast<QWidget *>(m_smsWorkTimeLabel), static_cast<QWidget *>(m_smsStartLabel),
+                            static_cast<QWidget *>(m_smsStartCombo), static_cast<QWidget *>(m_smsStopLabel),
+                            static_cast<QWidget *>(m_smsStopCombo)})
+        widget->setEnabled(state.sms_work_time_enabled);
+    m_renameEdit->setEnabled(state.rename_text_enabled);
+    m_renameHint->setEnabled(state.rename_text_enabled);
+    m_phoneLabels[0]->setText(state.first_phone_label);
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        m_phoneLabels[i]->setEnabled(state.phone_enabled[i]);
+        m_phoneEdits[i]->setEnabled(state.phone_enabled[i]);
+        m_emailLabels[i]->setEnabled(state.email_enabled[i]);
+        m_emailEdits[i]->setEnabled(state.email_enabled[i]);
+    }
+    m_emailSizeLabel->setEnabled(state.email_size_enabled);
+    m_emailSizeCombo->setEnabled(state.email_size_enabled);
+    m_customButton->setEnabled(state.custom_enabled);
+}
+
+void DlgGSM::onSendModeChanged()
+{
+    read_page();
+    m_form.instant_changed(m_instantCombo->currentIndex());
+    m_form.daily_report_changed(m_dailyReportCombo->currentIndex());
+    write_page();
+}
+
+void DlgGSM::onSendToClicked(int sendTo)
+{
+    read_page();
+    m_form.send_to_clicked(sendTo);
+    write_page();
+}
+
+void DlgGSM::onRenameChanged(int index)
+{
+    read_page();
+    m_form.rename_changed(index);
+    write_page();
+}
+
+void DlgGSM::onSmsSwitchChanged(int index)
+{
+    read_page();
+    m_form.sms_switch_changed(index);
+    write_page();
+}
+
+void DlgGSM::onSmsStartChanged(int index)
+{
+    read_page();
+    m_form.sms_start_changed(index);
+    write_page();
+}
+
+void DlgGSM::onSmsStopChanged(int index)
+{
+    read_page();
+    m_form.sms_stop_changed(index);
+    write_page();
+}
+
+void DlgGSM::onCountryChanged(int index)
+{
+    read_page();
+    m_form.operators().country_changed(index);
+    fillOperatorCombo();
+    write_page();
+}
+
+void DlgGSM::onOperatorChanged(int index)
+{
+    read_page();
+    m_form.operators().operator_changed(index);
+    write_page();
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "pages/gsm_form.h"
+
+#include <QWidget>
+
+#include <array>
+
+class Prompter;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The settings page: sending, recipients, operator, GPS/SMS control, camera
+// name and save folder. It edits its own values and writes the record on "OK".
+class DlgGSM : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DlgGSM(ProfileSession &session, Prompter &prompter, QWidget *parent = nullptr);
+    ~DlgGSM() override;
+
+    // Fills every control from the record.
+    void open_page();
+
+    GsmForm &form() { return m_form; }
+
+signals:
+    // "Cancel": the tool ends without writing anything.
+    void cancelRequested();
+
+private:
+    void buildControls();
+    QWidget *buildSendMode();
+    QWidget *buildSendTo();
+    QWidget *buildRecipients();
+    QWidget *buildOperatorParameter();
+    QWidget *buildGpsSms();
+    QWidget *buildRenameFrame();
+    QWidget *buildSavePath();
+    QWidget *buildButtons();
+    void connectHandlers();
+
+    PageControls controlValues() const;
+    // Reads the controls into the form; a value that cannot be read is reported.
+    void read_page();
+    // Shows the form's values and its enabling rules.
+    void write_page();
+    void fillOperatorCombo();
+
+    void onSendModeChanged();
+    void onSendToClicked(int sendTo);
+    void onRenameChanged(int index);
+    void onSmsSwitchChanged(int index);
+    void onSmsStartChanged(int index);
+    void onSmsStopChanged(int index);
+    void onCountryChanged(int index);
+    void onOperatorChanged(int index);
+
+    ProfileSession &m_session;
+    Prompter &m_prompter;
+    GsmForm m_form;
+
+    QComboBox *m_instantCombo = nullptr;
+    QLineEdit *m_instantNumberEdit = nullptr;
+    QLabel *m_instantHint = nullptr;
+    QComboBox *m_dailyReportCombo = nullptr;
+    QComboBox *m_dailyReportHourCombo = nullptr;
+    QLabel *m_dailyReportColon = nullptr;
+    QComboBox *m_dailyReportMinuteCombo = nullptr;
+
+    QRadioButton *m_phoneRadio = nullptr;
+    QRadioButton *m_emailRadio = nullptr;
+    QButtonGroup *m_sendToGroup = nullptr;
+    QPushButton *m_emailSettingButton = nullptr;
+    QLabel *m_emailSizeLabel = nullptr;
+    QComboBox *m_emailSizeCombo = nullptr;
+
+    std::array<QLabel *, kRecipientCount> m_phoneLabels{};
+    std::array<QLineEdit *, kRecipientCount> m_phoneEdits{};
+    std::array<QLabel *, kRecipientCount> m_emailLabels{};
+    std::array<QLineEdit *, kRecipientCount> m_emailEdits{};
+
+    QComboBox *m_countryCombo = nullptr;
+    QComboBox *m_operatorCombo = nullptr;
+    QPushButton *m_customButton = nullptr;
+
+    QComboBox *m_gpsCombo = nullptr;
+    QComboBox *m_smsSwitchCombo = nullptr;
+    QLabel *m_smsWorkTimeLabel = nullptr;
+    QLabel *m_smsStartLabel = nullptr;
+    QComboBox *m_smsStartCombo = nullptr;
+    QLabel *m_smsStopLabel = nullptr;
+    QComboBox *m_smsStopCombo = nullptr;
+
+    QComboBox *m_renameCombo = nullptr;
+    QLineEdit *m_renameEdit = nullptr;
+    QLabel *m_renameHint = nullptr;
+    QPushButton *m_camSettingButton = nullptr;
+    QPushButton *m_defaultAllButton = nullptr;
+
+    QLineEdit *m_savePathEdit = nullptr;
+    QPushButton *m_browseButton = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+};

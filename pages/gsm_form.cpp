@@ -1,0 +1,143 @@
+#include "pages/gsm_form.h"
+
+#include "pages/page_reading.h"
+#include "profile/record_text.h"
+
+namespace {
+
+constexpr int kSmsSet = 2;
+constexpr int kSendToPhone = 0;
+constexpr int kSendToEmail = 1;
+
+} // namespace
+
+QString PhoneNumberLabel(int index)
+{
+    return QStringLiteral("Phone Number %1").arg(index + 1);
+}
+
+GsmForm::GsmForm(ProfileSession &session)
+    : m_session(session)
+    , m_operators(m_values, session.record, session.catalogue)
+{
+}
+
+void GsmForm::open_page()
+{
+    const ProfileRecord &record = m_session.record;
+    m_values.default_sender = DefaultSender();
+
+    m_values.send_mode = record.send_mode;
+    m_values.instant_on = m_values.send_mode & 1;
+    m_values.daily_report_on = (m_values.send_mode >> 1) & 1;
+    m_values.instant_number = record.instant_number;
+    m_values.daily_report_hour = record.daily_report_hour;
+    m_values.daily_report_minute = record.daily_report_minute;
+
+    m_operators.open();
+
+    // Only a working copy written elsewhere holds another value: show "Email".
+    m_values.send_to = record.send_to == kSendToPhone ? kSendToPhone : kSendToEmail;
+    m_values.email_size = record.email_size;
+    m_values.rename = record.rename;
+    m_values.rename_text = LoadRecordText(record.rename_text);
+
+    m_values.gps = record.gps;
+    m_values.sms_switch = record.sms_switch;
+    m_values.sms_start_hour = m_values.saved_sms_start_hour = record.sms_start_hour;
+    m_values.sms_stop_hour = m_values.saved_sms_stop_hour = record.sms_stop_hour;
+    refresh_command_phone();
+
+    for (int i = 0; i < kRecipientCount; ++i) {
+        m_values.phone_number[std::size_t(i)] = LoadRecordText(PhoneNumberField(record, i));
+        m_values.receive_email[std::size_t(i)] = LoadRecordText(ReceiveEmailField(record, i));
+    }
+}
+
+std::optional<Message> GsmForm::read_page(const PageControls &controls)
+{
+    return ReadPage(m_values, controls);
+}
+
+PageState GsmForm::state() const
+{
+    PageState state;
+    state.instant_number_enabled = m_values.instant_on == 1;
+    state.daily_report_time_enabled = m_values.daily_report_on == 1;
+    state.sms_work_time_enabled = m_values.sms_switch == kSmsSet;
+    state.rename_text_enabled = m_values.rename == 1;
+    state.first_phone_label = m_values.sms_switch > 0 ? QStringLiteral("Command Phone") : PhoneNumberLabel(0);
+
+    const bool phone = m_values.send_to == kSendToPhone;
+    const bool email = m_values.send_to == kSendToEmail;
+    state.phone_enabled.fill(phone);
+    state.email_enabled.fill(email);
+    // The command phone stays editable while the camera takes SMS commands.
+    state.phone_enabled[0] = phone || m_values.sms_switch > 0;
+    state.email_size_enabled = email;
+    state.custom_enabled = m_operators.custom_enabled();
+    return state;
+}
+
+void GsmForm::takeSendMode()
+{
+    m_values.send_mode = m_values.instant_on + 2 * m_values.daily_report_on;
+}
+
+void GsmForm::instant_changed(int index)
+{
+    m_values.instant_on = index;
+    takeSendMode();
+}
+
+void GsmForm::daily_report_changed(int index)
+{
+    m_values.daily_report_on = index;
+    takeSendMode();
+}
+
+void GsmForm::send_to_clicked(int sendTo)
+{
+    m_values.send_to = sendTo;
+}
+
+void GsmForm::rename_changed(int index)
+{
+    m_values.rename = index;
+}
+
+void GsmForm::sms_switch_changed(int index)
+{
+    m_values.sms_switch = index;
+    refresh_command_phone();
+}
+
+void GsmForm::refresh_command_phone()
+{
+    if (m_values.sms_switch == kSmsSet) {
+        m_values.sms_start_hour = m_values.saved_sms_start_hour;
+        m_values.sms_stop_hour = m_values.saved_sms_stop_hour;
+    } else {
+        m_values.sms_start_hour = 0;
+        m_values.sms_stop_hour = 0;
+    }
+}
+
+void GsmForm::sms_start_changed(int hour)
+{
+    m_values.sms_start_hour = hour;
+    if (m_values.sms_stop_hour < hour)
+        m_values.sms_stop_hour = hour;
+    m_values.saved_sms_start_hour = m_values.sms_start_hour;
+    m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
+}
+
+void GsmForm::sms_stop_changed(int hour)
+{
+    m_values.sms_stop_hour = hour;
+    // A stop of "00" may stand below any start; any other earlier stop clears the start.
+    if (hour < m_values.sms_start_hour && hour != 0)
+        m_values.sms_start_hour = 0;
+    m_values.saved_sms_start_hour = m_values.sms_start_hour;
+    m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "dialogs/message.h"
+#include "pages/operator_selection.h"
+#include "pages/page_values.h"
+#include "pages/profile_session.h"
+
+#include <optional>
+
+// "Phone Number 1".."Phone Number 4", for index 0..3.
+QString PhoneNumberLabel(int index);
+
+// The settings page without its widgets: its values, the rules that enable
+// and label its controls, and what its handlers do to the values and the record.
+class GsmForm
+{
+public:
+    explicit GsmForm(ProfileSession &session);
+
+    PageValues &values() { return m_values; }
+    const PageValues &values() const { return m_values; }
+    OperatorSelection &operators() { return m_operators; }
+    const OperatorSelection &operators() const { return m_operators; }
+
+    // Fills the values from the record.
+    void open_page();
+    // Reads the controls into the values; a message when one cannot be read.
+    std::optional<Message> read_page(const PageControls &controls);
+    PageState state() const;
+
+    void instant_changed(int index);
+    void daily_report_changed(int index);
+    void send_to_clicked(int sendTo);
+    void rename_changed(int index);
+    void sms_switch_changed(int index);
+    void sms_start_changed(int hour);
+    void sms_stop_changed(int hour);
+
+    // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
+    void refresh_command_phone();
+
+private:
+    void takeSendMode();
+
+    ProfileSession &m_session;
+    PageValues m_values;
+    OperatorSelection m_operators;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "pages/page_values.h"
+#include "presets/operator_catalogue.h"
+#include "profile/profile_record.h"
+
+// Which operator entry backs the record while the user picks a country and an
+// operator. Custom items reach the record at once; a carrier reaches it only
+// when the page is stored.
+class OperatorSelection
+{
+public:
+    OperatorSelection(PageValues &values, ProfileRecord &record, const OperatorCatalogue &catalogue);
+
+    // Finds the stored choice again; a position outside the lists falls back to 0.
+    void open();
+    void country_changed(int position);
+    void operator_changed(int position);
+    // On "OK": the record's entry goes back into the chosen custom entry, or
+    // the chosen carrier's entry comes into the record.
+    void transfer();
+    // "Default All": the first country and its first operator, "Auto".
+    void reset();
+
+    QStringList country_items() const;
+    QStringList operator_items() const;
+    bool custom_enabled() const;
+
+private:
+    bool isExtraCustomerItem() const;
+    void copyChosenCustomIntoRecord();
+
+    PageValues &m_values;
+    ProfileRecord &m_record;
+    const OperatorCatalogue &m_catalogue;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "dialogs/message.h"
+#include "pages/page_values.h"
+
+#include <optional>
+
+inline constexpr int kSavePathLimit = 128;
+inline constexpr int kRenameTextLimit = 8;
+
+// Takes the controls into the values in the page's fixed order. A value that
+// cannot be taken stops the reading there: it and the values after it keep
+// what they held, and the message says why.
+std::optional<Message> ReadPage(PageValues &values, const PageControls &controls);
+
+// The number field's text for a value.
+QString InstantNumberText(int value);
