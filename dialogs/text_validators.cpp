@@ -2,8 +2,6 @@
 
 #include "profile/code_page.h"
 
-#include <QLineEdit>
-
 CodePageValidator::CodePageValidator(QObject *parent)
     : QValidator(parent)
 {
@@ -26,20 +24,6 @@ QValidator::State DigitsValidator::validate(QString &input, int &) const
             return Invalid;
     }
     return Acceptable;
-}
-
-LengthLimitValidator::LengthLimitValidator(int limit, QLineEdit *edit)
-    : CodePageValidator(edit)
-    , m_limit(limit)
-    , m_edit(edit)
-{
-}
-
-QValidator::State LengthLimitValidator::validate(QString &input, int &pos) const
-{
-    if (input.size() > m_limit && input.size() >= m_edit->text().size())
-        return Invalid;
-    return CodePageValidator::validate(input, pos);
 }
 
 UpperCaseValidator::UpperCaseValidator(QObject *parent)

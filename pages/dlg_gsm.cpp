@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -270,10 +271,8 @@ QWidget *DlgGSM::buildRenameFrame()
 QWidget *DlgGSM::buildSavePath()
 {
     auto *row = new QWidget(this);
-    // Typing stops at the limit; a longer folder from the picker is shown
-    // whole and refused when the page is read, never cut to another folder.
     m_savePathEdit = makeEdit(QStringLiteral("savePathEdit"), nullptr, row);
-    m_savePathEdit->setValidator(new LengthLimitValidator(kSavePathLimit, m_savePathEdit));
+    m_savePathEdit->setMaxLength(kSavePathLimit);
     m_browseButton = makeButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
     m_browseButton->setAccessibleName(QStringLiteral("Choose the save folder"));
 
@@ -378,6 +377,9 @@ void DlgGSM::write_page()
         blockers.emplace_back(control);
     blockers.emplace_back(m_sendToGroup);
 
+    // Typing stops at the limit, but a longer folder from the picker is shown
+    // whole, to be refused when the page is read: cut, it would name another folder.
+    m_savePathEdit->setMaxLength(std::max<int>(kSavePathLimit, int(values.save_path.size())));
     m_savePathEdit->setText(values.save_path);
     setIndex(m_instantCombo, values.instant_on);
     m_instantNumberEdit->setText(InstantNumberText(values.instant_number));

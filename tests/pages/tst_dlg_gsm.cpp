@@ -1,0 +1,205 @@
+#include "pages/dlg_gsm.h"
+#include "profile/record_text.h"
+#include "support/fake_prompter.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+struct Page {
+    ProfileSession session;
+    FakePrompter prompter;
+    DlgGSM page{session, prompter};
+
+    Page()
+    {
+        SetProfileDefaults(session.record, 0);
+        session.currentArea = kStartupArea;
+        session.record.area = 2;
+    }
+
+    template <typename T>
+    T *get(const char *name)
+    {
+        T *widget = page.findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control named %s", name);
+        return widget;
+    }
+    QComboBox *combo(const char *name) { return get<QComboBox>(name); }
+    QLineEdit *edit(const char *name) { return get<QLineEdit>(name); }
+};
+
+} // namespace
+
+class TestDlgGsm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultPageOnTheWidgets()
+    {
+        Page p;
+        p.page.open_page();
+
+        QCOMPARE(p.combo("instantCombo")->currentText(), QStringLiteral("On"));
+        QCOMPARE(p.edit("instantNumberEdit")->text(), QStringLiteral("99"));
+        QVERIFY(p.edit("instantNumberEdit")->isEnabled());
+        QCOMPARE(p.combo("dailyReportCombo")->currentText(), QStringLiteral("Off"));
+        QCOMPARE(p.combo("dailyReportHourCombo")->count(), 24);
+        QCOMPARE(p.combo("dailyReportMinuteCombo")->count(), 60);
+        QCOMPARE(p.combo("dailyReportHourCombo")->currentText(), QStringLiteral("00"));
+        QVERIFY(!p.combo("dailyReportHourCombo")->isEnabled());
+        QVERIFY(!p.combo("dailyReportMinuteCombo")->isEnabled());
+        QVERIFY(p.get<QRadioButton>("emailRadio")->isChecked());
+        QVERIFY(!p.get<QRadioButton>("phoneRadio")->isChecked());
+        QCOMPARE(p.combo("emailSizeCombo")->currentText(), QStringLiteral("Small Photo"));
+        QCOMPARE(p.combo("renameCombo")->currentText(), QStringLiteral("Off"));
+        QVERIFY(!p.edit("renameEdit")->isEnabled());
+        QCOMPARE(p.combo("gpsCombo")->currentText(), QStringLiteral("Off"));
+        QCOMPARE(p.combo("smsSwitchCombo")->currentText(), QStringLiteral("Off"));
+        QVERIFY(!p.combo("smsStartCombo")->isEnabled());
+        QCOMPARE(p.combo("smsStopCombo")->currentText(), QStringLiteral("00"));
+        QCOMPARE(p.combo("countryCombo")->count(), 20);
+        QCOMPARE(p.combo("countryCombo")->currentText(), QStringLiteral("Auto"));
+        QCOMPARE(p.combo("operatorCombo")->currentText(), QStringLiteral("Auto"));
+        QVERIFY(!p.get<QPushButton>("customButton")->isEnabled());
+        for (int i = 1; i <= 4; ++i) {
+            const QByteArray phone = QString("phoneNumber%1Edit").arg(i).toLatin1();
+            const QByteArray email = QString("receiveEmail%1Edit").arg(i).toLatin1();
+            QVERIFY(!p.edit(phone.constData())->isEnabled());
+            QVERIFY(p.edit(phone.constData())->text().isEmpty());
+            QVERIFY(p.edit(email.constData())->isEnabled());
+            QVERIFY(p.edit(email.constData())->text().isEmpty());
+        }
+        QVERIFY(p.edit("savePathEdit")->text().isEmpty());
+        QVERIFY(p.prompter.calls.isEmpty());
+    }
+
+    void smsSwitchRelabelsTheCommandPhone()
+    {
+        Page p;
+        p.page.open_page();
+        p.combo("smsSwitchCombo")->setCurrentIndex(1);
+
+        QCOMPARE(p.get<QLabel>("phoneNumber1Label")->text(), QStringLiteral("Command Phone"));
+        QVERIFY(p.edit("phoneNumber1Edit")->isEnabled());
+        QVERIFY(!p.edit("phoneNumber2Edit")->isEnabled());
+        QVERIFY(!p.combo("smsStartCombo")->isEnabled());
+        QCOMPARE(p.combo("smsStartCombo")->currentText(), QStringLiteral("00"));
+
+        p.combo("smsSwitchCombo")->setCurrentIndex(2);
+        p.combo("smsStartCombo")->setCurrentIndex(8);
+        p.combo("smsStopCombo")->setCurrentIndex(20);
+        p.combo("smsSwitchCombo")->setCurrentIndex(0);
+        QCOMPARE(p.get<QLabel>("phoneNumber1Label")->text(), QStringLiteral("Phone Number 1"));
+        QCOMPARE(p.combo("smsStopCombo")->currentText(), QStringLiteral("00"));
+        p.combo("smsSwitchCombo")->setCurrentIndex(2);
+        QCOMPARE(p.combo("smsStartCombo")->currentText(), QStringLiteral("08"));
+        QCOMPARE(p.combo("smsStopCombo")->currentText(), QStringLiteral("20"));
+        QVERIFY(p.combo("smsStopCombo")->isEnabled());
+    }
+
+    void startAboveStopMovesTheStopCombo()
+    {
+        Page p;
+        p.page.open_page();
+        p.combo("smsSwitchCombo")->setCurrentIndex(2);
+        p.combo("smsStartCombo")->setCurrentIndex(10);
+        QCOMPARE(p.combo("smsStopCombo")->currentIndex(), 10);
+        p.combo("smsStopCombo")->setCurrentIndex(5);
+        QCOMPARE(p.combo("smsStartCombo")->currentIndex(), 0);
+    }
+
+    void sendToRadiosSwitchTheFields()
+    {
+        Page p;
+        p.page.open_page();
+        QTest::mouseClick(p.get<QRadioButton>("phoneRadio"), Qt::LeftButton);
+        QVERIFY(p.edit("phoneNumber3Edit")->isEnabled());
+        QVERIFY(!p.edit("receiveEmail3Edit")->isEnabled());
+        QVERIFY(!p.combo("emailSizeCombo")->isEnabled());
+        QTest::mouseClick(p.get<QRadioButton>("emailRadio"), Qt::LeftButton);
+        QVERIFY(!p.edit("phoneNumber3Edit")->isEnabled());
+        QVERIFY(p.combo("emailSizeCombo")->isEnabled());
+    }
+
+    void renameEnablesItsField()
+    {
+        Page p;
+        p.page.open_page();
+        p.combo("renameCombo")->setCurrentIndex(1);
+        QVERIFY(p.edit("renameEdit")->isEnabled());
+        QTest::keyClicks(p.edit("renameEdit"), "cam12345x");
+        QCOMPARE(p.edit("renameEdit")->text(), QStringLiteral("CAM12345"));
+    }
+
+    void countryAndOperatorCombos()
+    {
+        Page p;
+        p.page.open_page();
+        p.combo("countryCombo")->setCurrentIndex(4);
+        QCOMPARE(p.combo("operatorCombo")->count(), 13);
+        QCOMPARE(p.combo("operatorCombo")->currentIndex(), 0);
+        QVERIFY(!p.get<QPushButton>("customButton")->isEnabled());
+        p.combo("operatorCombo")->setCurrentIndex(12);
+        QVERIFY(p.get<QPushButton>("customButton")->isEnabled());
+
+        p.combo("countryCombo")->setCurrentIndex(19);
+        QCOMPARE(p.combo("operatorCombo")->currentText(), QStringLiteral("Customer1"));
+        QVERIFY(p.get<QPushButton>("customButton")->isEnabled());
+        QCOMPARE(LoadRecordText(p.session.record.operator_.name), QStringLiteral("Customer1"));
+        p.combo("operatorCombo")->setCurrentIndex(2);
+        QCOMPARE(LoadRecordText(p.session.record.operator_.name), QStringLiteral("Customer3"));
+    }
+
+    void theExtraCustomerItemOpensSelected()
+    {
+        Page p;
+        p.session.record.country_index = 18; // United Kingdom: three carriers
+        p.session.record.operator_index = 3;
+        p.page.open_page();
+        QCOMPARE(p.combo("operatorCombo")->currentText(), QStringLiteral("Customer"));
+        QVERIFY(p.get<QPushButton>("customButton")->isEnabled());
+        QVERIFY(p.session.record.operator_ == p.session.custom.CustomerEntry);
+    }
+
+    void anEmptyNumberIsReportedWhenAHandlerReadsThePage()
+    {
+        Page p;
+        p.page.open_page();
+        p.edit("instantNumberEdit")->clear();
+        p.combo("dailyReportCombo")->setCurrentIndex(1);
+        QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter an integer."));
+        // The handler carries on with the value the field held before.
+        QCOMPARE(p.edit("instantNumberEdit")->text(), QStringLiteral("99"));
+        QVERIFY(p.combo("dailyReportHourCombo")->isEnabled());
+    }
+
+    void typingStopsAtTheSavePathLimit()
+    {
+        Page p;
+        p.page.open_page();
+        QLineEdit *path = p.edit("savePathEdit");
+        QTest::keyClicks(path, QString(130, u'a'));
+        QCOMPARE(path->text().size(), 128);
+    }
+
+    void cancelAsksToEnd()
+    {
+        Page p;
+        p.page.open_page();
+        QSignalSpy cancelled(&p.page, &DlgGSM::cancelRequested);
+        QTest::mouseClick(p.get<QPushButton>("cancelButton"), Qt::LeftButton);
+        QCOMPARE(cancelled.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestDlgGsm)
+#include "tst_dlg_gsm.moc"

@@ -1,0 +1,176 @@
+#include "pages/operator_selection.h"
+#include "pages/profile_session.h"
+#include "profile/record_text.h"
+
+#include <QTest>
+
+namespace {
+
+constexpr int kAustria = 1;
+constexpr int kDanmark = 4;
+constexpr int kGermany = 7;
+constexpr int kCustomer = OperatorCatalogue::kCustomerRow;
+
+QString recordOperatorName(const ProfileSession &session)
+{
+    return LoadRecordText(session.record.operator_.name);
+}
+
+void editRecordOperator(ProfileSession &session, const QString &apn)
+{
+    StoreRecordText(session.record.operator_.mms_apn, apn);
+}
+
+} // namespace
+
+class TestOperatorSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void customOnlyOnTheLastItemOfACountry()
+    {
+        ProfileSession session;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        selection.country_changed(kDanmark);
+        QCOMPARE(selection.operator_items().size(), 13);
+        QCOMPARE(selection.operator_items().last(), QStringLiteral("Customer"));
+        for (int i = 0; i < 12; ++i) {
+            selection.operator_changed(i);
+            QVERIFY2(!selection.custom_enabled(), qPrintable(QString::number(i)));
+        }
+        selection.operator_changed(12);
+        QVERIFY(selection.custom_enabled());
+        QCOMPARE(recordOperatorName(session), QStringLiteral("Customer"));
+    }
+
+    void choosingTheCustomerCountryCopiesAtOnce()
+    {
+        ProfileSession session;
+        StoreRecordText(session.custom.CustomEntries[2].mms_apn, QStringLiteral("three"));
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+
+        selection.country_changed(kCustomer);
+        QCOMPARE(values.operator_position, 0);
+        QVERIFY(selection.custom_enabled());
+        QCOMPARE(recordOperatorName(session), QStringLiteral("Customer1"));
+
+        selection.operator_changed(2);
+        QVERIFY(session.record.operator_ == session.custom.CustomEntries[2]);
+    }
+
+    void carriersCopyNothingUntilTransfer()
+    {
+        ProfileSession session;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        const OperatorEntry before = session.record.operator_;
+        selection.country_changed(kGermany);
+        selection.operator_changed(5);
+        QVERIFY(session.record.operator_ == before);
+        QVERIFY(!selection.custom_enabled());
+
+        selection.transfer();
+        QCOMPARE(recordOperatorName(session), QStringLiteral("T-Mobile"));
+        QVERIFY(session.record.operator_ == session.catalogue.operator_entry(kGermany, 5));
+    }
+
+    void openingOnTheExtraItemTakesTheSharedEntry()
+    {
+        ProfileSession session;
+        StoreRecordText(session.custom.CustomerEntry.gprs_apn, QStringLiteral("shared"));
+        session.record.country_index = kDanmark;
+        session.record.operator_index = 12;
+        session.record.operator_ = AutoEntry;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        QCOMPARE(values.operator_position, 12);
+        QVERIFY(selection.custom_enabled());
+        QVERIFY(session.record.operator_ == session.custom.CustomerEntry);
+    }
+
+    void openingOnACarrierKeepsTheLoadedEntry()
+    {
+        ProfileSession session;
+        session.record.country_index = kGermany;
+        session.record.operator_index = 7;
+        editRecordOperator(session, "loaded");
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        QCOMPARE(LoadRecordText(session.record.operator_.mms_apn), QStringLiteral("loaded"));
+    }
+
+    void editsReachTheChosenCustomEntryOnTransfer()
+    {
+        ProfileSession session;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        selection.country_changed(kCustomer);
+        selection.operator_changed(1);
+        editRecordOperator(session, "edited");
+        selection.transfer();
+
+        QCOMPARE(LoadRecordText(session.custom.CustomEntries[1].mms_apn), QStringLiteral("edited"));
+        QCOMPARE(LoadRecordText(session.custom.CustomEntries[1].name), QStringLiteral("Customer2"));
+        QVERIFY(session.custom.CustomEntries[0] == CustomOperators::BuiltIn().CustomEntries[0]);
+        QVERIFY(session.custom.CustomEntries[2] == CustomOperators::BuiltIn().CustomEntries[2]);
+    }
+
+    void oneSharedEntryForEveryCountry()
+    {
+        ProfileSession session;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        selection.country_changed(kGermany);
+        selection.operator_changed(8);
+        editRecordOperator(session, "germany");
+        selection.transfer();
+
+        selection.country_changed(kAustria);
+        selection.operator_changed(1);
+        QCOMPARE(LoadRecordText(session.record.operator_.mms_apn), QStringLiteral("germany"));
+    }
+
+    void editsAreLostWhenAnotherItemIsChosenFirst()
+    {
+        ProfileSession session;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        selection.country_changed(kGermany);
+        selection.operator_changed(8);
+        editRecordOperator(session, "unsaved");
+        selection.operator_changed(0);
+        selection.transfer();
+
+        QCOMPARE(recordOperatorName(session), QStringLiteral("1&1"));
+        QVERIFY(session.custom.CustomerEntry == CustomOperators::BuiltIn().CustomerEntry);
+    }
+
+    void resetTakesAuto()
+    {
+        ProfileSession session;
+        PageValues values;
+        OperatorSelection selection(values, session.record, session.catalogue);
+        selection.open();
+        selection.country_changed(kCustomer);
+        selection.reset();
+        QCOMPARE(values.country_position, 0);
+        QCOMPARE(values.operator_position, 0);
+        QVERIFY(session.record.operator_ == AutoEntry);
+        QCOMPARE(selection.operator_items(), QStringList{"Auto"});
+        QVERIFY(!selection.custom_enabled());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOperatorSelection)
+#include "tst_operator_selection.moc"
