@@ -16,17 +16,24 @@ QMessageBox::Icon boxIcon(Message::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The system's texts break lines with "\r\n"; a message box wants one line feed.
+QString displayed(const QString &text)
+{
+    QString lines = text;
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 } // namespace
 
 void QtPrompter::show(QWidget *parent, const Message &message)
 {
-    QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon(message.icon), message.caption, displayed(message.text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool QtPrompter::askYesNo(QWidget *parent, const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, caption, displayed(text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

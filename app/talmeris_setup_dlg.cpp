@@ -13,7 +13,7 @@ QString MainWindowCaption()
 
 TalmerisSetupDlg::TalmerisSetupDlg(ProfileSession &session, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
-    , m_page(new DlgGSM(session, prompter, this))
+    , m_page(new DlgGSM(session, prompter, kHeaderConstant, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(MainWindowCaption());

@@ -67,10 +67,11 @@ const QStringList kOffOn{QStringLiteral("Off"), QStringLiteral("On")};
 
 } // namespace
 
-DlgGSM::DlgGSM(ProfileSession &session, Prompter &prompter, QWidget *parent)
+DlgGSM::DlgGSM(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
     , m_prompter(prompter)
+    , m_headerConstant(headerConstant)
     , m_form(session)
 {
     setObjectName(QStringLiteral("settingsPage"));
@@ -317,6 +318,9 @@ void DlgGSM::connectHandlers()
     connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsStopChanged);
     connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onCountryChanged);
     connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onOperatorChanged);
+    connect(m_okButton, &QPushButton::clicked, this, &DlgGSM::onOkClicked);
+    connect(m_browseButton, &QPushButton::clicked, this, &DlgGSM::onBrowseClicked);
+    connect(m_defaultAllButton, &QPushButton::clicked, this, &DlgGSM::onDefaultAllClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &DlgGSM::cancelRequested);
 }
 
@@ -481,5 +485,32 @@ void DlgGSM::onOperatorChanged(int index)
 {
     read_page();
     m_form.operators().operator_changed(index);
+    write_page();
+}
+
+void DlgGSM::onOkClicked()
+{
+    m_prompter.show(this, m_form.ok(controlValues(), m_headerConstant));
+}
+
+void DlgGSM::onBrowseClicked()
+{
+    read_page();
+    const auto folder = m_prompter.pickFolder(this, SavePathPickerTitle());
+    if (!folder)
+        return;
+    if (const auto refused = m_form.folder_chosen(*folder)) {
+        m_prompter.show(this, *refused);
+        return;
+    }
+    write_page();
+}
+
+void DlgGSM::onDefaultAllClicked()
+{
+    if (!m_prompter.askYesNo(this, DefaultAllCaption(), DefaultAllQuestion()))
+        return;
+    m_form.default_all();
+    fillOperatorCombo();
     write_page();
 }

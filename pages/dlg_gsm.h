@@ -21,7 +21,8 @@ class DlgGSM : public QWidget
     Q_OBJECT
 
 public:
-    DlgGSM(ProfileSession &session, Prompter &prompter, QWidget *parent = nullptr);
+    // `headerConstant` is the main window's, which "OK" stores first.
+    DlgGSM(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent = nullptr);
     ~DlgGSM() override;
 
     // Fills every control from the record.
@@ -60,9 +61,13 @@ private:
     void onSmsStopChanged(int index);
     void onCountryChanged(int index);
     void onOperatorChanged(int index);
+    void onOkClicked();
+    void onBrowseClicked();
+    void onDefaultAllClicked();
 
     ProfileSession &m_session;
     Prompter &m_prompter;
+    int m_headerConstant;
     GsmForm m_form;
 
     QComboBox *m_instantCombo = nullptr;

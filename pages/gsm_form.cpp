@@ -1,7 +1,12 @@
 #include "pages/gsm_form.h"
 
 #include "pages/page_reading.h"
+#include "pages/store_page.h"
+#include "profile/profile_files.h"
 #include "profile/record_text.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -14,6 +19,21 @@ constexpr int kSendToEmail = 1;
 QString PhoneNumberLabel(int index)
 {
     return QStringLiteral("Phone Number %1").arg(index + 1);
+}
+
+QString SavePathPickerTitle()
+{
+    return QStringLiteral("Please Select the Save Path");
+}
+
+QString DefaultAllCaption()
+{
+    return QStringLiteral("Default Setting");
+}
+
+QString DefaultAllQuestion()
+{
+    return QStringLiteral("You'll restore the default all setting,\r\nAre you sure?");
 }
 
 GsmForm::GsmForm(ProfileSession &session)
@@ -140,4 +160,69 @@ void GsmForm::sms_stop_changed(int hour)
         m_values.sms_start_hour = 0;
     m_values.saved_sms_start_hour = m_values.sms_start_hour;
     m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
+}
+
+std::optional<Message> GsmForm::store_page(const PageControls &controls)
+{
+    return StorePage(controls, m_values, m_session, m_operators);
+}
+
+Message GsmForm::ok(const PageControls &controls, int headerConstant)
+{
+    m_session.record.header_value = std::uint16_t(headerConstant & 0xFFFF);
+    if (auto failure = store_page(controls))
+        return *failure;
+
+    const QString saveCaption = QStringLiteral("Save PROFILE");
+    if (m_values.save_path.isEmpty())
+        return {saveCaption, QStringLiteral("Please choose path to SD card Drive.")};
+
+    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
+        return {QCoreApplication::applicationName(), error->message(), Message::Icon::Error};
+    return {saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path};
+}
+
+std::optional<Message> GsmForm::folder_chosen(const QUrl &folder)
+{
+    if (!folder.isLocalFile() || folder.toLocalFile().isEmpty())
+        return Message{QStringLiteral("Save Path"), QStringLiteral("Select the Path Error")};
+    m_values.save_path = QDir::toNativeSeparators(folder.toLocalFile());
+    return std::nullopt;
+}
+
+void GsmForm::default_all()
+{
+    SetProfileDefaults(m_session.record, m_session.currentArea);
+    reset_page();
+}
+
+void GsmForm::reset_page()
+{
+    DeleteWorkingCopy();
+
+    m_values.send_mode = 1;
+    m_values.instant_on = 1;
+    m_values.daily_report_on = 0;
+    m_values.instant_number = 99;
+    m_values.daily_report_hour = 0;
+    m_values.daily_report_minute = 0;
+
+    m_operators.reset();
+    m_session.record.sender_email = m_values.default_sender;
+
+    m_values.send_to = kSendToEmail;
+    m_values.email_size = 1;
+    m_values.rename = 0;
+    m_values.rename_text.clear();
+
+    m_values.sms_switch = 0;
+    m_values.sms_start_hour = m_values.sms_stop_hour = 0;
+    m_values.saved_sms_start_hour = m_values.saved_sms_stop_hour = 0;
+    refresh_command_phone();
+
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        m_values.phone_number[i].clear();
+        m_values.receive_email[i].clear();
+    }
+    m_values.gps = 0;
 }

@@ -5,10 +5,17 @@
 #include "pages/page_values.h"
 #include "pages/profile_session.h"
 
+#include <QUrl>
+
 #include <optional>
 
 // "Phone Number 1".."Phone Number 4", for index 0..3.
 QString PhoneNumberLabel(int index);
+
+// The folder picker's title, and the "Default All" question.
+QString SavePathPickerTitle();
+QString DefaultAllCaption();
+QString DefaultAllQuestion();
 
 // The settings page without its widgets: its values, the rules that enable
 // and label its controls, and what its handlers do to the values and the record.
@@ -38,6 +45,17 @@ public:
 
     // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
     void refresh_command_phone();
+
+    // "OK": stores the page and saves both files; the one message it ends with.
+    Message ok(const PageControls &controls, int headerConstant);
+    std::optional<Message> store_page(const PageControls &controls);
+
+    // "...": takes the chosen folder, or says why it cannot.
+    std::optional<Message> folder_chosen(const QUrl &folder);
+
+    // "Default All", once the user said Yes.
+    void default_all();
+    void reset_page();
 
 private:
     void takeSendMode();

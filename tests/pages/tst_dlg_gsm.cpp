@@ -15,7 +15,7 @@ namespace {
 struct Page {
     ProfileSession session;
     FakePrompter prompter;
-    DlgGSM page{session, prompter};
+    DlgGSM page{session, prompter, 2};
 
     Page()
     {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dialogs/message.h"
+#include "pages/operator_selection.h"
+#include "pages/page_values.h"
+#include "pages/profile_session.h"
+
+#include <optional>
+
+inline constexpr int kPhoneMinLength = 4;
+inline constexpr int kPhoneMaxLength = 15;
+inline constexpr int kEmailMaxLength = 47;
+
+// Checks the page and stores it into the record, step by step in a fixed
+// order. The first failing check ends it with its message; what the steps
+// before it stored stays stored.
+std::optional<Message> StorePage(const PageControls &controls, PageValues &values, ProfileSession &session,
+                                 OperatorSelection &operators);
