@@ -508,6 +508,7 @@ void DlgGSM::onBrowseClicked()
 
 void DlgGSM::onDefaultAllClicked()
 {
+    read_page();
     if (!m_prompter.askYesNo(this, DefaultAllCaption(), DefaultAllQuestion()))
         return;
     m_form.default_all();

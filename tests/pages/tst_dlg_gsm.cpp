@@ -1,8 +1,10 @@
 #include "pages/dlg_gsm.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
+#include "support/temp_env.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 namespace {
 
 struct Page {
+    ScopedTempFolder temp;
     ProfileSession session;
     FakePrompter prompter;
     DlgGSM page{session, prompter, 2};
@@ -189,6 +192,79 @@ private slots:
         QLineEdit *path = p.edit("savePathEdit");
         QTest::keyClicks(path, QString(130, u'a'));
         QCOMPARE(path->text().size(), 128);
+    }
+
+    void browseShowsTheChosenFolder()
+    {
+        Page p;
+        p.page.open_page();
+        const QString longFolder = "/media/" + QString(150, u'd');
+        p.prompter.folderAnswers.enqueue(std::nullopt);
+        p.prompter.folderAnswers.enqueue(QUrl("sftp://host/x"));
+        p.prompter.folderAnswers.enqueue(QUrl::fromLocalFile(longFolder));
+        QPushButton *browse = p.get<QPushButton>("browseButton");
+
+        QTest::mouseClick(browse, Qt::LeftButton); // cancelled
+        QVERIFY(p.edit("savePathEdit")->text().isEmpty());
+        QCOMPARE(p.prompter.calls.first().caption, QStringLiteral("Please Select the Save Path"));
+
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Select the Path Error"));
+        QVERIFY(p.edit("savePathEdit")->text().isEmpty());
+
+        // A folder longer than the field's limit is shown whole, never cut to another folder.
+        QTest::mouseClick(browse, Qt::LeftButton);
+        QCOMPARE(p.edit("savePathEdit")->text(), QDir::toNativeSeparators(longFolder));
+        QTest::mouseClick(p.get<QPushButton>("okButton"), Qt::LeftButton);
+        QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter no more than 128 characters."));
+    }
+
+    void defaultAll_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No changes nothing") << false;
+        QTest::newRow("Yes restores the defaults") << true;
+    }
+
+    void defaultAll()
+    {
+        QFETCH(bool, yes);
+        Page p;
+        p.page.open_page();
+        p.combo("gpsCombo")->setCurrentIndex(1);
+        QTest::mouseClick(p.get<QRadioButton>("phoneRadio"), Qt::LeftButton);
+        p.edit("phoneNumber2Edit")->setText("12345678");
+        p.combo("countryCombo")->setCurrentIndex(19);
+        p.edit("savePathEdit")->setText("/media/card");
+        p.session.record.gps = 1;
+        const ProfileRecord before = p.session.record;
+        QVERIFY(writeFile(p.temp.workingCopyPath(), "saved earlier"));
+
+        p.prompter.yesNoAnswers.enqueue(yes);
+        QTest::mouseClick(p.get<QPushButton>("defaultAllButton"), Qt::LeftButton);
+        QCOMPARE(p.prompter.calls.size(), 1);
+        QCOMPARE(p.prompter.calls.first().caption, QStringLiteral("Default Setting"));
+        QCOMPARE(p.prompter.calls.first().text, QStringLiteral("You'll restore the default all setting,\r\nAre you sure?"));
+
+        if (!yes) {
+            QVERIFY(p.session.record == before);
+            QCOMPARE(p.combo("gpsCombo")->currentText(), QStringLiteral("On"));
+            QCOMPARE(p.edit("phoneNumber2Edit")->text(), QStringLiteral("12345678"));
+            QVERIFY(QFile::exists(p.temp.workingCopyPath()));
+            return;
+        }
+        QCOMPARE(p.combo("gpsCombo")->currentText(), QStringLiteral("Off"));
+        QVERIFY(p.get<QRadioButton>("emailRadio")->isChecked());
+        QCOMPARE(p.combo("emailSizeCombo")->currentText(), QStringLiteral("Small Photo"));
+        QCOMPARE(p.combo("instantCombo")->currentText(), QStringLiteral("On"));
+        QCOMPARE(p.edit("instantNumberEdit")->text(), QStringLiteral("99"));
+        QVERIFY(p.edit("phoneNumber2Edit")->text().isEmpty());
+        QCOMPARE(p.combo("countryCombo")->currentText(), QStringLiteral("Auto"));
+        QCOMPARE(p.combo("operatorCombo")->count(), 1);
+        QCOMPARE(p.edit("savePathEdit")->text(), QStringLiteral("/media/card"));
+        QCOMPARE(p.session.record.gps, 0);
+        QVERIFY(p.session.record.operator_ == AutoEntry);
+        QVERIFY(!QFile::exists(p.temp.workingCopyPath()));
     }
 
     void cancelAsksToEnd()

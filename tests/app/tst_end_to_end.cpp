@@ -1,0 +1,121 @@
+// The tool's main job from the user's side: fill the page, press "OK", find
+// the right bytes on the card, and get the settings back at the next start.
+#include "app/talmeris_setup_dlg.h"
+#include "pages/profile_session.h"
+#include "support/fake_prompter.h"
+#include "support/hex_bytes.h"
+#include "support/temp_env.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The record a first start plus this test's typing must give, written down
+// from the byte layout rather than from the code under test.
+QByteArray expectedRecord(const QByteArray &address)
+{
+    QByteArray record(976, '\0');
+    const auto put = [&record](int offset, const QByteArray &bytes) { record.replace(offset, bytes.size(), bytes); };
+    put(0, hexBytes("56 00 2E 30 32 2E 31 35"));   // version mark over the initial tag
+    put(16, hexBytes("02 00"));                     // header value stored by "OK"
+    put(20, hexBytes("00 00 02 00 01 01 01 00 01 05 07"
+                     "00 00 00 00 00 FF  00 00 00 00 00 FF  00 00 00 00 00 FF  00 00 00 00 00 FF"
+                     "00 00 01"));                  // camera block 20..57
+    put(59, hexBytes("02"));                        // area
+    put(72, hexBytes("00 00 63 01 00 00 01 00"));   // report time, instant 99, send mode, send to Email
+    put(82, hexBytes("01 00"));                     // small photos
+    put(106, hexBytes("05 00 00 00"));
+    put(112, "Auto");                               // operator of the country "Auto"
+    put(376, "smtp.1und1.de");                      // the default sender
+    put(440, "25");
+    put(446, hexBytes("40"));
+    put(784, address);                              // first recipient address
+    return record;
+}
+
+QByteArray encoded(const QByteArray &plain)
+{
+    QByteArray out(plain.size(), '\0');
+    for (qsizetype i = 0; i < plain.size(); i += 2) {
+        const quint16 word = quint16(quint8(plain[i]) | (quint8(plain[i + 1]) << 8));
+        const quint16 rotated = quint16((word << 4) | (word >> 12));
+        const quint16 stored = quint16(0xFFFF - rotated);
+        out[i] = char(stored & 0xFF);
+        out[i + 1] = char(stored >> 8);
+    }
+    return out;
+}
+
+QByteArray customEntry(const QByteArray &name)
+{
+    QByteArray entry(264, '\0');
+    entry.replace(0, name.size(), name);
+    entry.replace(96, 7, "0.0.0.0");
+    entry.replace(112, 1, "0");
+    return entry;
+}
+
+template <typename T>
+T *control(QWidget &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control named %s", name);
+    return widget;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fillPressOkAndStartAgain()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        const QByteArray address = "jane@example.org";
+        {
+            ProfileSession session;
+            StartSession(session);
+            FakePrompter prompter;
+            TalmerisSetupDlg window(session, prompter);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+            QTest::keyClicks(control<QLineEdit>(window, "receiveEmail1Edit"), QString::fromLatin1(address));
+            QTest::keyClicks(control<QLineEdit>(window, "savePathEdit"), card.path());
+            QTest::mouseClick(control<QPushButton>(window, "okButton"), Qt::LeftButton);
+
+            QCOMPARE(prompter.messages().size(), 1);
+            QCOMPARE(prompter.lastMessage().caption, QStringLiteral("Save PROFILE"));
+            QCOMPARE(prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());
+        }
+
+        const QByteArray image = encoded(expectedRecord(address));
+        const QByteArray profile = readFile(card.path() + "/PROFILE.BIN");
+        QCOMPARE(profile.size(), 956);
+        QCOMPARE(hexText(profile), hexText(image.mid(20)));
+
+        QByteArray copy = image;
+        copy += customEntry("Customer1") + customEntry("Customer2") + customEntry("Customer3")
+                + customEntry("Customer");
+        const QByteArray working = readFile(temp.workingCopyPath());
+        QCOMPARE(working.size(), 2032);
+        QCOMPARE(hexText(working), hexText(copy));
+
+        ProfileSession again;
+        StartSession(again);
+        FakePrompter prompter;
+        TalmerisSetupDlg window(again, prompter);
+        QCOMPARE(control<QLineEdit>(window, "receiveEmail1Edit")->text(), QString::fromLatin1(address));
+        QCOMPARE(again.record.header_value, 2);
+        QVERIFY(control<QLineEdit>(window, "savePathEdit")->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_end_to_end.moc"

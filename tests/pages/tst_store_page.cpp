@@ -1,0 +1,356 @@
+#include "pages/gsm_form.h"
+#include "profile/profile_files.h"
+#include "profile/record_text.h"
+#include "support/temp_env.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+struct Inputs {
+    int sendTo = 1;
+    int smsSwitch = 0;
+    int instantOn = 1;
+    QString instantNumber = "99";
+    QStringList phones{"", "", "", ""};
+    QStringList emails{"", "", "", ""};
+    int rename = 0;
+    QString renameText;
+};
+
+void startFresh(ProfileSession &session)
+{
+    SetProfileDefaults(session.record, 0);
+    session.currentArea = kStartupArea;
+    session.record.area = 2;
+}
+
+PageControls controlsFrom(const Inputs &in)
+{
+    PageControls c;
+    c.instant_on = in.instantOn;
+    c.daily_report_on = 0;
+    c.instant_number = in.instantNumber;
+    c.daily_report_hour = 0;
+    c.daily_report_minute = 0;
+    c.send_to = in.sendTo;
+    c.rename = in.rename;
+    c.rename_text = in.renameText;
+    c.email_size = 1;
+    c.sms_switch = in.smsSwitch;
+    c.gps = 0;
+    c.sms_start_hour = 0;
+    c.sms_stop_hour = 0;
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        c.phone_number[i] = in.phones[qsizetype(i)];
+        c.receive_email[i] = in.emails[qsizetype(i)];
+    }
+    return c;
+}
+
+Inputs withEmail(const QString &email = "jane@example.org")
+{
+    Inputs in;
+    in.emails[0] = email;
+    return in;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Inputs)
+
+class TestStorePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checks_data()
+    {
+        QTest::addColumn<Inputs>("inputs");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+
+        const QString sendMode = "Send Mode Setting";
+        const QString recipients = "Recipients Setting";
+        const QString renameCaption = "Rename Setting";
+        const QString outOfLength = "The phone number is out of the length(4-15) !";
+        const QString masterOutOfLength = "The master phone is out of the length(4-15) !";
+        const QString formatError = "The Email Format is error!";
+        const QString noEmail = "The Email must not be null!";
+
+        Inputs in = withEmail();
+        QTest::newRow("all good") << in << "" << "";
+
+        in = withEmail();
+        in.instantOn = 0;
+        in.instantNumber = "120";
+        QTest::newRow("instant 120 while off") << in << sendMode << "Instant number is out of the range(0-99)!";
+        in.instantNumber = "100";
+        QTest::newRow("instant 100") << in << sendMode << "Instant number is out of the range(0-99)!";
+        in.instantNumber = "0";
+        QTest::newRow("instant 0") << in << "" << "";
+
+        in = withEmail();
+        in.phones[0] = "123";
+        QTest::newRow("phone of three") << in << recipients << outOfLength;
+        in.smsSwitch = 1;
+        QTest::newRow("master phone of three") << in << recipients << masterOutOfLength;
+        in.smsSwitch = 0;
+        in.phones[0] = QString(16, u'1');
+        QTest::newRow("phone of sixteen") << in << recipients << outOfLength;
+        in.smsSwitch = 2;
+        QTest::newRow("master phone of sixteen") << in << recipients << masterOutOfLength;
+
+        in = Inputs();
+        in.sendTo = 0;
+        in.phones = {"1234", QString(15, u'9'), "", ""};
+        QTest::newRow("phones of four and fifteen") << in << "" << "";
+        in.phones = {"", "", "", ""};
+        QTest::newRow("phone mode without a phone")
+            << in << recipients << "The phone number must not be null! length(4-15)";
+        in.phones = {"", "", "", "12345"};
+        QTest::newRow("phone mode, fourth phone only") << in << "" << "";
+
+        in = withEmail();
+        in.smsSwitch = 1;
+        in.phones[1] = "123456";
+        QTest::newRow("sms on, master empty") << in << recipients << "The master phone must not be null! length(4-15)";
+
+        in = Inputs();
+        QTest::newRow("email mode without an address") << in << recipients << noEmail;
+        in = withEmail("a");
+        QTest::newRow("one character") << in << recipients << formatError;
+        in = withEmail("@example.org");
+        QTest::newRow("at sign first only") << in << recipients << formatError;
+        in = withEmail("noatsign");
+        QTest::newRow("no at sign") << in << recipients << formatError;
+        in = withEmail("a@");
+        QTest::newRow("two characters pass but are not stored") << in << recipients << noEmail;
+        in = withEmail(QString(35, u'x') + "@example.org");
+        QTest::newRow("47 characters") << in << "" << "";
+        in = withEmail(QString(36, u'x') + "@example.org");
+        QTest::newRow("48 characters") << in << recipients << "The Email is out of the max length 47 !";
+
+        in = withEmail();
+        in.emails[1] = "bad";
+        in.phones[2] = "12";
+        QTest::newRow("recipient 2's address before recipient 3's phone") << in << recipients << formatError;
+        in = withEmail("bad");
+        in.phones[0] = "12";
+        QTest::newRow("recipient 1's phone before its address") << in << recipients << outOfLength;
+
+        in = withEmail();
+        in.renameText = "a-b";
+        QTest::newRow("hyphen with rename off") << in << renameCaption
+                                                << "The letters or/and digits are allowed for rename!";
+        in.renameText = QStringLiteral("\u00df");
+        QTest::newRow("sharp s") << in << renameCaption << "The letters or/and digits are allowed for rename!";
+        in.rename = 1;
+        in.renameText = "";
+        QTest::newRow("rename on and empty") << in << renameCaption << "The rename must not be null!";
+        in.renameText = "cam7";
+        QTest::newRow("rename on, lower case") << in << "" << "";
+    }
+
+    void checks()
+    {
+        QFETCH(Inputs, inputs);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+
+        ProfileSession session;
+        startFresh(session);
+        GsmForm form(session);
+        form.open_page();
+        const auto failure = form.store_page(controlsFrom(inputs));
+        QCOMPARE(failure ? failure->caption : QString(), caption);
+        QCOMPARE(failure ? failure->text : QString(), text);
+        if (failure)
+            QCOMPARE(failure->icon, Message::Icon::Error);
+    }
+
+    void storedBytes()
+    {
+        ProfileSession session;
+        startFresh(session);
+        GsmForm form(session);
+        form.open_page();
+        Inputs in = withEmail("a@b.c");
+        in.emails[2] = "ok@x";
+        in.phones[3] = "01701234567";
+        in.rename = 1;
+        in.renameText = "cam7";
+        in.sendTo = 0;
+        in.smsSwitch = 2;
+        in.phones[0] = "5551234";
+        PageControls controls = controlsFrom(in);
+        controls.sms_start_hour = 6;
+        controls.sms_stop_hour = 20;
+        controls.gps = 1;
+        QVERIFY(!form.store_page(controls));
+
+        const ProfileRecord &r = session.record;
+        QCOMPARE(LoadRecordText(r.phone_number_1), QStringLiteral("5551234"));
+        QCOMPARE(LoadRecordText(r.phone_number_4), QStringLiteral("01701234567"));
+        QCOMPARE(LoadRecordText(r.receive_email_1), QStringLiteral("a@b.c"));
+        QCOMPARE(LoadRecordText(r.receive_email_3), QStringLiteral("ok@x"));
+        QCOMPARE(QByteArray(r.rename_text, 16), QByteArray("CAM7").append(12, '\0'));
+        QCOMPARE(r.rename, 1);
+        QCOMPARE(r.send_to, 0);
+        QCOMPARE(r.sms_switch, 2);
+        QCOMPARE(r.sms_start_hour, 6);
+        QCOMPARE(r.sms_stop_hour, 20);
+        QCOMPARE(r.gps, 1);
+        // Slots behind a stored text are all zero.
+        QCOMPARE(QByteArray(r.receive_email_1 + 6, 42), QByteArray(42, '\0'));
+    }
+
+    void aFailedCheckKeepsWhatWasStoredBefore()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        ProfileSession session;
+        startFresh(session);
+        StoreRecordText(session.record.receive_email_4, QStringLiteral("old@example.org"));
+        StoreRecordText(session.record.rename_text, QStringLiteral("OLD"));
+        GsmForm form(session);
+        form.open_page();
+        form.values().save_path = card.path();
+
+        Inputs in = withEmail();
+        in.instantNumber = "42";
+        in.emails[1] = "x"; // fails at recipient 2
+        PageControls controls = controlsFrom(in);
+        controls.save_path = card.path();
+        controls.gps = 1;
+        const Message shown = form.ok(controls, 2);
+
+        QCOMPARE(shown.text, QStringLiteral("The Email Format is error!"));
+        QCOMPARE(session.record.header_value, 2);
+        QCOMPARE(session.record.instant_number, 42);
+        QCOMPARE(session.record.gps, 1);
+        QCOMPARE(LoadRecordText(session.record.receive_email_1), QStringLiteral("jane@example.org"));
+        QCOMPARE(LoadRecordText(session.record.receive_email_4), QString());
+        QCOMPARE(LoadRecordText(session.record.rename_text), QStringLiteral("OLD"));
+        QVERIFY(!QFile::exists(card.path() + "/PROFILE.BIN"));
+        QVERIFY(!QFile::exists(temp.workingCopyPath()));
+    }
+
+    void anUnreadableNumberStopsTheSave()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        ProfileSession session;
+        startFresh(session);
+        GsmForm form(session);
+        form.open_page();
+        Inputs in = withEmail();
+        in.instantNumber = "";
+        PageControls controls = controlsFrom(in);
+        controls.save_path = card.path();
+        const Message shown = form.ok(controls, 2);
+        QCOMPARE(shown.text, QStringLiteral("Enter an integer."));
+        QVERIFY(!QFile::exists(card.path() + "/PROFILE.BIN"));
+    }
+
+    void defaultSender_data()
+    {
+        QTest::addColumn<int>("country");
+        QTest::addColumn<int>("selectEmail");
+        QTest::addColumn<QString>("expected"); // "finland", "default" or "kept"
+
+        QTest::newRow("Finland") << OperatorCatalogue::kFinlandRow << 0 << "finland";
+        QTest::newRow("Germany") << 7 << 0 << "default";
+        QTest::newRow("Auto") << 0 << 0 << "default";
+        QTest::newRow("Finland with a chosen provider") << OperatorCatalogue::kFinlandRow << 3 << "kept";
+    }
+
+    void defaultSender()
+    {
+        QFETCH(int, country);
+        QFETCH(int, selectEmail);
+        QFETCH(QString, expected);
+
+        ProfileSession session;
+        startFresh(session);
+        StoreRecordText(session.presets.FinlandSender.smtp_server, QStringLiteral("smtp.finland.test"));
+        session.record.select_email = std::uint8_t(selectEmail);
+        StoreRecordText(session.record.sender_email.email, QStringLiteral("chosen@example.org"));
+        const EmailEntry chosen = session.record.sender_email;
+        GsmForm form(session);
+        form.open_page();
+        form.operators().country_changed(country);
+        QVERIFY(!form.store_page(controlsFrom(withEmail())));
+
+        const EmailEntry &sender = session.record.sender_email;
+        if (expected == "finland")
+            QVERIFY(sender == session.presets.FinlandSender);
+        else if (expected == "default")
+            QVERIFY(sender == session.presets.entries[0]);
+        else
+            QVERIFY(sender == chosen);
+    }
+
+    void okMessages_data()
+    {
+        QTest::addColumn<QString>("folder"); // "" none, "card", "missing"
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("written");
+
+        QTest::newRow("no folder") << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false;
+        QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
+        QTest::newRow("folder missing") << "missing" << "tst_store_page" << "%1/PROFILE.BIN contains an incorrect path."
+                                        << false;
+    }
+
+    void okMessages()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(bool, written);
+
+        ScopedTempFolder temp;
+        QTemporaryDir card;
+        QString path;
+        if (folder == "card")
+            path = QDir::toNativeSeparators(card.path());
+        else if (folder == "missing")
+            path = QDir::toNativeSeparators(card.path() + "/gone");
+
+        ProfileSession session;
+        startFresh(session);
+        GsmForm form(session);
+        form.open_page();
+        PageControls controls = controlsFrom(withEmail());
+        controls.save_path = path;
+        const Message shown = form.ok(controls, 2);
+
+        QCOMPARE(shown.caption, caption);
+        QCOMPARE(shown.text, text.arg(path));
+        QCOMPARE(shown.icon, folder == "missing" ? Message::Icon::Error : Message::Icon::None);
+        QCOMPARE(QFile::exists(temp.workingCopyPath()), written);
+        // The record holds the page's values whether or not a file was written.
+        QCOMPARE(LoadRecordText(session.record.receive_email_1), QStringLiteral("jane@example.org"));
+    }
+
+    void chosenFolders()
+    {
+        ProfileSession session;
+        GsmForm form(session);
+        const auto refused = form.folder_chosen(QUrl("sftp://host/card"));
+        QVERIFY(refused);
+        QCOMPARE(refused->caption, QStringLiteral("Save Path"));
+        QCOMPARE(refused->text, QStringLiteral("Select the Path Error"));
+        QCOMPARE(refused->icon, Message::Icon::None);
+        QVERIFY(form.values().save_path.isEmpty());
+
+        QVERIFY(!form.folder_chosen(QUrl::fromLocalFile("/media/card")));
+        QCOMPARE(form.values().save_path, QDir::toNativeSeparators("/media/card"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStorePage)
+#include "tst_store_page.moc"
