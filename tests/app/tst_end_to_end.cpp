@@ -1,9 +1,7 @@
 // The tool's main job from the user's side: fill the page, press "OK", find
 // the right bytes on the card, and get the settings back at the next start.
-#include "app/talmeris_setup_dlg.h"
-#include "pages/profile_session.h"
-#include "support/fake_prompter.h"
 #include "support/hex_bytes.h"
+#include "support/started_window.h"
 #include "support/temp_env.h"
 
 #include <QLineEdit>
@@ -57,15 +55,6 @@ QByteArray customEntry(const QByteArray &name)
     return entry;
 }
 
-template <typename T>
-T *control(QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control named %s", name);
-    return widget;
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -79,20 +68,14 @@ private slots:
         QTemporaryDir card;
         const QByteArray address = "jane@example.org";
         {
-            ProfileSession session;
-            StartSession(session);
-            FakePrompter prompter;
-            TalmerisSetupDlg window(session, prompter);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            StartedWindow first(true);
+            QTest::keyClicks(first.control<QLineEdit>("receiveEmail1Edit"), QString::fromLatin1(address));
+            QTest::keyClicks(first.control<QLineEdit>("savePathEdit"), card.path());
+            QTest::mouseClick(first.control<QPushButton>("okButton"), Qt::LeftButton);
 
-            QTest::keyClicks(control<QLineEdit>(window, "receiveEmail1Edit"), QString::fromLatin1(address));
-            QTest::keyClicks(control<QLineEdit>(window, "savePathEdit"), card.path());
-            QTest::mouseClick(control<QPushButton>(window, "okButton"), Qt::LeftButton);
-
-            QCOMPARE(prompter.messages().size(), 1);
-            QCOMPARE(prompter.lastMessage().caption, QStringLiteral("Save PROFILE"));
-            QCOMPARE(prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());
+            QCOMPARE(first.prompter.messages().size(), 1);
+            QCOMPARE(first.prompter.lastMessage().caption, QStringLiteral("Save PROFILE"));
+            QCOMPARE(first.prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());
         }
 
         const QByteArray image = encoded(expectedRecord(address));
@@ -107,13 +90,10 @@ private slots:
         QCOMPARE(working.size(), 2032);
         QCOMPARE(hexText(working), hexText(copy));
 
-        ProfileSession again;
-        StartSession(again);
-        FakePrompter prompter;
-        TalmerisSetupDlg window(again, prompter);
-        QCOMPARE(control<QLineEdit>(window, "receiveEmail1Edit")->text(), QString::fromLatin1(address));
-        QCOMPARE(again.record.header_value, 2);
-        QVERIFY(control<QLineEdit>(window, "savePathEdit")->text().isEmpty());
+        const StartedWindow again;
+        QCOMPARE(again.control<QLineEdit>("receiveEmail1Edit")->text(), QString::fromLatin1(address));
+        QCOMPARE(again.session.record.header_value, 2);
+        QVERIFY(again.control<QLineEdit>("savePathEdit")->text().isEmpty());
     }
 };
 

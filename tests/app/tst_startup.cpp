@@ -1,13 +1,11 @@
 #include "app/talmeris_setup_app.h"
-#include "app/talmeris_setup_dlg.h"
 #include "pages/dlg_gsm.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
-#include "support/fake_prompter.h"
+#include "support/started_window.h"
 #include "support/temp_env.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,19 +19,16 @@ private slots:
     void firstStartShowsTheDefaults()
     {
         ScopedTempFolder temp;
-        ProfileSession session;
-        StartSession(session);
-        QCOMPARE(session.currentArea, 2);
-        QCOMPARE(session.record.area, 2);
-        QCOMPARE(session.record.header_value, 1);
-        QCOMPARE(QByteArray(session.record.version_tag, 2), QByteArray("V\0", 2));
+        StartedWindow started;
+        const ProfileRecord &record = started.session.record;
+        QCOMPARE(started.session.currentArea, 2);
+        QCOMPARE(record.area, 2);
+        QCOMPARE(record.header_value, 1);
+        QCOMPARE(QByteArray(record.version_tag, 2), QByteArray("V\0", 2));
 
-        FakePrompter prompter;
-        TalmerisSetupDlg window(session, prompter);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quenda V5.02.15"));
-        auto *instant = window.findChild<QLineEdit *>("instantNumberEdit");
-        QCOMPARE(instant->text(), QStringLiteral("99"));
-        QVERIFY(window.findChild<QRadioButton *>("emailRadio")->isChecked());
+        QCOMPARE(started.window->windowTitle(), QStringLiteral("Quenda V5.02.15"));
+        QCOMPARE(started.control<QLineEdit>("instantNumberEdit")->text(), QStringLiteral("99"));
+        QVERIFY(started.control<QRadioButton>("emailRadio")->isChecked());
         QVERIFY(!QFile::exists(temp.workingCopyPath()));
     }
 
@@ -55,68 +50,50 @@ private slots:
             QVERIFY(!SaveProfile(card.path(), saved.record, saved.custom));
         }
 
-        ProfileSession session;
-        StartSession(session);
-        FakePrompter prompter;
-        TalmerisSetupDlg window(session, prompter);
-        QCOMPARE(window.findChild<QComboBox *>("gpsCombo")->currentText(), QStringLiteral("On"));
-        QVERIFY(window.findChild<QRadioButton *>("phoneRadio")->isChecked());
-        QCOMPARE(window.findChild<QComboBox *>("countryCombo")->currentText(), QStringLiteral("Germany"));
-        QCOMPARE(window.findChild<QComboBox *>("operatorCombo")->currentText(), QStringLiteral("T-Mobile"));
-        QCOMPARE(window.findChild<QComboBox *>("smsStartCombo")->currentText(), QStringLiteral("06"));
-        QCOMPARE(window.findChild<QComboBox *>("smsStopCombo")->currentText(), QStringLiteral("21"));
-        QCOMPARE(window.findChild<QLineEdit *>("phoneNumber2Edit")->text(), QStringLiteral("01711234567"));
+        StartedWindow started;
+        QCOMPARE(started.control<QComboBox>("gpsCombo")->currentText(), QStringLiteral("On"));
+        QVERIFY(started.control<QRadioButton>("phoneRadio")->isChecked());
+        QCOMPARE(started.control<QComboBox>("countryCombo")->currentText(), QStringLiteral("Germany"));
+        QCOMPARE(started.control<QComboBox>("operatorCombo")->currentText(), QStringLiteral("T-Mobile"));
+        QCOMPARE(started.control<QComboBox>("smsStartCombo")->currentText(), QStringLiteral("06"));
+        QCOMPARE(started.control<QComboBox>("smsStopCombo")->currentText(), QStringLiteral("21"));
+        QCOMPARE(started.control<QLineEdit>("phoneNumber2Edit")->text(), QStringLiteral("01711234567"));
     }
 
     void thePageFillsTheWindowFromItsOrigin()
     {
         ScopedTempFolder temp;
-        ProfileSession session;
-        StartSession(session);
-        FakePrompter prompter;
-        TalmerisSetupDlg window(session, prompter);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        StartedWindow started(true);
+        const TalmerisSetupDlg &window = *started.window;
         QCOMPARE(window.page()->pos(), QPoint(0, 0));
         QCOMPARE(window.page()->size(), window.size());
         QVERIFY(window.width() >= 500 && window.width() <= 1200);
         QVERIFY(window.height() >= 350 && window.height() <= 900);
-        QVERIFY(!TalmerisSetupApp::applicationIcon().isNull());
         QVERIFY(!TalmerisSetupApp::applicationIcon().pixmap(32).isNull());
     }
 
     void enterAndEscapeNeitherCloseNorSave()
     {
         ScopedTempFolder temp;
-        ProfileSession session;
-        StartSession(session);
-        FakePrompter prompter;
-        TalmerisSetupDlg window(session, prompter);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *email = window.findChild<QLineEdit *>("receiveEmail1Edit");
+        StartedWindow started(true);
+        auto *email = started.control<QLineEdit>("receiveEmail1Edit");
         email->setFocus();
         QTest::keyClicks(email, "a@b.org");
         QTest::keyClick(email, Qt::Key_Return);
         QTest::keyClick(email, Qt::Key_Escape);
-        QVERIFY(window.isVisible());
-        QVERIFY(prompter.calls.isEmpty());
+        QVERIFY(started.window->isVisible());
+        QVERIFY(started.prompter.calls.isEmpty());
         QVERIFY(!QFile::exists(temp.workingCopyPath()));
-        QCOMPARE(session.record.header_value, 1);
+        QCOMPARE(started.session.record.header_value, 1);
     }
 
     void cancelEndsTheWindowWithoutWriting()
     {
         ScopedTempFolder temp;
-        ProfileSession session;
-        StartSession(session);
-        FakePrompter prompter;
-        TalmerisSetupDlg window(session, prompter);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(window.findChild<QPushButton *>("cancelButton"), Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), int(QDialog::Rejected));
+        StartedWindow started(true);
+        QTest::mouseClick(started.control<QPushButton>("cancelButton"), Qt::LeftButton);
+        QVERIFY(!started.window->isVisible());
+        QCOMPARE(started.window->result(), int(QDialog::Rejected));
         QVERIFY(!QFile::exists(temp.workingCopyPath()));
     }
 };

@@ -1,6 +1,7 @@
 #include "pages/dlg_gsm.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
+#include "support/started_window.h"
 #include "support/temp_env.h"
 
 #include <QComboBox>
@@ -20,20 +21,12 @@ struct Page {
     FakePrompter prompter;
     DlgGSM page{session, prompter, 2};
 
-    Page()
-    {
-        SetProfileDefaults(session.record, 0);
-        session.currentArea = kStartupArea;
-        session.record.area = 2;
-    }
+    Page() { StartSession(session); }
 
     template <typename T>
     T *get(const char *name)
     {
-        T *widget = page.findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control named %s", name);
-        return widget;
+        return findControl<T>(page, name);
     }
     QComboBox *combo(const char *name) { return get<QComboBox>(name); }
     QLineEdit *edit(const char *name) { return get<QLineEdit>(name); }

@@ -1,17 +1,10 @@
 #include "pages/gsm_form.h"
 #include "profile/record_text.h"
+#include "support/fresh_session.h"
 
 #include <QTest>
 
 namespace {
-
-// A session as the first start leaves it: the defaults and the area code.
-void startFresh(ProfileSession &session)
-{
-    SetProfileDefaults(session.record, 0);
-    session.currentArea = kStartupArea;
-    session.record.area = 2;
-}
 
 PageControls controlsOf(const PageValues &values)
 {
@@ -45,7 +38,7 @@ private slots:
     void defaultsOpenAsAFreshPage()
     {
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
 
@@ -112,7 +105,7 @@ private slots:
         QFETCH(bool, workTime);
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         form.send_to_clicked(sendTo);
@@ -136,7 +129,7 @@ private slots:
     void savedSmsHoursComeBackOnSet()
     {
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         form.sms_switch_changed(2);
@@ -153,7 +146,7 @@ private slots:
     void storedSmsHoursShowOnlyForSet()
     {
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         session.record.sms_start_hour = 6;
         session.record.sms_stop_hour = 22;
         session.record.sms_switch = 1;
@@ -192,7 +185,7 @@ private slots:
         QFETCH(int, stopAfter);
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         form.sms_switch_changed(2);
@@ -212,7 +205,7 @@ private slots:
     void sendModeThreeOpensBothOn()
     {
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         session.record.send_mode = 3;
         GsmForm form(session);
         form.open_page();
@@ -253,7 +246,7 @@ private slots:
         QFETCH(int, shownOperator);
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         session.record.send_to = std::uint16_t(sendTo);
         session.record.country_index = std::uint8_t(country);
         session.record.operator_index = std::uint8_t(operatorIndex);
@@ -287,7 +280,7 @@ private slots:
         QFETCH(bool, dailyReportTaken);
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         PageControls controls = controlsOf(form.values());
@@ -311,7 +304,7 @@ private slots:
     void textsComeFromTheRecordInTheCodePage()
     {
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         StoreRecordText(session.record.receive_email_2, QStringLiteral("j\u00f6rg@example.org"));
         StoreRecordText(session.record.phone_number_4, QStringLiteral("0049301234"));
         StoreRecordText(session.record.rename_text, QStringLiteral("CAM7"));

@@ -1,6 +1,7 @@
 #include "pages/gsm_form.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
+#include "support/fresh_session.h"
 #include "support/temp_env.h"
 
 #include <QDir>
@@ -18,13 +19,6 @@ struct Inputs {
     int rename = 0;
     QString renameText;
 };
-
-void startFresh(ProfileSession &session)
-{
-    SetProfileDefaults(session.record, 0);
-    session.currentArea = kStartupArea;
-    session.record.area = 2;
-}
 
 PageControls controlsFrom(const Inputs &in)
 {
@@ -160,7 +154,7 @@ private slots:
         QFETCH(QString, text);
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         const auto failure = form.store_page(controlsFrom(inputs));
@@ -173,7 +167,7 @@ private slots:
     void storedBytes()
     {
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         Inputs in = withEmail("a@b.c");
@@ -211,7 +205,7 @@ private slots:
         ScopedTempFolder temp;
         QTemporaryDir card;
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         StoreRecordText(session.record.receive_email_4, QStringLiteral("old@example.org"));
         StoreRecordText(session.record.rename_text, QStringLiteral("OLD"));
         GsmForm form(session);
@@ -242,7 +236,7 @@ private slots:
         ScopedTempFolder temp;
         QTemporaryDir card;
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         Inputs in = withEmail();
@@ -273,7 +267,7 @@ private slots:
         QFETCH(QString, expected);
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         StoreRecordText(session.presets.FinlandSender.smtp_server, QStringLiteral("smtp.finland.test"));
         session.record.select_email = std::uint8_t(selectEmail);
         StoreRecordText(session.record.sender_email.email, QStringLiteral("chosen@example.org"));
@@ -321,7 +315,7 @@ private slots:
             path = QDir::toNativeSeparators(card.path() + "/gone");
 
         ProfileSession session;
-        startFresh(session);
+        startWithoutWorkingCopy(session);
         GsmForm form(session);
         form.open_page();
         PageControls controls = controlsFrom(withEmail());

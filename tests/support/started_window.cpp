@@ -1,0 +1,14 @@
+#include "support/started_window.h"
+
+#include <QTest>
+
+StartedWindow::StartedWindow(bool shown)
+{
+    StartSession(session);
+    window = std::make_unique<TalmerisSetupDlg>(session, prompter);
+    if (shown) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("the main window did not show");
+    }
+}

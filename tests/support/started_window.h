@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/talmeris_setup_dlg.h"
+#include "pages/profile_session.h"
+#include "support/fake_prompter.h"
+
+#include <QWidget>
+
+#include <memory>
+
+// Finds a control by its object name; a missing one ends the test run loudly.
+template <typename T>
+T *findControl(const QWidget &parent, const char *name)
+{
+    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control named %s", name);
+    return widget;
+}
+
+// The main window as the tool starts it, from the current temporary folder.
+struct StartedWindow {
+    ProfileSession session;
+    FakePrompter prompter;
+    std::unique_ptr<TalmerisSetupDlg> window;
+
+    // `shown`: on screen (offscreen), as the user would see it.
+    explicit StartedWindow(bool shown = false);
+
+    template <typename T>
+    T *control(const char *name) const
+    {
+        return findControl<T>(*window, name);
+    }
+};
