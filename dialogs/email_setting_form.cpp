@@ -154,6 +154,13 @@ std::optional<EmailSettingForm::Failure> EmailSettingForm::store(ProfileRecord &
     if (std::optional<Failure> failure = check())
         return failure;
 
+    record.select_email = std::uint8_t(m_position);
+    if (m_position == EmailPresets::kDefaultPosition) {
+        // Nothing can be typed for "Default": its account goes in whole.
+        record.sender_email = m_presets.entries[m_position];
+        return std::nullopt;
+    }
+
     EmailEntry entry{};
     if (m_position == EmailPresets::kOtherPosition) {
         StoreRecordText(entry.smtp_server, texts.smtpServer);
@@ -169,7 +176,6 @@ std::optional<EmailSettingForm::Failure> EmailSettingForm::store(ProfileRecord &
     StoreRecordText(entry.password, texts.password);
     StoreSenderAddress(entry, texts.email);
 
-    record.select_email = std::uint8_t(m_position);
     record.sender_email = entry;
     return std::nullopt;
 }
