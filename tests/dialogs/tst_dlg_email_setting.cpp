@@ -12,35 +12,50 @@ namespace {
 
 constexpr int kGmail = 1;
 constexpr int kHotmail = 3;
-constexpr int kYahoo = 4;
 constexpr int kRevierwelt = 7;
 constexpr int kOther = 10;
 
-ProfileRecord defaultRecord()
+// One dialog object over a default record, opened as often as a test needs.
+struct Harness {
+    ProfileRecord record = [] {
+        ProfileRecord r{};
+        SetProfileDefaults(r, 2);
+        return r;
+    }();
+    EmailPresets presets = EmailPresets::BuiltIn();
+    FakePrompter prompter;
+    DlgEmailSetting dialog{record, presets, prompter};
+
+    int run(std::function<void(QDialog &)> action)
+    {
+        prompter.modalActions.enqueue([action](QDialog &d) {
+            action(d);
+            return d.isVisible() ? -1 : d.result();
+        });
+        return dialog.run();
+    }
+};
+
+QLineEdit *edit(QDialog &d, const char *name)
 {
-    ProfileRecord record{};
-    SetProfileDefaults(record, 2);
-    return record;
+    return d.findChild<QLineEdit *>(name);
 }
 
-QLineEdit *edit(QDialog &dialog, const char *name)
+void pick(QDialog &d, int position)
 {
-    return dialog.findChild<QLineEdit *>(name);
+    d.findChild<QComboBox *>("selectEmailCombo")->setCurrentIndex(position);
 }
 
-QComboBox *combo(QDialog &dialog, const char *name)
+void press(QDialog &d, const char *button)
 {
-    return dialog.findChild<QComboBox *>(name);
+    d.findChild<QPushButton *>(button)->click();
 }
 
-QCheckBox *showPassword(QDialog &dialog)
+// Echo mode of the password, box checked, box enabled.
+QString passwordView(QDialog &d)
 {
-    return dialog.findChild<QCheckBox *>("showPasswordCheck");
-}
-
-void press(QDialog &dialog, const char *button)
-{
-    dialog.findChild<QPushButton *>(button)->click();
+    const auto *box = d.findChild<QCheckBox *>("showPasswordCheck");
+    return QStringLiteral("%1 %2 %3").arg(edit(d, "passwordEdit")->echoMode()).arg(box->isChecked()).arg(box->isEnabled());
 }
 
 } // namespace
@@ -52,66 +67,66 @@ class TestDlgEmailSetting : public QObject
 private slots:
     void openingOnTheDefaultRecord()
     {
-        ProfileRecord record = defaultRecord();
-        EmailPresets presets = EmailPresets::BuiltIn();
-        StoreRecordText(presets.entries[0].email, QStringLiteral("cam@example.org"));
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        prompter.modalActions.enqueue([](QDialog &d) {
-            [&] { QCOMPARE(combo(d, "selectEmailCombo")->currentText(), QStringLiteral("Default")); }();
-            [&] { QCOMPARE(combo(d, "selectEmailCombo")->count(), 11); }();
-            for (const char *name : {"emailEdit", "accountEdit", "passwordEdit", "smtpServerEdit", "smtpPortEdit"}) {
-                [&] { QCOMPARE(edit(d, name)->echoMode(), QLineEdit::NoEcho); }();
-                [&] { QVERIFY(!edit(d, name)->isEnabled()); }();
-            }
-            [&] { QCOMPARE(combo(d, "secureTypeCombo")->currentIndex(), -1); }();
-            [&] { QVERIFY(!combo(d, "secureTypeCombo")->isEnabled()); }();
-            [&] { QVERIFY(!showPassword(d)->isChecked() && !showPassword(d)->isEnabled()); }();
+        Harness h;
+        StoreRecordText(h.presets.entries[0].email, QStringLiteral("cam@example.org"));
+        QStringList seen;
+        const int result = h.run([&](QDialog &d) {
+            seen << d.findChild<QComboBox *>("selectEmailCombo")->currentText() << passwordView(d);
+            for (const char *name : {"emailEdit", "accountEdit", "smtpServerEdit", "smtpPortEdit"})
+                seen << QStringLiteral("%1 %2").arg(edit(d, name)->echoMode()).arg(edit(d, name)->isEnabled());
+            seen << QString::number(d.findChild<QComboBox *>("secureTypeCombo")->currentIndex());
             press(d, "okButton");
-            return d.result();
         });
-        QCOMPARE(dialog.run(), int(QDialog::Accepted));
-        QVERIFY(prompter.messages().isEmpty());
-        QCOMPARE(int(record.select_email), 0);
-        QVERIFY(record.sender_email == presets.entries[0]);
+        QCOMPARE(result, int(QDialog::Accepted));
+        // NoEcho is 1: every field blank and disabled, no Secure Type item.
+        QCOMPARE(seen.join(u','), QStringLiteral("Default,1 0 0,1 0,1 0,1 0,1 0,-1"));
+        QVERIFY(h.prompter.messages().isEmpty());
+        QCOMPARE(int(h.record.select_email), 0);
+        QVERIFY(h.record.sender_email == h.presets.entries[0]);
     }
 
     void gmailWithTypedAccount()
     {
-        ProfileRecord record = defaultRecord();
-        EmailPresets presets = EmailPresets::BuiltIn();
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        prompter.modalActions.enqueue([](QDialog &d) {
-            combo(d, "selectEmailCombo")->setCurrentIndex(kGmail);
+        Harness h;
+        QStringList seen;
+        const int result = h.run([&](QDialog &d) {
+            pick(d, kGmail);
             QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@"));
-            [&] { QCOMPARE(edit(d, "accountEdit")->text(), QStringLiteral("me@")); }();
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("example.org"));
-            [&] { QCOMPARE(edit(d, "accountEdit")->text(), QStringLiteral("me@example.org")); }();
-            QTest::keyClicks(edit(d, "accountEdit"), QStringLiteral("x"));
-            [&] { QCOMPARE(edit(d, "emailEdit")->text(), QStringLiteral("me@example.org")); }();
+            seen << edit(d, "accountEdit")->text();
+            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("x.org"));
+            seen << edit(d, "accountEdit")->text();
+            QTest::keyClicks(edit(d, "accountEdit"), QStringLiteral("2"));
             QTest::keyClicks(edit(d, "passwordEdit"), QStringLiteral("pw"));
-
-            [&] { QCOMPARE(edit(d, "smtpServerEdit")->text(), QStringLiteral("smtp.gmail.com")); }();
-            [&] { QCOMPARE(edit(d, "smtpPortEdit")->text(), QStringLiteral("465")); }();
-            [&] { QCOMPARE(combo(d, "secureTypeCombo")->currentText(), QStringLiteral("SSL/TLS")); }();
-            [&] { QVERIFY(!edit(d, "smtpServerEdit")->isEnabled() && !edit(d, "smtpPortEdit")->isEnabled()); }();
-            [&] { QVERIFY(!combo(d, "secureTypeCombo")->isEnabled()); }();
-            [&] { QCOMPARE(edit(d, "passwordEdit")->echoMode(), QLineEdit::Password); }();
+            seen << edit(d, "smtpServerEdit")->text() << QString::number(edit(d, "smtpPortEdit")->isEnabled());
             press(d, "okButton");
-            return d.result();
         });
-        QCOMPARE(dialog.run(), int(QDialog::Accepted));
-        QVERIFY(prompter.messages().isEmpty());
-        const EmailEntry &stored = record.sender_email;
-        QCOMPARE(int(record.select_email), kGmail);
-        QCOMPARE(LoadRecordText(stored.smtp_server), QStringLiteral("smtp.gmail.com"));
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(seen.join(u','), QStringLiteral("me@,me@x.org,smtp.gmail.com,0"));
+        const EmailEntry &stored = h.record.sender_email;
+        QCOMPARE(int(h.record.select_email), kGmail);
         QCOMPARE(LoadRecordText(stored.smtp_port), QStringLiteral("465"));
         QCOMPARE(int(stored.secure_type), 0x41);
-        QCOMPARE(LoadRecordText(stored.email), QStringLiteral("me@example.org"));
-        QCOMPARE(LoadRecordText(stored.account), QStringLiteral("me@example.orgx"));
+        QCOMPARE(LoadRecordText(stored.email), QStringLiteral("me@x.org"));
+        QCOMPARE(LoadRecordText(stored.account), QStringLiteral("me@x.org2"));
         QCOMPARE(LoadRecordText(stored.password), QStringLiteral("pw"));
-        QCOMPARE(LoadRecordText(stored.email_local_part), QStringLiteral("me"));
+    }
+
+    void otherWithStartTls()
+    {
+        Harness h;
+        const int result = h.run([&](QDialog &d) {
+            pick(d, kOther);
+            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@example.org"));
+            QTest::keyClicks(edit(d, "passwordEdit"), QStringLiteral("pw"));
+            QTest::keyClicks(edit(d, "smtpServerEdit"), QStringLiteral("mail.example.org"));
+            QTest::keyClicks(edit(d, "smtpPortEdit"), QStringLiteral("587"));
+            d.findChild<QComboBox *>("secureTypeCombo")->setCurrentIndex(2);
+            press(d, "okButton");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(LoadRecordText(h.record.sender_email.smtp_server), QStringLiteral("mail.example.org"));
+        QCOMPARE(LoadRecordText(h.record.sender_email.smtp_port), QStringLiteral("587"));
+        QCOMPARE(int(h.record.sender_email.secure_type), 0x42);
     }
 
     void typingLimits_data()
@@ -132,77 +147,36 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
 
-        ProfileRecord record = defaultRecord();
-        EmailPresets presets = EmailPresets::BuiltIn();
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        prompter.modalActions.enqueue([&](QDialog &d) {
-            combo(d, "selectEmailCombo")->setCurrentIndex(kOther);
-            QTest::keyClicks(edit(d, field.toLatin1().constData()), typed);
-            [&] { QCOMPARE(edit(d, field.toLatin1().constData())->text(), shown); }();
-            return int(QDialog::Rejected);
+        Harness h;
+        QString seen;
+        h.run([&](QDialog &d) {
+            pick(d, kOther);
+            QTest::keyClicks(edit(d, qPrintable(field)), typed);
+            seen = edit(d, qPrintable(field))->text();
         });
-        dialog.run();
-    }
-
-    void switchingBackShowsTheTypedAddress()
-    {
-        ProfileRecord record = defaultRecord();
-        const ProfileRecord before = record;
-        EmailPresets presets = EmailPresets::BuiltIn();
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        const auto pick = [](QDialog &d, int position) { combo(d, "selectEmailCombo")->setCurrentIndex(position); };
-        prompter.modalActions.enqueue([&](QDialog &d) {
-            pick(d, kGmail);
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@example.org"));
-            pick(d, kYahoo);
-            [&] { QCOMPARE(edit(d, "emailEdit")->text(), QString()); }();
-            pick(d, kGmail);
-            [&] { QCOMPARE(edit(d, "emailEdit")->text(), QStringLiteral("me@example.org")); }();
-            [&] { QCOMPARE(edit(d, "accountEdit")->text(), QStringLiteral("me@example.org")); }();
-            press(d, "cancelButton");
-            return d.result();
-        });
-        prompter.modalActions.enqueue([&](QDialog &d) {
-            [&] { QCOMPARE(combo(d, "selectEmailCombo")->currentIndex(), 0); }();
-            pick(d, kGmail);
-            [&] { QCOMPARE(edit(d, "emailEdit")->text(), QStringLiteral("me@example.org")); }();
-            return int(QDialog::Rejected);
-        });
-        QCOMPARE(dialog.run(), int(QDialog::Rejected));
-        dialog.run();
-        QVERIFY(record == before);
+        QCOMPARE(seen, shown);
     }
 
     void revierweltNeverShowsItsPassword()
     {
-        ProfileRecord record = defaultRecord();
-        EmailPresets presets = EmailPresets::BuiltIn();
-        StoreRecordText(presets.entries[kRevierwelt].password, QStringLiteral("secret"));
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        const auto pick = [](QDialog &d, int position) { combo(d, "selectEmailCombo")->setCurrentIndex(position); };
-        prompter.modalActions.enqueue([&](QDialog &d) {
+        Harness h;
+        StoreRecordText(h.presets.entries[kRevierwelt].password, QStringLiteral("secret"));
+        QStringList seen;
+        h.run([&](QDialog &d) {
             pick(d, kGmail);
-            showPassword(d)->click();
-            [&] { QCOMPARE(edit(d, "passwordEdit")->echoMode(), QLineEdit::Normal); }();
+            d.findChild<QCheckBox *>("showPasswordCheck")->click();
+            seen << passwordView(d);
             pick(d, kRevierwelt);
-            [&] { QCOMPARE(edit(d, "passwordEdit")->text(), QStringLiteral("secret")); }();
-            [&] { QCOMPARE(edit(d, "passwordEdit")->echoMode(), QLineEdit::Password); }();
-            [&] { QVERIFY(!showPassword(d)->isChecked() && !showPassword(d)->isEnabled()); }();
+            seen << passwordView(d) << edit(d, "passwordEdit")->text();
             pick(d, kHotmail);
-            [&] { QCOMPARE(edit(d, "passwordEdit")->echoMode(), QLineEdit::Normal); }();
-            [&] { QVERIFY(showPassword(d)->isChecked()); }();
-            return int(QDialog::Rejected);
+            seen << passwordView(d);
         });
-        prompter.modalActions.enqueue([&](QDialog &d) {
+        h.run([&](QDialog &d) {
             pick(d, kGmail); // the flag outlives the opening
-            [&] { QVERIFY(showPassword(d)->isChecked()); }();
-            return int(QDialog::Rejected);
+            seen << passwordView(d);
         });
-        dialog.run();
-        dialog.run();
+        // Normal is 0, Password 2.
+        QCOMPARE(seen.join(u','), QStringLiteral("0 1 1,2 0 0,secret,0 1 1,0 1 1"));
     }
 
     void failedCheckThenClosing_data()
@@ -217,51 +191,26 @@ private slots:
     {
         QFETCH(QString, how);
 
-        ProfileRecord record = defaultRecord();
-        const ProfileRecord before = record;
-        EmailPresets presets = EmailPresets::BuiltIn();
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        prompter.modalActions.enqueue([&](QDialog &d) {
-            combo(d, "selectEmailCombo")->setCurrentIndex(kOther);
+        Harness h;
+        const ProfileRecord before = h.record;
+        bool stayedOpen = false;
+        bool serverFocused = false;
+        const int result = h.run([&](QDialog &d) {
+            pick(d, kOther);
             QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@example.org"));
             press(d, "okButton");
-            [&] { QVERIFY(d.isVisible()); }();
-            [&] { QCOMPARE(d.focusWidget(), edit(d, "smtpServerEdit")); }();
+            stayedOpen = d.isVisible();
+            serverFocused = d.focusWidget() == edit(d, "smtpServerEdit");
             if (how == "cancel")
                 press(d, "cancelButton");
             else
                 QTest::keyClick(edit(d, "emailEdit"), how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
-            return d.isVisible() ? -1 : d.result();
         });
-        QCOMPARE(dialog.run(), int(QDialog::Rejected));
-        QCOMPARE(prompter.messages().size(), 1);
-        QCOMPARE(prompter.lastMessage(),
-                 (Message{"Sender Email Setting", "Server must not be null!", Message::Icon::None}));
-        QVERIFY(record == before);
-    }
-
-    void otherWithStartTls()
-    {
-        ProfileRecord record = defaultRecord();
-        EmailPresets presets = EmailPresets::BuiltIn();
-        FakePrompter prompter;
-        DlgEmailSetting dialog(record, presets, prompter);
-        prompter.modalActions.enqueue([&](QDialog &d) {
-            combo(d, "selectEmailCombo")->setCurrentIndex(kOther);
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@example.org"));
-            QTest::keyClicks(edit(d, "passwordEdit"), QStringLiteral("pw"));
-            QTest::keyClicks(edit(d, "smtpServerEdit"), QStringLiteral("mail.example.org"));
-            QTest::keyClicks(edit(d, "smtpPortEdit"), QStringLiteral("587"));
-            combo(d, "secureTypeCombo")->setCurrentIndex(2);
-            press(d, "okButton");
-            return d.result();
-        });
-        QCOMPARE(dialog.run(), int(QDialog::Accepted));
-        QCOMPARE(int(record.select_email), kOther);
-        QCOMPARE(LoadRecordText(record.sender_email.smtp_server), QStringLiteral("mail.example.org"));
-        QCOMPARE(LoadRecordText(record.sender_email.smtp_port), QStringLiteral("587"));
-        QCOMPARE(int(record.sender_email.secure_type), 0x42);
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(stayedOpen && serverFocused);
+        QCOMPARE(h.prompter.messages().size(), 1);
+        QCOMPARE(h.prompter.lastMessage(), (Message{"Sender Email Setting", "Server must not be null!", Message::Icon::None}));
+        QVERIFY(h.record == before);
     }
 };
 
