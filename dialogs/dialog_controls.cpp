@@ -1,0 +1,63 @@
+#include "dialogs/dialog_controls.h"
+
+#include "dialogs/text_validators.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new CodePageValidator(edit));
+    return edit;
+}
+
+QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field)
+{
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    layout->addRow(label, field);
+    return label;
+}
+
+QFormLayout *MakeFormLayout(QWidget *parent)
+{
+    auto *layout = new QFormLayout(parent);
+    layout->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return layout;
+}
+
+void AlignLabels(const QList<QLabel *> &labels)
+{
+    int widest = 0;
+    for (const QLabel *label : labels)
+        widest = std::max(widest, label->sizeHint().width());
+    for (QLabel *label : labels)
+        label->setMinimumWidth(widest);
+}
+
+QPushButton *MakeDialogButton(const QString &text, const QString &objectName, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton *button : buttons)
+        row->addWidget(button);
+    return row;
+}

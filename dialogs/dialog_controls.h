@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QFormLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Building blocks the account dialogs share.
+
+// An edit field for record text: at most `maxLength` characters, and only
+// characters the camera's code page holds.
+QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent);
+
+// Adds a row whose label is the field's buddy, so the label names the field.
+QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field);
+
+// A form layout with its labels left-aligned and its fields growing.
+QFormLayout *MakeFormLayout(QWidget *parent);
+
+// Gives every label the width of the widest, so fields line up across groups.
+void AlignLabels(const QList<QLabel *> &labels);
+
+// A push button that never becomes the default: the dialog decides what
+// Enter does.
+QPushButton *MakeDialogButton(const QString &text, const QString &objectName, QWidget *parent);
+
+// The buttons at the right-hand side, in the order given.
+QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons);

@@ -1,0 +1,18 @@
+#include "dialogs/enter_key.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+bool RouteEnterKey(const QWidget &dialog, const QKeyEvent &event, const std::function<void()> &inField)
+{
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    if (!enter || (event.modifiers() & ~Qt::KeypadModifier))
+        return false;
+    if (auto *button = qobject_cast<QPushButton *>(dialog.focusWidget())) {
+        if (button->isEnabled())
+            button->click();
+    } else {
+        inField();
+    }
+    return true;
+}

@@ -1,0 +1,125 @@
+#include "dialogs/operator_form.h"
+#include "profile/record_text.h"
+#include "support/hex_bytes.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <cstring>
+
+namespace {
+
+OperatorEntry entryWith(const QString &gateway, const QString &port)
+{
+    OperatorEntry entry{};
+    StoreRecordText(entry.name, QStringLiteral("Customer2"));
+    StoreRecordText(entry.mms_gateway, gateway);
+    StoreRecordText(entry.mms_port, port);
+    return entry;
+}
+
+} // namespace
+
+class TestOperatorForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void load_data()
+    {
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("shownGateway");
+        QTest::addColumn<QString>("shownPort");
+
+        QTest::newRow("documentation address") << "192.0.2.7" << "8080" << "192.0.2.7" << "8080";
+        QTest::newRow("empty texts") << "" << "" << "0.0.0.0" << "0";
+        QTest::newRow("three numbers, letters") << "10.1.2" << "abc" << "0.0.0.0" << "0";
+        QTest::newRow("low 8 bits, blanks") << "256.1.2.-1" << "  25" << "0.1.2.255" << "25";
+        QTest::newRow("text behind") << " 10. 20.30.40x" << "80x" << "10.20.30.40" << "80";
+    }
+
+    void load()
+    {
+        QFETCH(QString, gateway);
+        QFETCH(QString, port);
+        QFETCH(QString, shownGateway);
+        QFETCH(QString, shownPort);
+
+        OperatorForm form;
+        form.load(entryWith(gateway, port));
+        QCOMPARE(DottedQuadText(form.gateway), shownGateway);
+        QCOMPARE(form.mmsPort, shownPort);
+    }
+
+    void portCheck_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        QTest::addColumn<QString>("stored");
+
+        const QString range = QStringLiteral("Enter an integer between 0 and 65535.");
+        const QString positive = QStringLiteral("Enter a positive integer.");
+        QTest::newRow("leading zero") << "08080" << "" << "8080";
+        QTest::newRow("letters behind") << "80x" << "" << "80";
+        QTest::newRow("largest") << "65535" << "" << "65535";
+        QTest::newRow("blank and plus sign") << " +25" << "" << "25";
+        QTest::newRow("minus zero") << "-0" << "" << "0";
+        QTest::newRow("one too many") << "65536" << range << "";
+        QTest::newRow("negative") << "-1" << range << "";
+        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << range << "";
+        QTest::newRow("empty") << "" << positive << "";
+        QTest::newRow("blank after sign") << "- 5" << positive << "";
+    }
+
+    void portCheck()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+
+        OperatorEntry entry = entryWith("192.0.2.7", "8080");
+        const OperatorEntry before = entry;
+        OperatorForm form;
+        form.load(entry);
+        form.mmsPort = typed;
+
+        const std::optional<OperatorForm::Failure> failure = form.store(entry);
+        if (message.isEmpty()) {
+            QVERIFY(!failure);
+            QCOMPARE(LoadRecordText(entry.mms_port), stored);
+            return;
+        }
+        QVERIFY(failure);
+        QCOMPARE(failure->field, OperatorForm::Field::MmsPort);
+        QCOMPARE(failure->message, (Message{QCoreApplication::applicationName(), message, Message::Icon::Warning}));
+        QVERIFY(entry == before);
+    }
+
+    void storeRewritesParametersOnly()
+    {
+        OperatorEntry entry{};
+        fillBytes(entry, 0xAA);
+        StoreRecordText(entry.name, QStringLiteral("Customer2"));
+        OperatorEntry expected = entry;
+        std::memset(expected.mms_url, 0, sizeof expected - sizeof expected.name);
+        std::memcpy(expected.mms_url, "http://mms.example/", 19);
+        std::memcpy(expected.mms_gateway, "192.0.2.7", 9);
+        std::memcpy(expected.mms_port, "8080", 4);
+        std::memcpy(expected.mms_password, "123456789012345", 15);
+        std::memcpy(expected.gprs_account, "M\xfcller", 6);
+
+        OperatorForm form;
+        form.url = QStringLiteral("http://mms.example/");
+        form.gateway = {192, 0, 2, 7};
+        form.mmsPort = QStringLiteral("8080");
+        form.mmsPassword = QStringLiteral("123456789012345");
+        form.gprsAccount = QStringLiteral("M\u00fcller");
+        QVERIFY(!form.store(entry));
+        QCOMPARE(hexText(QByteArray(reinterpret_cast<const char *>(&entry), sizeof entry)),
+                 hexText(QByteArray(reinterpret_cast<const char *>(&expected), sizeof expected)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOperatorForm)
+#include "tst_operator_form.moc"
