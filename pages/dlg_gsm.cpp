@@ -1,5 +1,7 @@
 #include "pages/dlg_gsm.h"
 
+#include "dialogs/dlg_email_setting.h"
+#include "dialogs/dlg_operator.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
 #include "dialogs/two_digit_texts.h"
@@ -73,6 +75,8 @@ DlgGSM::DlgGSM(ProfileSession &session, Prompter &prompter, int headerConstant, 
     , m_prompter(prompter)
     , m_headerConstant(headerConstant)
     , m_form(session)
+    , m_emailSettingDialog(new DlgEmailSetting(session.record, session.presets, prompter, this))
+    , m_operatorDialog(new DlgOperator(session.record.operator_, prompter, this))
 {
     setObjectName(QStringLiteral("settingsPage"));
     buildControls();
@@ -318,6 +322,8 @@ void DlgGSM::connectHandlers()
     connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsStopChanged);
     connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onCountryChanged);
     connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onOperatorChanged);
+    connect(m_emailSettingButton, &QPushButton::clicked, this, &DlgGSM::onEmailSettingClicked);
+    connect(m_customButton, &QPushButton::clicked, this, &DlgGSM::onCustomClicked);
     connect(m_okButton, &QPushButton::clicked, this, &DlgGSM::onOkClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &DlgGSM::onBrowseClicked);
     connect(m_defaultAllButton, &QPushButton::clicked, this, &DlgGSM::onDefaultAllClicked);
@@ -486,6 +492,18 @@ void DlgGSM::onOperatorChanged(int index)
     read_page();
     m_form.operators().operator_changed(index);
     write_page();
+}
+
+void DlgGSM::onEmailSettingClicked()
+{
+    read_page();
+    m_emailSettingDialog->run();
+}
+
+void DlgGSM::onCustomClicked()
+{
+    read_page();
+    m_operatorDialog->run();
 }
 
 void DlgGSM::onOkClicked()

@@ -6,6 +6,8 @@
 
 #include <array>
 
+class DlgEmailSetting;
+class DlgOperator;
 class Prompter;
 class QButtonGroup;
 class QComboBox;
@@ -61,6 +63,8 @@ private:
     void onSmsStopChanged(int index);
     void onCountryChanged(int index);
     void onOperatorChanged(int index);
+    void onEmailSettingClicked();
+    void onCustomClicked();
     void onOkClicked();
     void onBrowseClicked();
     void onDefaultAllClicked();
@@ -69,6 +73,9 @@ private:
     Prompter &m_prompter;
     int m_headerConstant;
     GsmForm m_form;
+    // Kept for the page's lifetime: the sender dialog remembers "Show password".
+    DlgEmailSetting *m_emailSettingDialog;
+    DlgOperator *m_operatorDialog;
 
     QComboBox *m_instantCombo = nullptr;
     QLineEdit *m_instantNumberEdit = nullptr;

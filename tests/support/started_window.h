@@ -8,14 +8,23 @@
 
 #include <memory>
 
-// Finds a control by its object name; a missing one ends the test run loudly.
+// Finds a control by its object name in the parent's own window (the
+// dialogs a page owns are windows of their own); a missing or doubled name
+// ends the test run loudly.
 template <typename T>
 T *findControl(const QWidget &parent, const char *name)
 {
-    T *widget = parent.findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
+    T *found = nullptr;
+    for (T *widget : parent.findChildren<T *>(QString::fromLatin1(name))) {
+        if (widget->window() != parent.window())
+            continue;
+        if (found)
+            qFatal("two controls named %s", name);
+        found = widget;
+    }
+    if (!found)
         qFatal("no control named %s", name);
-    return widget;
+    return found;
 }
 
 // The main window as the tool starts it, from the current temporary folder.
