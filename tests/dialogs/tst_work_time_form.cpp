@@ -41,50 +41,54 @@ class TestWorkTimeForm : public QObject
     Q_OBJECT
 
 private slots:
-    void load_data()
+    // Record bytes in, the working values they load, and the bytes OK stores back.
+    void loadAndStore_data()
     {
-        QTest::addColumn<Bytes>("bytes");
-        QTest::addColumn<Bytes>("times"); // switch, start h, start m, stop h, stop m
+        QTest::addColumn<Bytes>("loaded");
+        QTest::addColumn<int>("switchIndex");
         QTest::addColumn<int>("all");
-        QTest::addColumn<int>("days");
         QTest::addColumn<bool>("enabled");
+        QTest::addColumn<Bytes>("stored");
 
-        QTest::newRow("record defaults") << Bytes{0, 0, 0, 0, 0, 255} << Bytes{0, 0, 0, 0, 0} << 1 << 0x7F << false;
-        QTest::newRow("all days without bit 7") << Bytes{1, 8, 30, 17, 45, 0x7F} << Bytes{1, 8, 30, 17, 45}
-                                                << 1 << 0x7F << true;
-        QTest::newRow("monday, bit 7 ignored") << Bytes{1, 22, 0, 6, 0, 0x82} << Bytes{1, 22, 0, 6, 0} << 0
-                                               << 0x02 << true;
-        QTest::newRow("six days") << Bytes{1, 0, 0, 0, 0, 0xBF} << Bytes{1, 0, 0, 0, 0} << 0 << 0x3F << true;
-        QTest::newRow("switch beyond list") << Bytes{2, 1, 2, 3, 4, 0} << Bytes{-1, 1, 2, 3, 4} << 0 << 0
-                                            << false;
-        QTest::newRow("times beyond lists") << Bytes{1, 24, 60, 23, 59, 0} << Bytes{1, -1, -1, 23, 59} << 0
-                                            << 0 << true;
+        QTest::newRow("record defaults") << Bytes{0, 0, 0, 0, 0, 255} << 0 << 1 << false << Bytes{0, 0, 0, 0, 0, 127};
+        QTest::newRow("on, all days") << Bytes{1, 0, 0, 0, 0, 127} << 1 << 1 << true << Bytes{1, 0, 0, 0, 0, 255};
+        QTest::newRow("over midnight, monday") << Bytes{1, 22, 0, 6, 0, 0x02} << 1 << 0 << true
+                                               << Bytes{1, 22, 0, 6, 0, 130};
+        QTest::newRow("off, no day") << Bytes{0, 8, 0, 9, 0, 0x80} << 0 << 0 << false << Bytes{0, 8, 0, 9, 0, 0};
+        QTest::newRow("six days") << Bytes{1, 1, 2, 3, 4, 0x3F} << 1 << 0 << true << Bytes{1, 1, 2, 3, 4, 0xBF};
+        QTest::newRow("switch beyond list") << Bytes{7, 1, 2, 3, 4, 0x01} << -1 << 0 << false
+                                            << Bytes{255, 1, 2, 3, 4, 0x81};
+        QTest::newRow("times beyond lists") << Bytes{0, 24, 60, 23, 59, 0} << 0 << 0 << false
+                                            << Bytes{0, 255, 255, 23, 59, 0};
     }
 
-    void load()
+    void loadAndStore()
     {
-        QFETCH(Bytes, bytes);
-        QFETCH(Bytes, times);
+        QFETCH(Bytes, loaded);
+        QFETCH(int, switchIndex);
         QFETCH(int, all);
-        QFETCH(int, days);
         QFETCH(bool, enabled);
+        QFETCH(Bytes, stored);
 
         WorkTimeForm form;
-        form.load(windowOf(bytes));
-        const WorkTimeValues &v = form.values;
-        QCOMPARE((Bytes{v.switchIndex, v.startHour, v.startMinute, v.stopHour, v.stopMinute}), times);
-        QCOMPARE(v.all, all);
-        QCOMPARE(dayMask(v), days);
+        form.load(windowOf(loaded));
+        QCOMPARE(form.values.switchIndex, switchIndex);
+        QCOMPARE(form.values.all, all);
+        QCOMPARE(dayMask(form.values), loaded[5] & 0x7F);
         QCOMPARE(form.detailsEnabled(), enabled);
+        QCOMPARE(bytesOf(form.pack()), stored);
     }
 
-    void switchChangedAppliesTheRule()
+    void resetStoresDefaults()
     {
         WorkTimeForm form;
+        form.load(windowOf({1, 22, 15, 6, 45, 0x82}));
+        form.reset();
+        QVERIFY(!form.detailsEnabled());
+        QCOMPARE(form.values.all, 1);
+        QCOMPARE(bytesOf(form.pack()), (Bytes{0, 0, 0, 0, 0, 127}));
         form.switchChanged(1);
         QVERIFY(form.detailsEnabled());
-        form.switchChanged(0);
-        QVERIFY(!form.detailsEnabled());
     }
 
     void check_data()
@@ -97,16 +101,12 @@ private slots:
         QTest::newRow("same start and stop") << Bytes{1, 8, 30, 8, 30} << 1 << 0x7F << kStartStop;
         QTest::newRow("midnight to midnight") << Bytes{1, 0, 0, 0, 0} << 1 << 0x7F << QString();
         QTest::newRow("over midnight, monday") << Bytes{1, 22, 0, 6, 0} << 0 << 0x02 << QString();
-        QTest::newRow("one minute apart") << Bytes{1, 8, 30, 8, 31} << 0 << 0x01 << QString();
         QTest::newRow("no box") << Bytes{1, 8, 0, 9, 0} << 0 << 0 << kWeek;
         QTest::newRow("only all") << Bytes{1, 8, 0, 9, 0} << 1 << 0 << QString();
-        QTest::newRow("no box, switched off") << Bytes{0, 8, 0, 9, 0} << 0 << 0 << QString();
-        QTest::newRow("same times, switched off") << Bytes{0, 8, 30, 8, 30} << 0 << 0 << QString();
+        QTest::newRow("no box, switched off") << Bytes{0, 8, 30, 8, 30} << 0 << 0 << QString();
         QTest::newRow("times before boxes") << Bytes{1, 10, 0, 10, 0} << 0 << 0 << kStartStop;
         QTest::newRow("no switch is checked") << Bytes{-1, 8, 0, 9, 0} << 0 << 0 << kWeek;
-        QTest::newRow("no switch, same times") << Bytes{-1, 5, 0, 5, 0} << 1 << 0x7F << kStartStop;
         QTest::newRow("running without start hour") << Bytes{1, -1, 0, 9, 0} << 1 << 0x7F << kStartStop;
-        QTest::newRow("running without stop minute") << Bytes{1, 8, 0, 9, -1} << 1 << 0x7F << kStartStop;
         QTest::newRow("off without times") << Bytes{0, -1, -1, -1, -1} << 0 << 0 << QString();
     }
 
@@ -121,72 +121,11 @@ private slots:
         form.values = {times[0], times[1], times[2], times[3], times[4], all, {}};
         setDays(form.values, days);
         const WorkTimeValues before = form.values;
-
         const std::optional<Message> failure = form.check();
-        if (text.isEmpty()) {
-            QVERIFY2(!failure, qPrintable(failure ? failure->text : QString()));
-        } else {
-            QVERIFY(failure);
+        QCOMPARE(failure.value_or(Message{}).text, text);
+        if (failure)
             QCOMPARE(*failure, (Message{QStringLiteral("Work Time Setting"), text, Message::Icon::None}));
-        }
         QCOMPARE(form.values, before);
-    }
-
-    void pack_data()
-    {
-        QTest::addColumn<Bytes>("times"); // switch, start h, start m, stop h, stop m
-        QTest::addColumn<int>("days");
-        QTest::addColumn<Bytes>("bytes");
-
-        QTest::newRow("over midnight, monday") << Bytes{1, 22, 0, 6, 0} << 0x02 << Bytes{1, 22, 0, 6, 0, 130};
-        QTest::newRow("off, no box") << Bytes{0, 8, 0, 9, 0} << 0 << Bytes{0, 8, 0, 9, 0, 0};
-        QTest::newRow("on, every day") << Bytes{1, 23, 59, 0, 1} << 0x7F << Bytes{1, 23, 59, 0, 1, 255};
-        QTest::newRow("off, every day") << Bytes{0, 0, 0, 0, 0} << 0x7F << Bytes{0, 0, 0, 0, 0, 127};
-        QTest::newRow("saturday only") << Bytes{1, 1, 2, 3, 4} << 0x40 << Bytes{1, 1, 2, 3, 4, 0xC0};
-        QTest::newRow("no selections") << Bytes{-1, -1, -1, -1, -1} << 0x01 << Bytes{255, 255, 255, 255, 255, 0x81};
-    }
-
-    void pack()
-    {
-        QFETCH(Bytes, times);
-        QFETCH(int, days);
-        QFETCH(Bytes, bytes);
-
-        WorkTimeForm form;
-        form.values = {times[0], times[1], times[2], times[3], times[4], 0, {}};
-        setDays(form.values, days);
-        QCOMPARE(bytesOf(form.pack()), bytes);
-    }
-
-    void storedBack_data()
-    {
-        QTest::addColumn<Bytes>("loaded");
-        QTest::addColumn<Bytes>("stored");
-
-        QTest::newRow("record defaults") << Bytes{0, 0, 0, 0, 0, 255} << Bytes{0, 0, 0, 0, 0, 127};
-        QTest::newRow("on, all days") << Bytes{1, 0, 0, 0, 0, 127} << Bytes{1, 0, 0, 0, 0, 255};
-        QTest::newRow("switch beyond list") << Bytes{7, 1, 2, 3, 4, 0x01} << Bytes{255, 1, 2, 3, 4, 0x81};
-        QTest::newRow("hour beyond list") << Bytes{0, 30, 0, 6, 0, 0} << Bytes{0, 255, 0, 6, 0, 0};
-    }
-
-    void storedBack()
-    {
-        QFETCH(Bytes, loaded);
-        QFETCH(Bytes, stored);
-
-        WorkTimeForm form;
-        form.load(windowOf(loaded));
-        QCOMPARE(bytesOf(form.pack()), stored);
-    }
-
-    void resetStoresDefaults()
-    {
-        WorkTimeForm form;
-        form.load(windowOf({1, 22, 15, 6, 45, 0x82}));
-        form.reset();
-        QVERIFY(!form.detailsEnabled());
-        QCOMPARE(form.values.all, 1);
-        QCOMPARE(bytesOf(form.pack()), (Bytes{0, 0, 0, 0, 0, 127}));
     }
 
     void boxClicks_data()
@@ -203,8 +142,7 @@ private slots:
         QTest::newRow("last day back checks all") << 1 << 0x7F << "-Tue +Tue" << 1 << 0x7F;
         QTest::newRow("a day of several") << 0 << 0x01 << "+Mon" << 0 << 0x03;
         QTest::newRow("saturday completes the week") << 0 << 0x3F << "+Sat" << 1 << 0x7F;
-        QTest::newRow("clearing a day without all") << 0 << 0x03 << "-Sun" << 0 << 0x02;
-        QTest::newRow("all again after clearing it") << 1 << 0x7F << "-ALL -Wed +ALL" << 1 << 0x7F;
+        QTest::newRow("all again after a cleared day") << 1 << 0x7F << "-ALL -Wed +ALL" << 1 << 0x7F;
     }
 
     void boxClicks()
@@ -219,11 +157,8 @@ private slots:
         WorkTimeForm form;
         form.values.all = allBefore;
         setDays(form.values, daysBefore);
-        for (const QString &click : clicks.split(u' ')) {
-            const int box = boxes.indexOf(click.mid(1));
-            QVERIFY2(box >= 0, qPrintable(click));
-            form.boxClicked(box, click.startsWith(u'+'));
-        }
+        for (const QString &click : clicks.split(u' '))
+            form.boxClicked(boxes.indexOf(click.mid(1)), click.startsWith(u'+'));
         QCOMPARE(form.values.all, all);
         QCOMPARE(dayMask(form.values), days);
     }
@@ -231,7 +166,6 @@ private slots:
     void clearedAllComesBackOnReopening()
     {
         WorkTimeForm form;
-        form.values.switchIndex = 1;
         form.boxClicked(WorkTimeForm::kAllBox, false);
         WorkTimeForm reopened;
         reopened.load(form.pack());
