@@ -11,7 +11,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class WorkTimeGroup;
-struct ProfileRecord;
 
 // The camera parameter dialog: edits the camera block of the record in place
 // and stores it only on OK.

@@ -75,7 +75,7 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         const bool isAll = box == WorkTimeForm::kAllBox;
         const QString text = isAll ? allText : WeekDayNames().at(box - WorkTimeForm::kFirstDayBox);
         auto *check = new QCheckBox(text, this);
-        check->setObjectName(prefix + (isAll ? QStringLiteral("All") : text) + QStringLiteral("Check"));
+        check->setObjectName(prefix + (isAll ? QStringLiteral("AllCheck") : text + QStringLiteral("Check")));
         check->setLayoutDirection(Qt::RightToLeft); // text to the left of the box
         const int day = box - WorkTimeForm::kFirstDayBox;
         if (isAll)
