@@ -1,0 +1,62 @@
+#pragma once
+
+#include "profile/profile_record.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+// The camera's one-byte choices, each a drop-down list whose item index is the
+// stored byte. Kept apart from the widgets so other front ends can print them.
+enum class CameraSetting {
+    CameraMode,
+    CameraScene,
+    VideoSize,
+    VideoLength,
+    PhotoSize,
+    FlashPower,
+    ShutterSpeed,
+    PhotoBurst,
+    SendOption,
+    BurstSpeed,
+    TriggerMode,
+    PirSensitivity,
+    PirInterval,
+    TimeLapse,
+    Overwrite,
+    Language,
+    RfSwitch,
+    Beep,
+};
+
+inline constexpr int kCameraSettingCount = 18;
+
+inline constexpr std::array<CameraSetting, kCameraSettingCount> kCameraSettings = {
+    CameraSetting::CameraMode,     CameraSetting::CameraScene,  CameraSetting::VideoSize,
+    CameraSetting::VideoLength,    CameraSetting::PhotoSize,    CameraSetting::FlashPower,
+    CameraSetting::ShutterSpeed,   CameraSetting::PhotoBurst,   CameraSetting::SendOption,
+    CameraSetting::BurstSpeed,     CameraSetting::TriggerMode,  CameraSetting::PirSensitivity,
+    CameraSetting::PirInterval,    CameraSetting::TimeLapse,    CameraSetting::Overwrite,
+    CameraSetting::Language,       CameraSetting::RfSwitch,     CameraSetting::Beep,
+};
+
+QString CameraSettingLabel(CameraSetting setting);
+const QStringList &CameraSettingItems(CameraSetting setting);
+// The index the Default button selects.
+int CameraSettingDefault(CameraSetting setting);
+// The record byte the setting is stored in.
+std::uint8_t ProfileRecord::*CameraSettingField(CameraSetting setting);
+
+// Item values of the camera mode and trigger lists that the enabling rules test.
+inline constexpr int kPhotoMode = 0;
+inline constexpr int kVideoMode = 1;
+inline constexpr int kPirTrigger = 0;
+inline constexpr int kTimeLapseTrigger = 1;
+// "Video Length" items above this one drain the flash battery at night.
+inline constexpr int kLongestFrugalVideoLength = 3; // "20 Sec"
+
+// Work-time windows: "Off", "On" and the day names, Sunday first.
+const QStringList &WorkTimeSwitchItems();
+const QStringList &WeekDayNames();

@@ -1,0 +1,247 @@
+#include "dialogs/dlg_cam.h"
+
+#include "dialogs/prompter.h"
+#include "dialogs/work_time_group.h"
+#include "profile/profile_record.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Object name stems, in the order of CameraSetting.
+constexpr std::array<const char *, kCameraSettingCount> kObjectStems = {
+    "cameraMode",  "cameraScene",  "videoSize",      "videoLength", "photoSize",   "flashPower",
+    "shutterSpeed", "photoBurst",  "sendOption",     "burstSpeed",  "triggerMode", "pirSensitivity",
+    "pirInterval", "timeLapse",    "overwrite",      "language",    "rfSwitch",    "beep",
+};
+
+QString objectStem(CameraSetting setting)
+{
+    return QString::fromLatin1(kObjectStems[static_cast<int>(setting)]);
+}
+
+QPushButton *newButton(const QString &text, const QString &objectName, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    // Enter must never store by surprise: no button is the default.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+DlgCAM::DlgCAM(ProfileRecord &record, Prompter &prompter, QWidget *parent)
+    : QDialog(parent)
+    , m_record(record)
+    , m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("DlgCAM"));
+    setWindowTitle(QStringLiteral("Camera Parameter Setting"));
+    buildLayout();
+}
+
+DlgCAM::SettingControls &DlgCAM::controlsOf(CameraSetting setting)
+{
+    return m_settings[static_cast<int>(setting)];
+}
+
+void DlgCAM::createSetting(CameraSetting setting, QWidget *parent)
+{
+    SettingControls &controls = controlsOf(setting);
+    controls.label = new QLabel(CameraSettingLabel(setting), parent);
+    controls.label->setObjectName(objectStem(setting) + QStringLiteral("Label"));
+    controls.combo = new QComboBox(parent);
+    controls.combo->setObjectName(objectStem(setting) + QStringLiteral("Combo"));
+    controls.combo->addItems(CameraSettingItems(setting));
+    controls.label->setBuddy(controls.combo);
+    connect(controls.combo, &QComboBox::currentIndexChanged, this,
+            [this, setting] { onSettingChanged(setting); });
+}
+
+QWidget *DlgCAM::newSettingGroup(const QString &title, const QString &objectName,
+                                 std::initializer_list<CameraSetting> settings)
+{
+    auto *group = new QGroupBox(title, this);
+    group->setObjectName(objectName);
+    auto *form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (CameraSetting setting : settings) {
+        createSetting(setting, group);
+        form->addRow(controlsOf(setting).label, controlsOf(setting).combo);
+    }
+    return group;
+}
+
+void DlgCAM::buildLayout()
+{
+    auto *heading = new QLabel(QStringLiteral(" Camera Setting"), this);
+    heading->setObjectName(QStringLiteral("headingLabel"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    heading->setFont(headingFont);
+
+    QWidget *cam = newSettingGroup(QStringLiteral("CAM"), QStringLiteral("camGroup"),
+                                   {CameraSetting::CameraMode, CameraSetting::VideoSize,
+                                    CameraSetting::VideoLength, CameraSetting::PhotoSize,
+                                    CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
+                                    CameraSetting::PhotoBurst, CameraSetting::SendOption,
+                                    CameraSetting::BurstSpeed});
+    QWidget *pir = newSettingGroup(QStringLiteral("PIR"), QStringLiteral("pirGroup"),
+                                   {CameraSetting::TriggerMode, CameraSetting::PirSensitivity,
+                                    CameraSetting::PirInterval, CameraSetting::TimeLapse});
+    QWidget *sys = newSettingGroup(QStringLiteral("SYS"), QStringLiteral("sysGroup"),
+                                   {CameraSetting::Overwrite, CameraSetting::Language});
+
+    // Carried through unchanged: built and loaded like the others, never shown.
+    for (CameraSetting setting : {CameraSetting::CameraScene, CameraSetting::RfSwitch, CameraSetting::Beep}) {
+        createSetting(setting, this);
+        controlsOf(setting).label->hide();
+        controlsOf(setting).combo->hide();
+    }
+
+    // One label width for the three groups, so their lists line up.
+    int labelWidth = 0;
+    for (const SettingControls &controls : m_settings)
+        labelWidth = std::max(labelWidth, controls.label->sizeHint().width());
+    for (const SettingControls &controls : m_settings)
+        controls.label->setMinimumWidth(labelWidth);
+
+    auto *settingsColumn = new QVBoxLayout;
+    settingsColumn->addWidget(cam);
+    settingsColumn->addWidget(pir);
+    settingsColumn->addWidget(sys);
+    settingsColumn->addStretch();
+
+    auto *windowsColumn = new QVBoxLayout;
+    for (int window = 0; window < CamForm::kWindowCount; ++window) {
+        auto *group = new WorkTimeGroup(window + 1, this);
+        connect(group, &WorkTimeGroup::switchChanged, this,
+                [this, window](int index) { onSwitchChanged(window, index); });
+        connect(group, &WorkTimeGroup::boxClicked, this,
+                [this, window](int box, bool checked) { onBoxClicked(window, box, checked); });
+        windowsColumn->addWidget(group);
+        m_windows[window] = group;
+    }
+    windowsColumn->addStretch();
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(settingsColumn, 2);
+    columns->addLayout(windowsColumn, 3);
+
+    QPushButton *ok = newButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
+    QPushButton *defaults = newButton(QStringLiteral("Default"), QStringLiteral("defaultButton"), this);
+    QPushButton *cancel = newButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    connect(ok, &QPushButton::clicked, this, &DlgCAM::onOk);
+    connect(defaults, &QPushButton::clicked, this, &DlgCAM::onDefault);
+    connect(cancel, &QPushButton::clicked, this, &DlgCAM::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(defaults);
+    buttons->addWidget(cancel);
+
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(heading);
+    main->addLayout(columns);
+    main->addLayout(buttons);
+    main->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+int DlgCAM::run()
+{
+    m_form.load(m_record);
+    showForm();
+    return m_prompter.runModal(*this);
+}
+
+void DlgCAM::takeControls()
+{
+    for (CameraSetting setting : kCameraSettings)
+        m_form.setValue(setting, controlsOf(setting).combo->currentIndex());
+    for (int window = 0; window < CamForm::kWindowCount; ++window)
+        m_windows[window]->take(m_form.windows[window].values);
+}
+
+void DlgCAM::showForm()
+{
+    for (CameraSetting setting : kCameraSettings) {
+        const SettingControls &controls = controlsOf(setting);
+        const QSignalBlocker blocker(controls.combo);
+        controls.combo->setCurrentIndex(m_form.value(setting));
+        const bool enabled = m_form.isEnabled(setting);
+        controls.combo->setEnabled(enabled);
+        controls.label->setEnabled(enabled);
+    }
+    for (int window = 0; window < CamForm::kWindowCount; ++window)
+        m_windows[window]->display(m_form.windows[window]);
+}
+
+void DlgCAM::onSettingChanged(CameraSetting setting)
+{
+    takeControls();
+    const std::optional<Message> note = m_form.select(setting, m_form.value(setting));
+    if (note)
+        m_prompter.show(this, *note);
+    showForm();
+}
+
+void DlgCAM::onSwitchChanged(int window, int index)
+{
+    takeControls();
+    m_form.windows[window].switchChanged(index);
+    showForm();
+}
+
+void DlgCAM::onBoxClicked(int window, int box, bool checked)
+{
+    takeControls();
+    m_form.windows[window].boxClicked(box, checked);
+    showForm();
+}
+
+void DlgCAM::onOk()
+{
+    takeControls();
+    if (const std::optional<Message> failure = m_form.ok(m_record)) {
+        m_prompter.show(this, *failure);
+        return;
+    }
+    accept();
+}
+
+void DlgCAM::onDefault()
+{
+    // The toolkit shows a line break where the camera's own text has "\r\n".
+    if (!m_prompter.askYesNo(this, QStringLiteral("Camera Default Setting"),
+                             QStringLiteral("You'll restore the default camera setting,\nAre you sure?")))
+        return;
+    m_form.reset();
+    showForm();
+}
+
+void DlgCAM::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        // Enter presses the focused button, as Space does; elsewhere it does nothing.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "dialogs/cam_form.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Prompter;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class WorkTimeGroup;
+
+// The camera parameter dialog: edits the camera block of the record in place
+// and stores it only on OK.
+class DlgCAM : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit DlgCAM(ProfileRecord &record, Prompter &prompter, QWidget *parent = nullptr);
+
+    // Reloads every control from the record and runs the dialog modally.
+    int run();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct SettingControls {
+        QLabel *label = nullptr;
+        QComboBox *combo = nullptr;
+    };
+
+    void buildLayout();
+    SettingControls &controlsOf(CameraSetting setting);
+    QWidget *newSettingGroup(const QString &title, const QString &objectName,
+                             std::initializer_list<CameraSetting> settings);
+    void createSetting(CameraSetting setting, QWidget *parent);
+
+    void takeControls();
+    void showForm();
+
+    void onSettingChanged(CameraSetting setting);
+    void onSwitchChanged(int window, int index);
+    void onBoxClicked(int window, int box, bool checked);
+    void onOk();
+    void onDefault();
+
+    ProfileRecord &m_record;
+    Prompter &m_prompter;
+    CamForm m_form;
+    std::array<SettingControls, kCameraSettingCount> m_settings{};
+    std::array<WorkTimeGroup *, CamForm::kWindowCount> m_windows{};
+};

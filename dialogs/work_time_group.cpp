@@ -1,0 +1,127 @@
+#include "dialogs/work_time_group.h"
+
+#include "dialogs/camera_items.h"
+#include "dialogs/two_digit_texts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace {
+
+QComboBox *newCombo(const QStringList &items, const QString &objectName, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->addItems(items);
+    combo->setObjectName(objectName);
+    return combo;
+}
+
+void select(QComboBox *combo, int index)
+{
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(index);
+}
+
+} // namespace
+
+WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
+    : QGroupBox(QStringLiteral("Work Time %1").arg(number), parent)
+{
+    const QString prefix = QStringLiteral("workTime%1").arg(number);
+    setObjectName(prefix + QStringLiteral("Group"));
+    auto *grid = new QGridLayout(this);
+
+    auto *switchLabel = new QLabel(QStringLiteral("Switch"), this);
+    switchLabel->setObjectName(prefix + QStringLiteral("SwitchLabel"));
+    m_switch = newCombo(WorkTimeSwitchItems(), prefix + QStringLiteral("SwitchCombo"), this);
+    switchLabel->setBuddy(m_switch);
+    grid->addWidget(switchLabel, 0, 0);
+    grid->addWidget(m_switch, 0, 1, 1, 3);
+    connect(m_switch, &QComboBox::currentIndexChanged, this, &WorkTimeGroup::switchChanged);
+
+    const std::array<QString, 2> timeTexts = {QStringLiteral("Start"), QStringLiteral("Stop")};
+    for (int row = 0; row < 2; ++row) {
+        const QString &text = timeTexts[row];
+        auto *label = new QLabel(text, this);
+        label->setObjectName(prefix + text + QStringLiteral("Label"));
+        auto *hour = newCombo(TwoDigitItems(WorkTimeForm::kHourCount),
+                              prefix + text + QStringLiteral("HourCombo"), this);
+        auto *minute = newCombo(TwoDigitItems(WorkTimeForm::kMinuteCount),
+                                prefix + text + QStringLiteral("MinuteCombo"), this);
+        // Two lists share one label, so each says which half of the time it holds.
+        hour->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" hour"));
+        minute->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" minute"));
+        label->setBuddy(hour);
+        auto *colon = new QLabel(QStringLiteral(":"), this);
+        colon->setObjectName(prefix + text + QStringLiteral("Colon"));
+
+        grid->addWidget(label, row + 1, 0);
+        grid->addWidget(hour, row + 1, 1);
+        grid->addWidget(colon, row + 1, 2);
+        grid->addWidget(minute, row + 1, 3);
+        m_timeLabels[row] = label;
+        m_colons[row] = colon;
+        m_times[row * 2] = hour;
+        m_times[row * 2 + 1] = minute;
+    }
+
+    // "ALL" stands alone above the days; the days follow in two rows.
+    grid->setColumnMinimumWidth(4, 12);
+    const QString allText = number % 2 == 0 ? QStringLiteral("All") : QStringLiteral("ALL");
+    for (int box = 0; box < WorkTimeForm::kBoxCount; ++box) {
+        const bool isAll = box == WorkTimeForm::kAllBox;
+        const QString text = isAll ? allText : WeekDayNames().at(box - WorkTimeForm::kFirstDayBox);
+        auto *check = new QCheckBox(text, this);
+        check->setObjectName(prefix + (isAll ? QStringLiteral("AllCheck") : text + QStringLiteral("Check")));
+        check->setLayoutDirection(Qt::RightToLeft); // text to the left of the box
+        const int day = box - WorkTimeForm::kFirstDayBox;
+        if (isAll)
+            grid->addWidget(check, 0, 5);
+        else
+            grid->addWidget(check, 1 + day / 4, 5 + day % 4);
+        connect(check, &QCheckBox::clicked, this, [this, box](bool checked) { emit boxClicked(box, checked); });
+        m_boxes[box] = check;
+    }
+    grid->setColumnStretch(9, 1);
+}
+
+void WorkTimeGroup::take(WorkTimeValues &values) const
+{
+    values.switchIndex = m_switch->currentIndex();
+    values.startHour = m_times[StartHour]->currentIndex();
+    values.startMinute = m_times[StartMinute]->currentIndex();
+    values.stopHour = m_times[StopHour]->currentIndex();
+    values.stopMinute = m_times[StopMinute]->currentIndex();
+    values.all = m_boxes[WorkTimeForm::kAllBox]->isChecked() ? 1 : 0;
+    for (int day = 0; day < WorkTimeValues::kDayCount; ++day)
+        values.days[day] = m_boxes[WorkTimeForm::kFirstDayBox + day]->isChecked() ? 1 : 0;
+}
+
+void WorkTimeGroup::display(const WorkTimeForm &form)
+{
+    const WorkTimeValues &values = form.values;
+    select(m_switch, values.switchIndex);
+    select(m_times[StartHour], values.startHour);
+    select(m_times[StartMinute], values.startMinute);
+    select(m_times[StopHour], values.stopHour);
+    select(m_times[StopMinute], values.stopMinute);
+    for (int box = 0; box < WorkTimeForm::kBoxCount; ++box) {
+        const int state = box == WorkTimeForm::kAllBox ? values.all
+                                                       : values.days[box - WorkTimeForm::kFirstDayBox];
+        const QSignalBlocker blocker(m_boxes[box]);
+        m_boxes[box]->setChecked(state != 0);
+    }
+
+    const bool enabled = form.detailsEnabled();
+    for (QWidget *widget : m_timeLabels)
+        widget->setEnabled(enabled);
+    for (QWidget *widget : m_colons)
+        widget->setEnabled(enabled);
+    for (QWidget *widget : m_times)
+        widget->setEnabled(enabled);
+    for (QWidget *widget : m_boxes)
+        widget->setEnabled(enabled);
+}

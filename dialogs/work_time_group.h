@@ -1,0 +1,39 @@
+#pragma once
+
+#include "dialogs/work_time_form.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
+// The controls of one work-time window: "Switch", "Start", "Stop" and the
+// "ALL" and day boxes. Object names start with "workTime<number>".
+class WorkTimeGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit WorkTimeGroup(int number, QWidget *parent = nullptr);
+
+    void take(WorkTimeValues &values) const;
+    // Shows the values and applies the window rule, without signals.
+    void display(const WorkTimeForm &form);
+
+signals:
+    void switchChanged(int index);
+    // Box 0 is "ALL", 1 to 7 Sunday to Saturday.
+    void boxClicked(int box, bool checked);
+
+private:
+    enum Time { StartHour, StartMinute, StopHour, StopMinute, TimeCount };
+
+    QComboBox *m_switch = nullptr;
+    std::array<QLabel *, 2> m_timeLabels{};
+    std::array<QLabel *, 2> m_colons{};
+    std::array<QComboBox *, TimeCount> m_times{};
+    std::array<QCheckBox *, WorkTimeForm::kBoxCount> m_boxes{};
+};
