@@ -227,7 +227,7 @@ void DlgCAM::onDefault()
 {
     // The toolkit shows a line break where the camera's own text has "\r\n".
     if (!m_prompter.askYesNo(this, QStringLiteral("Camera Default Setting"),
-                             QStringLiteral("You'll restore the default camera setting,\nAre you sure?")))
+                             QStringLiteral("You'll restore the default camera setting,\r\nAre you sure?")))
         return;
     m_form.reset();
     showForm();

@@ -1,5 +1,6 @@
 #include "pages/dlg_gsm.h"
 
+#include "dialogs/dlg_cam.h"
 #include "dialogs/dlg_email_setting.h"
 #include "dialogs/dlg_operator.h"
 #include "dialogs/prompter.h"
@@ -77,6 +78,7 @@ DlgGSM::DlgGSM(ProfileSession &session, Prompter &prompter, int headerConstant, 
     , m_form(session)
     , m_emailSettingDialog(new DlgEmailSetting(session.record, session.presets, prompter, this))
     , m_operatorDialog(new DlgOperator(session.record.operator_, prompter, this))
+    , m_camDialog(new DlgCAM(session.record, prompter, this))
 {
     setObjectName(QStringLiteral("settingsPage"));
     buildControls();
@@ -324,6 +326,7 @@ void DlgGSM::connectHandlers()
     connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onOperatorChanged);
     connect(m_emailSettingButton, &QPushButton::clicked, this, &DlgGSM::onEmailSettingClicked);
     connect(m_customButton, &QPushButton::clicked, this, &DlgGSM::onCustomClicked);
+    connect(m_camSettingButton, &QPushButton::clicked, this, &DlgGSM::onCamSettingClicked);
     connect(m_okButton, &QPushButton::clicked, this, &DlgGSM::onOkClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &DlgGSM::onBrowseClicked);
     connect(m_defaultAllButton, &QPushButton::clicked, this, &DlgGSM::onDefaultAllClicked);
@@ -504,6 +507,12 @@ void DlgGSM::onCustomClicked()
 {
     read_page();
     m_operatorDialog->run();
+}
+
+void DlgGSM::onCamSettingClicked()
+{
+    read_page();
+    m_camDialog->run();
 }
 
 void DlgGSM::onOkClicked()

@@ -6,6 +6,7 @@
 
 #include <array>
 
+class DlgCAM;
 class DlgEmailSetting;
 class DlgOperator;
 class Prompter;
@@ -65,6 +66,7 @@ private:
     void onOperatorChanged(int index);
     void onEmailSettingClicked();
     void onCustomClicked();
+    void onCamSettingClicked();
     void onOkClicked();
     void onBrowseClicked();
     void onDefaultAllClicked();
@@ -76,6 +78,7 @@ private:
     // Kept for the page's lifetime: the sender dialog remembers "Show password".
     DlgEmailSetting *m_emailSettingDialog;
     DlgOperator *m_operatorDialog;
+    DlgCAM *m_camDialog;
 
     QComboBox *m_instantCombo = nullptr;
     QLineEdit *m_instantNumberEdit = nullptr;

@@ -2,6 +2,7 @@
 // the right bytes on the card, and get the settings back at the next start.
 #include "support/hex_bytes.h"
 #include "support/started_window.h"
+#include "support/word_codec.h"
 #include "support/temp_env.h"
 
 #include <QLineEdit>
@@ -31,19 +32,6 @@ QByteArray expectedRecord(const QByteArray &address)
     put(446, hexBytes("40"));
     put(784, address);                              // first recipient address
     return record;
-}
-
-QByteArray encoded(const QByteArray &plain)
-{
-    QByteArray out(plain.size(), '\0');
-    for (qsizetype i = 0; i < plain.size(); i += 2) {
-        const quint16 word = quint16(quint8(plain[i]) | (quint8(plain[i + 1]) << 8));
-        const quint16 rotated = quint16((word << 4) | (word >> 12));
-        const quint16 stored = quint16(0xFFFF - rotated);
-        out[i] = char(stored & 0xFF);
-        out[i + 1] = char(stored >> 8);
-    }
-    return out;
 }
 
 QByteArray customEntry(const QByteArray &name)
@@ -78,7 +66,7 @@ private slots:
             QCOMPARE(first.prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());
         }
 
-        const QByteArray image = encoded(expectedRecord(address));
+        const QByteArray image = encodeWords(expectedRecord(address));
         const QByteArray profile = readFile(card.path() + "/PROFILE.BIN");
         QCOMPARE(profile.size(), 956);
         QCOMPARE(hexText(profile), hexText(image.mid(20)));

@@ -222,7 +222,7 @@ private slots:
         const FakePrompter::Call question = h.prompter.calls.at(1);
         QCOMPARE(question.kind, FakePrompter::Kind::Question);
         QCOMPARE(question.caption, QStringLiteral("Camera Default Setting"));
-        QCOMPARE(question.text, QStringLiteral("You'll restore the default camera setting,\nAre you sure?"));
+        QCOMPARE(question.text, QStringLiteral("You'll restore the default camera setting,\r\nAre you sure?"));
         QCOMPARE(h.combo("photoSizeCombo")->currentIndex(), yes ? 2 : 4);
         QCOMPARE(h.combo("workTime3SwitchCombo")->currentIndex(), yes ? 0 : 1);
         QCOMPARE(check(h.dialog, "workTime3AllCheck")->isChecked(), yes);
