@@ -47,9 +47,10 @@ void GsmForm::open_page()
     const ProfileRecord &record = m_session.record;
     m_values.default_sender = DefaultSender();
 
-    m_values.send_mode = record.send_mode;
-    m_values.instant_on = m_values.send_mode & 1;
-    m_values.daily_report_on = (m_values.send_mode >> 1) & 1;
+    // Only the two switch bits mean anything; a file written elsewhere may set others.
+    m_values.instant_on = record.send_mode & 1;
+    m_values.daily_report_on = (record.send_mode >> 1) & 1;
+    takeSendMode();
     m_values.instant_number = record.instant_number;
     m_values.daily_report_hour = record.daily_report_hour;
     m_values.daily_report_minute = record.daily_report_minute;

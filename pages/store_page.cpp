@@ -64,6 +64,9 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     record.send_to = lowWord(values.send_to);
     record.email_size = lowWord(values.email_size);
 
+    // A provider beyond the list comes only from a file written elsewhere: "Default".
+    if (record.select_email >= EmailPresets::kProviderCount)
+        record.select_email = EmailPresets::kDefaultPosition;
     if (record.select_email == EmailPresets::kDefaultPosition) {
         values.default_sender = session.presets.default_account(values.country_position);
         record.sender_email = values.default_sender;

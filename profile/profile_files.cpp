@@ -1,6 +1,7 @@
 #include "profile/profile_files.h"
 
 #include "profile/safe_file.h"
+#include "profile/text_fields.h"
 #include "profile/version.h"
 
 #include <QDir>
@@ -68,7 +69,12 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
     if (!path)
         return;
 
-    const auto bytes = ReadOwnFile(*path, kWorkingCopySize);
+    RestoreWorkingCopy(ReadOwnFile(*path, kWorkingCopySize), record, custom, currentArea);
+}
+
+void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,
+                        std::int32_t currentArea)
+{
     if (!bytes || bytes->size() < qsizetype(kProfileRecordSize)) {
         SetProfileDefaults(record, currentArea);
         return;
@@ -84,7 +90,7 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
     std::memcpy(&record, image.data(), image.size());
 
     // Entries missing from a short tail come back as zero bytes.
-    QByteArray block = bytes->mid(kProfileRecordSize);
+    QByteArray block = bytes->mid(kProfileRecordSize, kCustomBlockSize);
     block.append(QByteArray(kCustomBlockSize - block.size(), '\0'));
     const char *next = block.constData();
     for (OperatorEntry &entry : custom.CustomEntries) {
@@ -92,6 +98,9 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
         next += sizeof entry;
     }
     std::memcpy(&custom.CustomerEntry, next, sizeof custom.CustomerEntry);
+
+    TerminateTextFields(record);
+    TerminateTextFields(custom);
 }
 
 std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,

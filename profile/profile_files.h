@@ -35,6 +35,10 @@ QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &cu
 // folder the record is left as it is.
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea);
 
+// The same from the copy's bytes (nothing when there is no readable copy).
+void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,
+                        std::int32_t currentArea);
+
 // Writes PROFILE.BIN into the folder, then the working copy. Each file is
 // replaced whole or not at all; a failure on PROFILE.BIN writes no working copy.
 std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,
