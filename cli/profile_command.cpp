@@ -102,7 +102,8 @@ int RunProfileCommand(const QStringList &arguments, QTextStream &out, QTextStrea
     if (command != QLatin1String("show") && command != QLatin1String("diff") && command != QLatin1String("check"))
         return usageError(err, QStringLiteral("unknown command '%1'.").arg(command));
     if (files.size() != fileCount)
-        return usageError(err, QStringLiteral("%1 takes %2 file(s), %3 given.").arg(command).arg(fileCount).arg(files.size()));
+        return usageError(
+            err, QStringLiteral("%1 takes %2 file(s), %3 given.").arg(command).arg(fileCount).arg(files.size()));
     if (parser.isSet(json) && command != QLatin1String("show"))
         return usageError(err, QStringLiteral("--json goes with show only."));
 

@@ -116,10 +116,12 @@ QWidget *DlgGSM::buildSendMode()
     m_instantNumberEdit->setAccessibleDescription(m_instantHint->text());
 
     m_dailyReportCombo = makeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
-    m_dailyReportHourCombo = makeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_dailyReportHourCombo =
+        makeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(PageItems::kHourCount), group);
     m_dailyReportHourCombo->setAccessibleName(PageItems::dailyReportHourName());
     m_dailyReportColon = new QLabel(QStringLiteral(":"), group);
-    m_dailyReportMinuteCombo = makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
+    m_dailyReportMinuteCombo =
+        makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
     m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
 
     auto *instantValue = new QHBoxLayout;

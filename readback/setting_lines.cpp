@@ -161,7 +161,8 @@ void addCamera(QList<SettingLine> &lines, const ProfileRecord &record)
         switchSlot.key = QStringLiteral("switch");
         group.add(WorkTimeSwitchLabel(), listed(at(switchSlot), window.switch_, WorkTimeSwitchItems()));
         group.addTime(WorkTimeStartLabel(),
-                      number(at(TALMERIS_SLOT(WorkTimeWindow, start_hour)), window.start_hour, WorkTimeForm::kHourCount),
+                      number(at(TALMERIS_SLOT(WorkTimeWindow, start_hour)), window.start_hour,
+                             WorkTimeForm::kHourCount),
                       number(at(TALMERIS_SLOT(WorkTimeWindow, start_minute)), window.start_minute,
                              WorkTimeForm::kMinuteCount));
         group.addTime(WorkTimeStopLabel(),
@@ -185,7 +186,8 @@ void addSending(QList<SettingLine> &lines, const ProfileRecord &record)
     Slot dailyReport = RECORD_SLOT(send_mode);
     dailyReport.key += QStringLiteral(".daily_report");
     sendMode.add(instantLabel(), listed(instant, record.send_mode & 1, OffOnItems()));
-    sendMode.add(instantNumberName(), number(RECORD_SLOT(instant_number), record.instant_number, kInstantNumberMax + 1));
+    sendMode.add(instantNumberName(),
+                 number(RECORD_SLOT(instant_number), record.instant_number, kInstantNumberMax + 1));
     // Bits above the two switches have no meaning: they put DailyReport out of range.
     sendMode.add(dailyReportLabel(), listed(dailyReport, record.send_mode >> 1, OffOnItems()));
     sendMode.addTwoDigits(dailyReportHourName(),
@@ -229,7 +231,8 @@ void addOperatorEntry(QList<SettingLine> &lines, const QStringList &nameGroups, 
 
     Group mms(lines, QStringList(groups) << OperatorForm::mmsTitle());
     mms.add(OperatorForm::label(Field::Url), text(at(TALMERIS_SLOT(OperatorEntry, mms_url)), entry.mms_url));
-    mms.add(OperatorForm::label(Field::Gateway), text(at(TALMERIS_SLOT(OperatorEntry, mms_gateway)), entry.mms_gateway));
+    mms.add(OperatorForm::label(Field::Gateway),
+            text(at(TALMERIS_SLOT(OperatorEntry, mms_gateway)), entry.mms_gateway));
     mms.add(OperatorForm::label(Field::MmsApn), text(at(TALMERIS_SLOT(OperatorEntry, mms_apn)), entry.mms_apn));
     mms.add(OperatorForm::label(Field::MmsPort), text(at(TALMERIS_SLOT(OperatorEntry, mms_port)), entry.mms_port));
     mms.add(OperatorForm::label(Field::MmsAccount),
@@ -275,7 +278,8 @@ void addSender(QList<SettingLine> &lines, const ProfileRecord &record)
     const EmailEntry &entry = record.sender_email;
 
     Group sender(lines, {SenderSectionTitle()});
-    sender.add(EmailSettingForm::selectEmailLabel(), listed(RECORD_SLOT(select_email), record.select_email, ProviderNames()));
+    sender.add(EmailSettingForm::selectEmailLabel(),
+               listed(RECORD_SLOT(select_email), record.select_email, ProviderNames()));
     // The local part is made from the address: it changes with it.
     const SettingField email = text(at(TALMERIS_SLOT(EmailEntry, email)), entry.email);
     sender.add(EmailSettingForm::label(Field::Email), shown(email),
@@ -294,7 +298,8 @@ void addSender(QList<SettingLine> &lines, const ProfileRecord &record)
         secureType.item.clear();
     }
     sender.add(EmailSettingForm::secureTypeLabel(), secureType);
-    sender.add(EmailSettingForm::label(Field::SmtpPort), text(at(TALMERIS_SLOT(EmailEntry, smtp_port)), entry.smtp_port));
+    sender.add(EmailSettingForm::label(Field::SmtpPort),
+               text(at(TALMERIS_SLOT(EmailEntry, smtp_port)), entry.smtp_port));
 }
 
 void addCustom(QList<SettingLine> &lines, const CustomOperators &custom)
