@@ -93,7 +93,7 @@ QString shownTwoDigits(const SettingField &field)
 class Group
 {
 public:
-    Group(QList<SettingLine> &lines, QStringList groups)
+    explicit Group(QList<SettingLine> &lines, QStringList groups)
         : m_lines(lines)
         , m_groups(std::move(groups))
     {
