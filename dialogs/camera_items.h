@@ -2,6 +2,7 @@
 
 #include "profile/profile_record.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -43,11 +44,22 @@ inline constexpr std::array<CameraSetting, kCameraSettingCount> kCameraSettings 
 };
 
 QString CameraSettingLabel(CameraSetting setting);
+// The record field's name, "camera_mode".."beep".
+QString CameraSettingKey(CameraSetting setting);
 const QStringList &CameraSettingItems(CameraSetting setting);
 // The index the Default button selects.
 int CameraSettingDefault(CameraSetting setting);
 // The record byte the setting is stored in.
 std::uint8_t ProfileRecord::*CameraSettingField(CameraSetting setting);
+
+// The dialog's group boxes in their order, each with its settings.
+struct CameraGroup {
+    QString title;
+    QList<CameraSetting> settings;
+};
+const QList<CameraGroup> &CameraGroups();
+// Loaded and stored like the others but never shown.
+const QList<CameraSetting> &HiddenCameraSettings();
 
 // Item values of the camera mode and trigger lists that the enabling rules test.
 inline constexpr int kPhotoMode = 0;
@@ -57,6 +69,16 @@ inline constexpr int kTimeLapseTrigger = 1;
 // "Video Length" items above this one drain the flash battery at night.
 inline constexpr int kLongestFrugalVideoLength = 3; // "20 Sec"
 
+// "Off", "On": the lists of the camera's and the page's switches.
+const QStringList &OffOnItems();
+
 // Work-time windows: "Off", "On" and the day names, Sunday first.
 const QStringList &WorkTimeSwitchItems();
 const QStringList &WeekDayNames();
+// Window `number` counts from 1.
+QString WorkTimeTitle(int number);
+QString WorkTimeSwitchLabel();
+QString WorkTimeStartLabel();
+QString WorkTimeStopLabel();
+// The box that checks all days: "ALL", spelled "All" in windows 2 and 4.
+QString WorkTimeAllText(int number);

@@ -72,7 +72,7 @@ void DlgCAM::createSetting(CameraSetting setting, QWidget *parent)
 }
 
 QWidget *DlgCAM::newSettingGroup(const QString &title, const QString &objectName,
-                                 std::initializer_list<CameraSetting> settings)
+                                 const QList<CameraSetting> &settings)
 {
     auto *group = new QGroupBox(title, this);
     group->setObjectName(objectName);
@@ -94,20 +94,14 @@ void DlgCAM::buildLayout()
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
     heading->setFont(headingFont);
 
-    QWidget *cam = newSettingGroup(QStringLiteral("CAM"), QStringLiteral("camGroup"),
-                                   {CameraSetting::CameraMode, CameraSetting::VideoSize,
-                                    CameraSetting::VideoLength, CameraSetting::PhotoSize,
-                                    CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
-                                    CameraSetting::PhotoBurst, CameraSetting::SendOption,
-                                    CameraSetting::BurstSpeed});
-    QWidget *pir = newSettingGroup(QStringLiteral("PIR"), QStringLiteral("pirGroup"),
-                                   {CameraSetting::TriggerMode, CameraSetting::PirSensitivity,
-                                    CameraSetting::PirInterval, CameraSetting::TimeLapse});
-    QWidget *sys = newSettingGroup(QStringLiteral("SYS"), QStringLiteral("sysGroup"),
-                                   {CameraSetting::Overwrite, CameraSetting::Language});
+    auto *settingsColumn = new QVBoxLayout;
+    for (const CameraGroup &group : CameraGroups())
+        settingsColumn->addWidget(newSettingGroup(group.title, group.title.toLower() + QStringLiteral("Group"),
+                                                  group.settings));
+    settingsColumn->addStretch();
 
     // Carried through unchanged: built and loaded like the others, never shown.
-    for (CameraSetting setting : {CameraSetting::CameraScene, CameraSetting::RfSwitch, CameraSetting::Beep}) {
+    for (CameraSetting setting : HiddenCameraSettings()) {
         createSetting(setting, this);
         controlsOf(setting).label->hide();
         controlsOf(setting).combo->hide();
@@ -119,12 +113,6 @@ void DlgCAM::buildLayout()
         labelWidth = std::max(labelWidth, controls.label->sizeHint().width());
     for (const SettingControls &controls : m_settings)
         controls.label->setMinimumWidth(labelWidth);
-
-    auto *settingsColumn = new QVBoxLayout;
-    settingsColumn->addWidget(cam);
-    settingsColumn->addWidget(pir);
-    settingsColumn->addWidget(sys);
-    settingsColumn->addStretch();
 
     auto *windowsColumn = new QVBoxLayout;
     for (int window = 0; window < CamForm::kWindowCount; ++window) {

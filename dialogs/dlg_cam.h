@@ -36,7 +36,7 @@ private:
     void buildLayout();
     SettingControls &controlsOf(CameraSetting setting);
     QWidget *newSettingGroup(const QString &title, const QString &objectName,
-                             std::initializer_list<CameraSetting> settings);
+                             const QList<CameraSetting> &settings);
     void createSetting(CameraSetting setting, QWidget *parent);
 
     void takeControls();

@@ -58,7 +58,7 @@ DlgEmailSetting::DlgEmailSetting(ProfileRecord &record, EmailPresets &presets, P
     , m_form(presets)
 {
     setObjectName(QStringLiteral("DlgEmailSetting"));
-    setWindowTitle(QStringLiteral("Sender Email Setting"));
+    setWindowTitle(EmailSettingForm::caption());
     buildControls();
 }
 
@@ -69,7 +69,7 @@ void DlgEmailSetting::buildControls()
     // The frames below carry their own margins; line the combo up with their fields.
     top->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0,
                             style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
-    QList<QLabel *> labels{AddLabelledRow(top, QStringLiteral("Select Email"), m_selectEmail)};
+    QList<QLabel *> labels{AddLabelledRow(top, EmailSettingForm::selectEmailLabel(), m_selectEmail)};
 
     QFrame *accountFrame = makeFrame(QStringLiteral("accountFrame"), this);
     auto *account = MakeFormLayout(accountFrame);
@@ -80,9 +80,9 @@ void DlgEmailSetting::buildControls()
                                     accountFrame);
     m_showPassword = new QCheckBox(QStringLiteral("Show password"), accountFrame);
     m_showPassword->setObjectName(QStringLiteral("showPasswordCheck"));
-    labels << AddLabelledRow(account, QStringLiteral("Email"), m_email)
-           << AddLabelledRow(account, QStringLiteral("Account"), m_account)
-           << AddLabelledRow(account, QStringLiteral("Password"), m_password);
+    labels << AddLabelledRow(account, EmailSettingForm::label(Field::Email), m_email)
+           << AddLabelledRow(account, EmailSettingForm::label(Field::Account), m_account)
+           << AddLabelledRow(account, EmailSettingForm::label(Field::Password), m_password);
     account->addRow(QString(), m_showPassword);
 
     QFrame *serverFrame = makeFrame(QStringLiteral("serverFrame"), this);
@@ -96,9 +96,9 @@ void DlgEmailSetting::buildControls()
                                     serverFrame);
     m_smtpPort->setValidator(new DigitsValidator(m_smtpPort));
     m_smtpPort->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
-    m_smtpServerLabel = AddLabelledRow(server, QStringLiteral("SMTP Server"), m_smtpServer);
-    m_secureTypeLabel = AddLabelledRow(server, QStringLiteral("Secure Type"), m_secureType);
-    m_smtpPortLabel = AddLabelledRow(server, QStringLiteral("SMTP Port"), m_smtpPort);
+    m_smtpServerLabel = AddLabelledRow(server, EmailSettingForm::label(Field::SmtpServer), m_smtpServer);
+    m_secureTypeLabel = AddLabelledRow(server, EmailSettingForm::secureTypeLabel(), m_secureType);
+    m_smtpPortLabel = AddLabelledRow(server, EmailSettingForm::label(Field::SmtpPort), m_smtpPort);
     labels << m_smtpServerLabel << m_secureTypeLabel << m_smtpPortLabel;
     AlignLabels(labels);
 

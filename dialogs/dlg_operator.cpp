@@ -27,7 +27,7 @@ DlgOperator::DlgOperator(OperatorEntry &entry, Prompter &prompter, QWidget *pare
 
 void DlgOperator::buildControls()
 {
-    auto *mmsGroup = new QGroupBox(QStringLiteral("MMS"), this);
+    auto *mmsGroup = new QGroupBox(OperatorForm::mmsTitle(), this);
     mmsGroup->setObjectName(QStringLiteral("mmsGroup"));
     auto *mms = MakeFormLayout(mmsGroup);
 
@@ -47,15 +47,15 @@ void DlgOperator::buildControls()
     m_mmsPassword->setEchoMode(QLineEdit::Password);
 
     QList<QLabel *> labels{
-        AddLabelledRow(mms, QStringLiteral("URL"), m_url),
-        AddLabelledRow(mms, QStringLiteral("Gateway"), m_gateway),
-        AddLabelledRow(mms, QStringLiteral("APN"), m_mmsApn),
-        AddLabelledRow(mms, QStringLiteral("Port"), m_mmsPort),
-        AddLabelledRow(mms, QStringLiteral("Account"), m_mmsAccount),
-        AddLabelledRow(mms, QStringLiteral("Password"), m_mmsPassword),
+        AddLabelledRow(mms, OperatorForm::label(Field::Url), m_url),
+        AddLabelledRow(mms, OperatorForm::label(Field::Gateway), m_gateway),
+        AddLabelledRow(mms, OperatorForm::label(Field::MmsApn), m_mmsApn),
+        AddLabelledRow(mms, OperatorForm::label(Field::MmsPort), m_mmsPort),
+        AddLabelledRow(mms, OperatorForm::label(Field::MmsAccount), m_mmsAccount),
+        AddLabelledRow(mms, OperatorForm::label(Field::MmsPassword), m_mmsPassword),
     };
 
-    auto *gprsGroup = new QGroupBox(QStringLiteral("GPRS"), this);
+    auto *gprsGroup = new QGroupBox(OperatorForm::gprsTitle(), this);
     gprsGroup->setObjectName(QStringLiteral("gprsGroup"));
     auto *gprs = MakeFormLayout(gprsGroup);
 
@@ -69,9 +69,9 @@ void DlgOperator::buildControls()
     m_gprsPassword->setAccessibleName(QStringLiteral("GPRS Password"));
     m_gprsPassword->setEchoMode(QLineEdit::Password);
 
-    labels << AddLabelledRow(gprs, QStringLiteral("APN"), m_gprsApn)
-           << AddLabelledRow(gprs, QStringLiteral("Account"), m_gprsAccount)
-           << AddLabelledRow(gprs, QStringLiteral("Password"), m_gprsPassword);
+    labels << AddLabelledRow(gprs, OperatorForm::label(Field::GprsApn), m_gprsApn)
+           << AddLabelledRow(gprs, OperatorForm::label(Field::GprsAccount), m_gprsAccount)
+           << AddLabelledRow(gprs, OperatorForm::label(Field::GprsPassword), m_gprsPassword);
     AlignLabels(labels);
 
     // Room for a typical MMS centre address without scrolling.

@@ -12,7 +12,7 @@ constexpr qsizetype kShortestStoredAddress = 4;
 
 Message senderMessage(const char *text)
 {
-    return {QStringLiteral("Sender Email Setting"), QString::fromLatin1(text), Message::Icon::None};
+    return {EmailSettingForm::caption(), QString::fromLatin1(text), Message::Icon::None};
 }
 
 std::optional<std::int64_t> smtpPortNumber(const QString &text)
@@ -34,6 +34,33 @@ void replaceText(std::span<char> field, const QString &text)
 QStringList EmailSettingForm::secureTypeNames()
 {
     return {QStringLiteral("NO"), QStringLiteral("SSL/TLS"), QStringLiteral("STARTTLS")};
+}
+
+QString EmailSettingForm::caption()
+{
+    return QStringLiteral("Sender Email Setting");
+}
+
+QString EmailSettingForm::selectEmailLabel()
+{
+    return QStringLiteral("Select Email");
+}
+
+QString EmailSettingForm::secureTypeLabel()
+{
+    return QStringLiteral("Secure Type");
+}
+
+QString EmailSettingForm::label(Field field)
+{
+    switch (field) {
+    case Field::Email: return QStringLiteral("Email");
+    case Field::Account: return QStringLiteral("Account");
+    case Field::Password: return QStringLiteral("Password");
+    case Field::SmtpServer: return QStringLiteral("SMTP Server");
+    case Field::SmtpPort: return QStringLiteral("SMTP Port");
+    }
+    return {};
 }
 
 EmailSettingForm::EmailSettingForm(EmailPresets &presets)

@@ -54,6 +54,12 @@ public:
     // The "Secure Type" items; the index is the low nibble of `secure_type`.
     static QStringList secureTypeNames();
 
+    // The dialog's caption, also that of its messages, and its labels.
+    static QString caption();
+    static QString selectEmailLabel();
+    static QString secureTypeLabel();
+    static QString label(Field field);
+
     explicit EmailSettingForm(EmailPresets &presets);
 
     Texts texts;

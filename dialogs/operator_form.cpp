@@ -39,6 +39,32 @@ std::optional<Message> portRefusal(const QString &text)
 
 } // namespace
 
+QString OperatorForm::mmsTitle()
+{
+    return QStringLiteral("MMS");
+}
+
+QString OperatorForm::gprsTitle()
+{
+    return QStringLiteral("GPRS");
+}
+
+QString OperatorForm::label(Field field)
+{
+    switch (field) {
+    case Field::Url: return QStringLiteral("URL");
+    case Field::Gateway: return QStringLiteral("Gateway");
+    case Field::MmsApn:
+    case Field::GprsApn: return QStringLiteral("APN");
+    case Field::MmsPort: return QStringLiteral("Port");
+    case Field::MmsAccount:
+    case Field::GprsAccount: return QStringLiteral("Account");
+    case Field::MmsPassword:
+    case Field::GprsPassword: return QStringLiteral("Password");
+    }
+    return {};
+}
+
 int OperatorForm::limit(Field field)
 {
     switch (field) {

@@ -27,6 +27,11 @@ public:
     // The port box gets the same room as the stored port text.
     static int limit(Field field);
 
+    // The group boxes "MMS" and "GPRS" and each control's label within its group.
+    static QString mmsTitle();
+    static QString gprsTitle();
+    static QString label(Field field);
+
     QString url;
     Ipv4Octets gateway{};
     QString mmsApn;

@@ -28,13 +28,13 @@ void select(QComboBox *combo, int index)
 } // namespace
 
 WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
-    : QGroupBox(QStringLiteral("Work Time %1").arg(number), parent)
+    : QGroupBox(WorkTimeTitle(number), parent)
 {
     const QString prefix = QStringLiteral("workTime%1").arg(number);
     setObjectName(prefix + QStringLiteral("Group"));
     auto *grid = new QGridLayout(this);
 
-    auto *switchLabel = new QLabel(QStringLiteral("Switch"), this);
+    auto *switchLabel = new QLabel(WorkTimeSwitchLabel(), this);
     switchLabel->setObjectName(prefix + QStringLiteral("SwitchLabel"));
     m_switch = newCombo(WorkTimeSwitchItems(), prefix + QStringLiteral("SwitchCombo"), this);
     switchLabel->setBuddy(m_switch);
@@ -42,7 +42,7 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
     grid->addWidget(m_switch, 0, 1, 1, 3);
     connect(m_switch, &QComboBox::currentIndexChanged, this, &WorkTimeGroup::switchChanged);
 
-    const std::array<QString, 2> timeTexts = {QStringLiteral("Start"), QStringLiteral("Stop")};
+    const std::array<QString, 2> timeTexts = {WorkTimeStartLabel(), WorkTimeStopLabel()};
     for (int row = 0; row < 2; ++row) {
         const QString &text = timeTexts[row];
         auto *label = new QLabel(text, this);
@@ -70,7 +70,7 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
 
     // "ALL" stands alone above the days; the days follow in two rows.
     grid->setColumnMinimumWidth(4, 12);
-    const QString allText = number % 2 == 0 ? QStringLiteral("All") : QStringLiteral("ALL");
+    const QString allText = WorkTimeAllText(number);
     for (int box = 0; box < WorkTimeForm::kBoxCount; ++box) {
         const bool isAll = box == WorkTimeForm::kAllBox;
         const QString text = isAll ? allText : WeekDayNames().at(box - WorkTimeForm::kFirstDayBox);

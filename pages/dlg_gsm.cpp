@@ -1,11 +1,13 @@
 #include "pages/dlg_gsm.h"
 
+#include "dialogs/camera_items.h"
 #include "dialogs/dlg_cam.h"
 #include "dialogs/dlg_email_setting.h"
 #include "dialogs/dlg_operator.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
 #include "dialogs/two_digit_texts.h"
+#include "pages/page_items.h"
 #include "pages/page_reading.h"
 
 #include <QButtonGroup>
@@ -25,9 +27,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kHours = 24;
-constexpr int kMinutes = 60;
 
 QComboBox *makeCombo(const QString &name, const QStringList &items, QWidget *parent)
 {
@@ -65,8 +64,6 @@ void setIndex(QComboBox *combo, int index)
 {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
-
-const QStringList kOffOn{QStringLiteral("Off"), QStringLiteral("On")};
 
 } // namespace
 
@@ -108,22 +105,24 @@ void DlgGSM::buildControls()
 
 QWidget *DlgGSM::buildSendMode()
 {
-    auto *group = new QGroupBox(QStringLiteral("Send Mode"), this);
-    m_instantCombo = makeCombo(QStringLiteral("instantCombo"), kOffOn, group);
+    auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
+    m_instantCombo = makeCombo(QStringLiteral("instantCombo"), OffOnItems(), group);
     m_instantNumberEdit = makeEdit(QStringLiteral("instantNumberEdit"), new DigitsValidator(this), group);
     m_instantNumberEdit->setAlignment(Qt::AlignCenter);
     m_instantNumberEdit->setMaxLength(9);
-    m_instantNumberEdit->setAccessibleName(QStringLiteral("Instant number"));
+    m_instantNumberEdit->setAccessibleName(PageItems::instantNumberName());
     m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
     m_instantHint = new QLabel(QStringLiteral("(0-99,0=Unlimited)"), group);
     m_instantNumberEdit->setAccessibleDescription(m_instantHint->text());
 
-    m_dailyReportCombo = makeCombo(QStringLiteral("dailyReportCombo"), kOffOn, group);
-    m_dailyReportHourCombo = makeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(kHours), group);
-    m_dailyReportHourCombo->setAccessibleName(QStringLiteral("DailyReport hour"));
+    m_dailyReportCombo = makeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
+    m_dailyReportHourCombo =
+        makeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_dailyReportHourCombo->setAccessibleName(PageItems::dailyReportHourName());
     m_dailyReportColon = new QLabel(QStringLiteral(":"), group);
-    m_dailyReportMinuteCombo = makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(kMinutes), group);
-    m_dailyReportMinuteCombo->setAccessibleName(QStringLiteral("DailyReport minute"));
+    m_dailyReportMinuteCombo =
+        makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
+    m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
 
     auto *instantValue = new QHBoxLayout;
     instantValue->addWidget(m_instantNumberEdit);
@@ -137,10 +136,10 @@ QWidget *DlgGSM::buildSendMode()
     time->addStretch();
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(QStringLiteral("Instant"), m_instantCombo, group), 0, 0);
+    grid->addWidget(makeLabel(PageItems::instantLabel(), m_instantCombo, group), 0, 0);
     grid->addWidget(m_instantCombo, 0, 1);
     grid->addLayout(instantValue, 0, 2);
-    grid->addWidget(makeLabel(QStringLiteral("DailyReport"), m_dailyReportCombo, group), 1, 0);
+    grid->addWidget(makeLabel(PageItems::dailyReportLabel(), m_dailyReportCombo, group), 1, 0);
     grid->addWidget(m_dailyReportCombo, 1, 1);
     grid->addLayout(time, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -149,19 +148,18 @@ QWidget *DlgGSM::buildSendMode()
 
 QWidget *DlgGSM::buildSendTo()
 {
-    auto *group = new QGroupBox(QStringLiteral("Send To"), this);
-    m_phoneRadio = new QRadioButton(QStringLiteral("Phone"), group);
+    auto *group = new QGroupBox(PageItems::sendToTitle(), this);
+    m_phoneRadio = new QRadioButton(PageItems::sendToItems().at(0), group);
     m_phoneRadio->setObjectName(QStringLiteral("phoneRadio"));
-    m_emailRadio = new QRadioButton(QStringLiteral("Email"), group);
+    m_emailRadio = new QRadioButton(PageItems::sendToItems().at(1), group);
     m_emailRadio->setObjectName(QStringLiteral("emailRadio"));
     m_sendToGroup = new QButtonGroup(this);
     m_sendToGroup->addButton(m_phoneRadio, 0);
     m_sendToGroup->addButton(m_emailRadio, 1);
     m_emailSettingButton = makeButton(QStringLiteral("Email Setting"), QStringLiteral("emailSettingButton"), group);
 
-    m_emailSizeCombo = makeCombo(QStringLiteral("emailSizeCombo"),
-                                 {QStringLiteral("Big Photo/Video"), QStringLiteral("Small Photo")}, group);
-    m_emailSizeLabel = makeLabel(QStringLiteral("Email Size Selection"), m_emailSizeCombo, group);
+    m_emailSizeCombo = makeCombo(QStringLiteral("emailSizeCombo"), PageItems::emailSizeItems(), group);
+    m_emailSizeLabel = makeLabel(PageItems::emailSizeLabel(), m_emailSizeCombo, group);
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_phoneRadio, 0, 0);
@@ -175,15 +173,15 @@ QWidget *DlgGSM::buildSendTo()
 
 QWidget *DlgGSM::buildRecipients()
 {
-    auto *group = new QGroupBox(QStringLiteral("Recipients"), this);
+    auto *group = new QGroupBox(PageItems::recipientsTitle(), this);
     auto *grid = new QGridLayout(group);
     for (int i = 0; i < kRecipientCount; ++i) {
         const auto slot = std::size_t(i);
         m_phoneEdits[slot] = makeEdit(QStringLiteral("phoneNumber%1Edit").arg(i + 1), new DigitsValidator(this), group);
-        m_phoneLabels[slot] = makeLabel(PhoneNumberLabel(i), m_phoneEdits[slot], group);
+        m_phoneLabels[slot] = makeLabel(PageItems::phoneNumberLabel(i), m_phoneEdits[slot], group);
         m_phoneLabels[slot]->setObjectName(QStringLiteral("phoneNumber%1Label").arg(i + 1));
         m_emailEdits[slot] = makeEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), new CodePageValidator(this), group);
-        m_emailLabels[slot] = makeLabel(QStringLiteral("Receive Email %1").arg(i + 1), m_emailEdits[slot], group);
+        m_emailLabels[slot] = makeLabel(PageItems::receiveEmailLabel(i), m_emailEdits[slot], group);
         m_emailLabels[slot]->setObjectName(QStringLiteral("receiveEmail%1Label").arg(i + 1));
 
         grid->addWidget(m_phoneLabels[slot], i, 0);
@@ -199,15 +197,15 @@ QWidget *DlgGSM::buildRecipients()
 
 QWidget *DlgGSM::buildOperatorParameter()
 {
-    auto *group = new QGroupBox(QStringLiteral("Operator Parameter"), this);
+    auto *group = new QGroupBox(PageItems::operatorParameterTitle(), this);
     m_countryCombo = makeCombo(QStringLiteral("countryCombo"), {}, group);
     m_operatorCombo = makeCombo(QStringLiteral("operatorCombo"), {}, group);
     m_customButton = makeButton(QStringLiteral("Custom"), QStringLiteral("customButton"), group);
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(QStringLiteral("Country"), m_countryCombo, group), 0, 0);
+    grid->addWidget(makeLabel(PageItems::countryLabel(), m_countryCombo, group), 0, 0);
     grid->addWidget(m_countryCombo, 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("Operator"), m_operatorCombo, group), 1, 0);
+    grid->addWidget(makeLabel(PageItems::operatorLabel(), m_operatorCombo, group), 1, 0);
     grid->addWidget(m_operatorCombo, 1, 1);
     grid->addWidget(m_customButton, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -217,18 +215,16 @@ QWidget *DlgGSM::buildOperatorParameter()
 
 QWidget *DlgGSM::buildGpsSms()
 {
-    auto *group = new QGroupBox(QStringLiteral("GPS / SMS Control"), this);
-    m_gpsCombo = makeCombo(QStringLiteral("gpsCombo"), kOffOn, group);
-    m_smsSwitchCombo = makeCombo(QStringLiteral("smsSwitchCombo"),
-                                 {QStringLiteral("Off"), QStringLiteral("On(24hour)"), QStringLiteral("Set")},
-                                 group);
-    m_smsStartCombo = makeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(kHours), group);
-    m_smsStopCombo = makeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(kHours), group);
-    m_smsWorkTimeLabel = new QLabel(QStringLiteral("SMS Work Time"), group);
-    m_smsStartLabel = makeLabel(QStringLiteral("Start"), m_smsStartCombo, group);
-    m_smsStopLabel = makeLabel(QStringLiteral("Stop"), m_smsStopCombo, group);
-    m_smsStartCombo->setAccessibleName(QStringLiteral("SMS Work Time Start"));
-    m_smsStopCombo->setAccessibleName(QStringLiteral("SMS Work Time Stop"));
+    auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
+    m_gpsCombo = makeCombo(QStringLiteral("gpsCombo"), OffOnItems(), group);
+    m_smsSwitchCombo = makeCombo(QStringLiteral("smsSwitchCombo"), PageItems::smsSwitchItems(), group);
+    m_smsStartCombo = makeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_smsStopCombo = makeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_smsWorkTimeLabel = new QLabel(PageItems::smsWorkTimeLabel(), group);
+    m_smsStartLabel = makeLabel(PageItems::smsStartLabel(), m_smsStartCombo, group);
+    m_smsStopLabel = makeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);
+    m_smsStartCombo->setAccessibleName(PageItems::smsStartName());
+    m_smsStopCombo->setAccessibleName(PageItems::smsStopName());
 
     auto *hours = new QHBoxLayout;
     hours->addWidget(m_smsStartLabel);
@@ -239,9 +235,9 @@ QWidget *DlgGSM::buildGpsSms()
     hours->addStretch();
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(QStringLiteral("GPS"), m_gpsCombo, group), 0, 0);
+    grid->addWidget(makeLabel(PageItems::gpsLabel(), m_gpsCombo, group), 0, 0);
     grid->addWidget(m_gpsCombo, 0, 1);
-    grid->addWidget(makeLabel(QStringLiteral("SMS Switch"), m_smsSwitchCombo, group), 1, 0);
+    grid->addWidget(makeLabel(PageItems::smsSwitchLabel(), m_smsSwitchCombo, group), 1, 0);
     grid->addWidget(m_smsSwitchCombo, 1, 1);
     grid->addWidget(m_smsWorkTimeLabel, 2, 0);
     grid->addLayout(hours, 2, 1, 1, 2);
@@ -254,10 +250,10 @@ QWidget *DlgGSM::buildRenameFrame()
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    m_renameCombo = makeCombo(QStringLiteral("renameCombo"), kOffOn, frame);
+    m_renameCombo = makeCombo(QStringLiteral("renameCombo"), OffOnItems(), frame);
     m_renameEdit = makeEdit(QStringLiteral("renameEdit"), new UpperCaseValidator(this), frame);
     m_renameEdit->setMaxLength(kRenameTextLimit);
-    m_renameEdit->setAccessibleName(QStringLiteral("Rename text"));
+    m_renameEdit->setAccessibleName(PageItems::renameTextName());
     m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
     m_renameHint = new QLabel(QStringLiteral("(0-9,A-Z only)"), frame);
     m_renameEdit->setAccessibleDescription(m_renameHint->text());
@@ -265,7 +261,7 @@ QWidget *DlgGSM::buildRenameFrame()
     m_defaultAllButton = makeButton(QStringLiteral("Default All"), QStringLiteral("defaultAllButton"), frame);
 
     auto *row = new QHBoxLayout(frame);
-    row->addWidget(makeLabel(QStringLiteral("Rename"), m_renameCombo, frame));
+    row->addWidget(makeLabel(PageItems::renameLabel(), m_renameCombo, frame));
     row->addWidget(m_renameCombo);
     row->addWidget(m_renameEdit);
     row->addWidget(m_renameHint);

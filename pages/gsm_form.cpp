@@ -1,5 +1,6 @@
 #include "pages/gsm_form.h"
 
+#include "pages/page_items.h"
 #include "pages/page_reading.h"
 #include "pages/store_page.h"
 #include "profile/profile_files.h"
@@ -15,11 +16,6 @@ constexpr int kSendToPhone = 0;
 constexpr int kSendToEmail = 1;
 
 } // namespace
-
-QString PhoneNumberLabel(int index)
-{
-    return QStringLiteral("Phone Number %1").arg(index + 1);
-}
 
 QString SavePathPickerTitle()
 {
@@ -87,7 +83,7 @@ PageState GsmForm::state() const
     state.daily_report_time_enabled = m_values.daily_report_on == 1;
     state.sms_work_time_enabled = m_values.sms_switch == kSmsSet;
     state.rename_text_enabled = m_values.rename == 1;
-    state.first_phone_label = m_values.sms_switch > 0 ? QStringLiteral("Command Phone") : PhoneNumberLabel(0);
+    state.first_phone_label = m_values.sms_switch > 0 ? PageItems::commandPhoneLabel() : PageItems::phoneNumberLabel(0);
 
     const bool phone = m_values.send_to == kSendToPhone;
     const bool email = m_values.send_to == kSendToEmail;

@@ -9,9 +9,6 @@
 
 #include <optional>
 
-// "Phone Number 1".."Phone Number 4", for index 0..3.
-QString PhoneNumberLabel(int index);
-
 // The folder picker's title, and the "Default All" question.
 QString SavePathPickerTitle();
 QString DefaultAllCaption();

@@ -1,5 +1,6 @@
 #include "pages/store_page.h"
 
+#include "pages/page_items.h"
 #include "pages/page_reading.h"
 #include "profile/record_text.h"
 
@@ -54,7 +55,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     if (auto unreadable = ReadPage(values, controls))
         return unreadable;
 
-    if (values.instant_number < 0 || values.instant_number > 99)
+    if (values.instant_number < 0 || values.instant_number > PageItems::kInstantNumberMax)
         return sendModeError("Instant number is out of the range(0-99)!");
 
     record.daily_report_minute = lowByte(values.daily_report_minute);

@@ -7,20 +7,34 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr qsizetype kMaxTemporaryPathLength = 259;
 
-bool versionMatches(const ProfileImage &decoded)
+} // namespace
+
+bool CarriesVersionMark(const ProfileImage &decoded)
 {
     const QByteArray mark = VersionMark();
     return qstrncmp(reinterpret_cast<const char *>(decoded.data()), mark.constData(),
                     sizeof(ProfileRecord::version_tag)) == 0;
 }
 
-} // namespace
+void ReadCustomBlock(QByteArrayView block, CustomOperators &custom)
+{
+    // Entries missing from a short tail come back as zero bytes.
+    QByteArray bytes(block.data(), std::min(block.size(), kCustomBlockSize));
+    bytes.append(QByteArray(kCustomBlockSize - bytes.size(), '\0'));
+    const char *next = bytes.constData();
+    for (OperatorEntry &entry : custom.CustomEntries) {
+        std::memcpy(&entry, next, sizeof entry);
+        next += sizeof entry;
+    }
+    std::memcpy(&custom.CustomerEntry, next, sizeof custom.CustomerEntry);
+}
 
 QString WorkingCopyName()
 {
@@ -83,22 +97,13 @@ void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &r
     ProfileImage image;
     std::memcpy(image.data(), bytes->constData(), image.size());
     DecodeProfileImage(image);
-    if (!versionMatches(image)) {
+    if (!CarriesVersionMark(image)) {
         SetProfileDefaults(record, currentArea);
         return;
     }
     std::memcpy(&record, image.data(), image.size());
 
-    // Entries missing from a short tail come back as zero bytes.
-    QByteArray block = bytes->mid(kProfileRecordSize, kCustomBlockSize);
-    block.append(QByteArray(kCustomBlockSize - block.size(), '\0'));
-    const char *next = block.constData();
-    for (OperatorEntry &entry : custom.CustomEntries) {
-        std::memcpy(&entry, next, sizeof entry);
-        next += sizeof entry;
-    }
-    std::memcpy(&custom.CustomerEntry, next, sizeof custom.CustomerEntry);
-
+    ReadCustomBlock(bytes->mid(kProfileRecordSize), custom);
     TerminateTextFields(record);
     TerminateTextFields(custom);
 }

@@ -6,6 +6,7 @@
 #include "profile/profile_record.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -29,6 +30,12 @@ QString ProfileFilePath(const QString &folder);
 // The two files' contents, built from one encoded image.
 QByteArray ProfileFileBytes(const ProfileImage &image);
 QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &custom);
+
+// True when the decoded image starts with the version mark working copies carry.
+bool CarriesVersionMark(const ProfileImage &decoded);
+
+// The custom entries from the bytes behind the record in a working copy.
+void ReadCustomBlock(QByteArrayView block, CustomOperators &custom);
 
 // Fills the record (and the custom entries) from the working copy, or puts
 // the defaults into it when there is no usable copy. With no temporary
