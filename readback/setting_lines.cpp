@@ -153,7 +153,8 @@ void addCamera(QList<SettingLine> &lines, const ProfileRecord &record)
         std::pair{RECORD_SLOT(work_time_4), record.work_time_4},
     };
     for (std::size_t i = 0; i < windows.size(); ++i) {
-        const auto &[outer, window] = windows[i];
+        const Slot &outer = windows[i].first;
+        const WorkTimeWindow &window = windows[i].second;
         const int windowNumber = int(i) + 1;
         Group group(lines, {CameraSectionTitle(), WorkTimeTitle(windowNumber)});
         const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
