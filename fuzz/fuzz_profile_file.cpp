@@ -9,21 +9,16 @@
 
 namespace {
 
-void render(const ReadBackResult &result)
+void render(const ReadBackResult &result, const ReportOptions &options)
 {
-    const auto *found = std::get_if<ReadBack>(&result);
-    if (!found)
+    const auto *readBack = std::get_if<ReadBack>(&result);
+    if (!readBack)
         return;
-    const ReadBack &readBack = *found;
-    const QList<SettingLine> lines = SettingLines(readBack);
-    for (const bool showPasswords : {false, true}) {
-        const ReportOptions options{showPasswords};
-        ShowText(readBack, lines, options);
-        QJsonDocument(ShowJson(readBack, lines, options)).toJson();
-        CheckLines(lines, options);
-        DiffLines(ReadBack{}, readBack, options);
-        DiffLines(readBack, readBack, options);
-    }
+    const QList<SettingLine> lines = SettingLines(*readBack);
+    ShowText(*readBack, lines, options);
+    QJsonDocument(ShowJson(*readBack, lines, options)).toJson();
+    CheckLines(lines, options);
+    DiffLines(ReadBack{}, *readBack, options);
 }
 
 } // namespace
@@ -31,20 +26,21 @@ void render(const ReadBackResult &result)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray raw(reinterpret_cast<const char *>(data), qsizetype(size));
-    render(DecodeReadBack(raw));
-    if (size == 0)
+    if (size == 0 || (size != kProfileFileSize && size != kWorkingCopySize)) {
+        // Most inputs are of no file's size: the first byte picks one and the
+        // rest is cut or padded to it, with a passing version mark for a copy.
+        const bool workingCopy = size > 0 && (data[0] & 1) != 0;
+        QByteArray shaped = raw.mid(1);
+        shaped.resize(workingCopy ? kWorkingCopySize : kProfileFileSize, char(0xFF));
+        if (workingCopy) {
+            const std::uint16_t mark = EncodeProfileWord(0x0056);
+            shaped[0] = char(mark & 0xFF);
+            shaped[1] = char(mark >> 8);
+        }
+        DecodeReadBack(raw); // refused for its size, without reading past it
+        render(DecodeReadBack(shaped), ReportOptions{size > 0 && (data[0] & 2) != 0});
         return 0;
-
-    // Most inputs are of no file's size: the first byte picks one, and the
-    // rest is cut or padded to it, with a passing version mark for a copy.
-    const bool workingCopy = (data[0] & 1) != 0;
-    QByteArray shaped = raw.mid(1);
-    shaped.resize(workingCopy ? kWorkingCopySize : kProfileFileSize, char(0xFF));
-    if (workingCopy) {
-        const std::uint16_t mark = EncodeProfileWord(0x0056);
-        shaped[0] = char(mark & 0xFF);
-        shaped[1] = char(mark >> 8);
     }
-    render(DecodeReadBack(shaped));
+    render(DecodeReadBack(raw), ReportOptions{(data[0] & 2) != 0});
     return 0;
 }

@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite.
+# Installs what is missing, then builds and runs the whole test suite twice,
+# as released and under the address and undefined-behaviour sanitizers, and
+# runs each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-scripts/build.sh
-ctest --preset default -j "$(nproc)"
+scripts/install-deps.sh clang libclang-rt-14-dev dosfstools fusefat
+
+jobs="$(nproc)"
+cmake --preset default
+cmake --build --preset default -j "$jobs"
+ctest --preset default -j "$jobs"
+
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+scripts/fuzz.sh
