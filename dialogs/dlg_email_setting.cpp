@@ -59,7 +59,6 @@ DlgEmailSetting::DlgEmailSetting(ProfileRecord &record, EmailPresets &presets, P
 {
     setObjectName(QStringLiteral("DlgEmailSetting"));
     setWindowTitle(QStringLiteral("Sender Email Setting"));
-    buildControls();
 }
 
 void DlgEmailSetting::buildControls()
@@ -114,6 +113,9 @@ void DlgEmailSetting::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &DlgEmailSetting::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &DlgEmailSetting::onCancel);
 
+    SetTabChain({m_selectEmail, m_email, m_account, m_password, m_showPassword, m_smtpServer, m_secureType,
+                 m_smtpPort, m_ok, m_cancel});
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(accountFrame);
@@ -124,6 +126,9 @@ void DlgEmailSetting::buildControls()
 
 int DlgEmailSetting::run()
 {
+    // Built on first use: the tool starts sooner, and most runs never open it.
+    if (!m_selectEmail)
+        buildControls();
     m_form.open(m_record);
     {
         const QSignalBlocker blocker(m_selectEmail);
