@@ -177,7 +177,7 @@ void DlgCAM::buildLayout()
 
 int DlgCAM::run()
 {
-    // Built on first use: the tool starts sooner, and most runs never open it.
+    // Built when first opened, so that the main window paints sooner.
     if (!m_windows.front())
         buildLayout();
     m_form.load(m_record);

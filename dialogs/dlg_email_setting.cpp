@@ -126,7 +126,7 @@ void DlgEmailSetting::buildControls()
 
 int DlgEmailSetting::run()
 {
-    // Built on first use: the tool starts sooner, and most runs never open it.
+    // Built when first opened, so that the main window paints sooner.
     if (!m_selectEmail)
         buildControls();
     m_form.open(m_record);

@@ -83,7 +83,7 @@ void DlgOperator::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &DlgOperator::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &DlgOperator::onCancel);
 
-    // The gateway's octets take their places one after the other.
+    // The address field takes no focus itself: its four octets are the stops.
     QList<QWidget *> chain{m_url};
     for (int octet = 0; octet < 4; ++octet)
         chain << m_gateway->octetEdit(octet);
@@ -100,7 +100,7 @@ void DlgOperator::buildControls()
 
 int DlgOperator::run()
 {
-    // Built on first use: the tool starts sooner, and most runs never open it.
+    // Built when first opened, so that the main window paints sooner.
     if (!m_url)
         buildControls();
     m_form.load(m_entry);
