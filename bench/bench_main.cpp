@@ -7,7 +7,6 @@
 
 #include "app/talmeris_setup_dlg.h"
 #include "dialogs/prompter.h"
-#include "pages/dlg_gsm.h"
 #include "pages/profile_session.h"
 #include "profile/profile_files.h"
 
