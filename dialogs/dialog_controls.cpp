@@ -53,6 +53,12 @@ QPushButton *MakeDialogButton(const QString &text, const QString &objectName, QW
     return button;
 }
 
+void SetTabChain(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
 QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons)
 {
     auto *row = new QHBoxLayout;

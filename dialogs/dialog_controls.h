@@ -31,3 +31,6 @@ QPushButton *MakeDialogButton(const QString &text, const QString &objectName, QW
 
 // The buttons at the right-hand side, in the order given.
 QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons);
+
+// Tab visits the controls in the order given.
+void SetTabChain(const QList<QWidget *> &controls);

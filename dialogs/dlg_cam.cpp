@@ -1,5 +1,6 @@
 #include "dialogs/dlg_cam.h"
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
 #include "dialogs/work_time_group.h"
 #include "profile/profile_record.h"
@@ -50,7 +51,6 @@ DlgCAM::DlgCAM(ProfileRecord &record, Prompter &prompter, QWidget *parent)
 {
     setObjectName(QStringLiteral("DlgCAM"));
     setWindowTitle(QStringLiteral("Camera Parameter Setting"));
-    buildLayout();
 }
 
 DlgCAM::SettingControls &DlgCAM::controlsOf(CameraSetting setting)
@@ -142,6 +142,20 @@ void DlgCAM::buildLayout()
     buttons->addWidget(defaults);
     buttons->addWidget(cancel);
 
+    // Tab runs down the left column's groups, then down the work-time windows.
+    QList<QWidget *> chain;
+    for (CameraSetting setting : {CameraSetting::CameraMode, CameraSetting::VideoSize, CameraSetting::VideoLength,
+                                  CameraSetting::PhotoSize, CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
+                                  CameraSetting::PhotoBurst, CameraSetting::SendOption, CameraSetting::BurstSpeed,
+                                  CameraSetting::TriggerMode, CameraSetting::PirSensitivity,
+                                  CameraSetting::PirInterval, CameraSetting::TimeLapse, CameraSetting::Overwrite,
+                                  CameraSetting::Language})
+        chain << controlsOf(setting).combo;
+    for (const WorkTimeGroup *group : m_windows)
+        chain << group->tabChain();
+    chain << ok << defaults << cancel;
+    SetTabChain(chain);
+
     auto *main = new QVBoxLayout(this);
     main->addWidget(heading);
     main->addLayout(columns);
@@ -151,6 +165,9 @@ void DlgCAM::buildLayout()
 
 int DlgCAM::run()
 {
+    // Built when first opened, so that the main window paints sooner.
+    if (!m_windows.front())
+        buildLayout();
     m_form.load(m_record);
     showForm();
     return m_prompter.runModal(*this);

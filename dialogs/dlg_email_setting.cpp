@@ -58,8 +58,12 @@ DlgEmailSetting::DlgEmailSetting(ProfileRecord &record, EmailPresets &presets, P
     , m_form(presets)
 {
     setObjectName(QStringLiteral("DlgEmailSetting"));
+<<<<<<< HEAD
     setWindowTitle(EmailSettingForm::caption());
     buildControls();
+=======
+    setWindowTitle(QStringLiteral("Sender Email Setting"));
+>>>>>>> desktop-app
 }
 
 void DlgEmailSetting::buildControls()
@@ -114,6 +118,9 @@ void DlgEmailSetting::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &DlgEmailSetting::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &DlgEmailSetting::onCancel);
 
+    SetTabChain({m_selectEmail, m_email, m_account, m_password, m_showPassword, m_smtpServer, m_secureType,
+                 m_smtpPort, m_ok, m_cancel});
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(accountFrame);
@@ -124,6 +131,9 @@ void DlgEmailSetting::buildControls()
 
 int DlgEmailSetting::run()
 {
+    // Built when first opened, so that the main window paints sooner.
+    if (!m_selectEmail)
+        buildControls();
     m_form.open(m_record);
     {
         const QSignalBlocker blocker(m_selectEmail);

@@ -22,7 +22,6 @@ DlgOperator::DlgOperator(OperatorEntry &entry, Prompter &prompter, QWidget *pare
 {
     setObjectName(QStringLiteral("DlgOperator"));
     setWindowTitle(QStringLiteral("Operator Parameter Setting"));
-    buildControls();
 }
 
 void DlgOperator::buildControls()
@@ -34,6 +33,8 @@ void DlgOperator::buildControls()
     m_url = MakeRecordTextEdit(QStringLiteral("urlEdit"), OperatorForm::limit(Field::Url), mmsGroup);
     m_gateway = new Ipv4AddressEdit(mmsGroup);
     m_gateway->setObjectName(QStringLiteral("gatewayEdit"));
+    for (int octet = 0; octet < 4; ++octet)
+        m_gateway->octetEdit(octet)->setAccessibleName(QStringLiteral("Gateway octet %1").arg(octet + 1));
     m_mmsApn = MakeRecordTextEdit(QStringLiteral("mmsApnEdit"), OperatorForm::limit(Field::MmsApn), mmsGroup);
     m_mmsApn->setAccessibleName(QStringLiteral("MMS APN"));
     m_mmsPort = MakeRecordTextEdit(QStringLiteral("mmsPortEdit"), OperatorForm::limit(Field::MmsPort), mmsGroup);
@@ -82,6 +83,14 @@ void DlgOperator::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &DlgOperator::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &DlgOperator::onCancel);
 
+    // The address field takes no focus itself: its four octets are the stops.
+    QList<QWidget *> chain{m_url};
+    for (int octet = 0; octet < 4; ++octet)
+        chain << m_gateway->octetEdit(octet);
+    chain << m_mmsApn << m_mmsPort << m_mmsAccount << m_mmsPassword << m_gprsApn << m_gprsAccount << m_gprsPassword
+          << m_ok << m_cancel;
+    SetTabChain(chain);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mmsGroup);
     layout->addWidget(gprsGroup);
@@ -91,6 +100,9 @@ void DlgOperator::buildControls()
 
 int DlgOperator::run()
 {
+    // Built when first opened, so that the main window paints sooner.
+    if (!m_url)
+        buildControls();
     m_form.load(m_entry);
     showValues();
     m_url->setFocus(Qt::OtherFocusReason);

@@ -38,6 +38,8 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
     switchLabel->setObjectName(prefix + QStringLiteral("SwitchLabel"));
     m_switch = newCombo(WorkTimeSwitchItems(), prefix + QStringLiteral("SwitchCombo"), this);
     switchLabel->setBuddy(m_switch);
+    // Four groups share their labels: each name says which window it belongs to.
+    m_switch->setAccessibleName(title() + QStringLiteral(" Switch"));
     grid->addWidget(switchLabel, 0, 0);
     grid->addWidget(m_switch, 0, 1, 1, 3);
     connect(m_switch, &QComboBox::currentIndexChanged, this, &WorkTimeGroup::switchChanged);
@@ -76,6 +78,7 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         const QString text = isAll ? allText : WeekDayNames().at(box - WorkTimeForm::kFirstDayBox);
         auto *check = new QCheckBox(text, this);
         check->setObjectName(prefix + (isAll ? QStringLiteral("AllCheck") : text + QStringLiteral("Check")));
+        check->setAccessibleName(title() + QLatin1Char(' ') + text);
         check->setLayoutDirection(Qt::RightToLeft); // text to the left of the box
         const int day = box - WorkTimeForm::kFirstDayBox;
         if (isAll)
@@ -86,6 +89,16 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         m_boxes[box] = check;
     }
     grid->setColumnStretch(9, 1);
+}
+
+QList<QWidget *> WorkTimeGroup::tabChain() const
+{
+    QList<QWidget *> chain{m_switch};
+    for (QComboBox *time : m_times)
+        chain << time;
+    for (QCheckBox *box : m_boxes)
+        chain << box;
+    return chain;
 }
 
 void WorkTimeGroup::take(WorkTimeValues &values) const

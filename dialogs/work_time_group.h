@@ -20,6 +20,8 @@ public:
     explicit WorkTimeGroup(int number, QWidget *parent = nullptr);
 
     void take(WorkTimeValues &values) const;
+    // The controls in the order Tab visits them.
+    QList<QWidget *> tabChain() const;
     // Shows the values and applies the window rule, without signals.
     void display(const WorkTimeForm &form);
 

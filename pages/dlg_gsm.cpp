@@ -1,6 +1,7 @@
 #include "pages/dlg_gsm.h"
 
 #include "dialogs/camera_items.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/dlg_cam.h"
 #include "dialogs/dlg_email_setting.h"
 #include "dialogs/dlg_operator.h"
@@ -101,6 +102,17 @@ void DlgGSM::buildControls()
     page->addLayout(groups);
     page->addWidget(buildSavePath());
     page->addWidget(buildButtons());
+
+    // Tab follows the groups from top to bottom, left to right, and each row of the recipients.
+    QList<QWidget *> chain{m_instantCombo, m_instantNumberEdit, m_dailyReportCombo, m_dailyReportHourCombo,
+                           m_dailyReportMinuteCombo, m_phoneRadio, m_emailRadio, m_emailSettingButton,
+                           m_emailSizeCombo, m_countryCombo, m_operatorCombo, m_customButton,
+                           m_gpsCombo, m_smsSwitchCombo, m_smsStartCombo, m_smsStopCombo};
+    for (std::size_t i = 0; i < kRecipientCount; ++i)
+        chain << m_phoneEdits[i] << m_emailEdits[i];
+    chain << m_renameCombo << m_renameEdit << m_camSettingButton << m_defaultAllButton << m_savePathEdit
+          << m_browseButton << m_okButton << m_cancelButton;
+    SetTabChain(chain);
 }
 
 QWidget *DlgGSM::buildSendMode()

@@ -99,11 +99,11 @@ private slots:
 
         QTest::newRow("camera mode") << "cameraModeCombo" << "Camera Mode";
         QTest::newRow("time lapse") << "timeLapseCombo" << "Time Lapse";
-        QTest::newRow("switch") << "workTime3SwitchCombo" << "Switch";
+        QTest::newRow("switch") << "workTime3SwitchCombo" << "Work Time 3 Switch";
         QTest::newRow("start hour") << "workTime1StartHourCombo" << "Work Time 1 Start hour";
         QTest::newRow("stop minute") << "workTime4StopMinuteCombo" << "Work Time 4 Stop minute";
-        QTest::newRow("all, window 1") << "workTime1AllCheck" << "ALL";
-        QTest::newRow("all, window 2") << "workTime2AllCheck" << "All";
+        QTest::newRow("all, window 1") << "workTime1AllCheck" << "Work Time 1 ALL";
+        QTest::newRow("all, window 2") << "workTime2AllCheck" << "Work Time 2 All";
         QTest::newRow("default") << "defaultButton" << "Default";
     }
 
@@ -113,12 +113,16 @@ private slots:
         QFETCH(QString, name);
 
         Harness h;
-        QCOMPARE(accessibleName(control(h.dialog, objectName)), name);
+        QString spoken;
+        h.run([&](QDialog &d) { spoken = accessibleName(control(d, objectName)); });
+        QCOMPARE(spoken, name);
     }
 
     void noDefaultButtonAndHiddenControls()
     {
         Harness h;
+        h.run();
+        QVERIFY(!h.dialog.findChildren<QPushButton *>().isEmpty());
         for (const QPushButton *button : h.dialog.findChildren<QPushButton *>())
             QVERIFY2(!button->autoDefault() && !button->isDefault(), qPrintable(button->objectName()));
         for (const char *name : {"cameraSceneCombo", "rfSwitchCombo", "beepCombo"})

@@ -1,0 +1,206 @@
+#include "support/started_window.h"
+#include "support/temp_env.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+
+#include <functional>
+
+// Puts a window into a state where as many of its controls as can be are enabled.
+using Prepare = std::function<void(QWidget &)>;
+Q_DECLARE_METATYPE(Prepare)
+
+namespace {
+
+// Widgets that Tab can reach in the window, in focus-chain order, enabled or not.
+QList<QWidget *> tabChain(QWidget &window)
+{
+    QList<QWidget *> chain;
+    for (QWidget *widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+        if (widget->window() == &window && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy()
+            && widget->isVisibleTo(&window))
+            chain.append(widget);
+    }
+    return chain;
+}
+
+QStringList objectNames(const QList<QWidget *> &widgets)
+{
+    QStringList names;
+    for (const QWidget *widget : widgets)
+        names.append(widget->objectName());
+    return names;
+}
+
+// The name a screen reader announces: an explicit one, else the label that
+// names the control, else a button's own text.
+QString spokenName(QWidget *widget)
+{
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (qobject_cast<QAbstractButton *>(widget))
+        return face->text(QAccessible::Name);
+    // A group box labels its members too; only a buddy names one control.
+    for (const auto &relation : face->relations(QAccessible::Label)) {
+        if (qobject_cast<QLabel *>(relation.first->object()))
+            return relation.first->text(QAccessible::Name);
+    }
+    return {};
+}
+
+// Focus as Tab leaves it, from the first control until it comes round again.
+// The keys go to the window's own focus, so a dialog need not be the active window.
+QStringList walkWithTab(QWidget &window, QWidget *first)
+{
+    first->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (QWidget *focused = window.focusWidget(); focused && visited.size() < 200;) {
+        visited.append(focused->objectName());
+        QTest::keyClick(focused, Qt::Key_Tab);
+        focused = window.focusWidget();
+        if (focused == first)
+            break;
+    }
+    return visited;
+}
+
+void select(QWidget &window, const char *name, int index)
+{
+    findControl<QComboBox>(window, name)->setCurrentIndex(index);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyWindowTabsInOrderThroughNamedControls_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<Prepare>("prepare");
+        QTest::addColumn<QStringList>("order");
+
+        QStringList page{"instantCombo", "instantNumberEdit", "dailyReportCombo", "dailyReportHourCombo",
+                         "dailyReportMinuteCombo", "phoneRadio", "emailRadio", "emailSettingButton",
+                         "emailSizeCombo", "countryCombo", "operatorCombo", "customButton", "gpsCombo",
+                         "smsSwitchCombo", "smsStartCombo", "smsStopCombo"};
+        for (int i = 1; i <= 4; ++i)
+            page << QStringLiteral("phoneNumber%1Edit").arg(i) << QStringLiteral("receiveEmail%1Edit").arg(i);
+        page << "renameCombo" << "renameEdit" << "camSettingButton" << "defaultAllButton" << "savePathEdit"
+             << "browseButton" << "okButton" << "cancelButton";
+        QTest::newRow("main window") << QString() << Prepare([](QWidget &w) {
+            select(w, "dailyReportCombo", 1);
+            select(w, "smsSwitchCombo", 2);
+            select(w, "renameCombo", 1);
+            select(w, "countryCombo", 19); // "Customer": enables "Custom"
+        }) << page;
+
+        QStringList camera{"cameraModeCombo", "videoSizeCombo", "videoLengthCombo", "photoSizeCombo",
+                           "flashPowerCombo", "shutterSpeedCombo", "photoBurstCombo", "sendOptionCombo",
+                           "burstSpeedCombo", "triggerModeCombo", "pirSensitivityCombo", "pirIntervalCombo",
+                           "timeLapseCombo", "overwriteCombo", "languageCombo"};
+        for (int window = 1; window <= 4; ++window) {
+            const QString prefix = QStringLiteral("workTime%1").arg(window);
+            for (const char *control : {"SwitchCombo", "StartHourCombo", "StartMinuteCombo", "StopHourCombo",
+                                        "StopMinuteCombo", "AllCheck", "SunCheck", "MonCheck", "TueCheck",
+                                        "WedCheck", "ThuCheck", "FriCheck", "SatCheck"})
+                camera << prefix + QLatin1String(control);
+        }
+        camera << "okButton" << "defaultButton" << "cancelButton";
+        QTest::newRow("camera") << "camSettingButton" << Prepare([](QWidget &w) {
+            select(w, "photoBurstCombo", 2);
+            select(w, "triggerModeCombo", 2);
+            for (const char *name : {"workTime1SwitchCombo", "workTime2SwitchCombo", "workTime3SwitchCombo",
+                                     "workTime4SwitchCombo"})
+                select(w, name, 1);
+        }) << camera;
+
+        QTest::newRow("sender e-mail")
+            << "emailSettingButton" << Prepare([](QWidget &w) { select(w, "selectEmailCombo", 10); })
+            << QStringList{"selectEmailCombo", "emailEdit", "accountEdit", "passwordEdit", "showPasswordCheck",
+                           "smtpServerEdit", "secureTypeCombo", "smtpPortEdit", "okButton", "cancelButton"};
+
+        QTest::newRow("operator")
+            << "customButton" << Prepare([](QWidget &) {})
+            << QStringList{"urlEdit", "octet1", "octet2", "octet3", "octet4", "mmsApnEdit", "mmsPortEdit",
+                           "mmsAccountEdit", "mmsPasswordEdit", "gprsApnEdit", "gprsAccountEdit",
+                           "gprsPasswordEdit", "okButton", "cancelButton"};
+    }
+
+    void everyWindowTabsInOrderThroughNamedControls()
+    {
+        QFETCH(QString, opener);
+        QFETCH(Prepare, prepare);
+        QFETCH(QStringList, order);
+
+        ScopedTempFolder temp;
+        StartedWindow started(true);
+        const auto check = [&](QWidget &window) {
+            prepare(window);
+            const QList<QWidget *> chain = tabChain(window);
+            QCOMPARE(objectNames(chain), order);
+
+            QSet<QString> names;
+            QStringList enabled;
+            for (QWidget *control : chain) {
+                const QString name = spokenName(control);
+                QVERIFY2(!name.trimmed().isEmpty(), qPrintable(control->objectName() + " has no name"));
+                QVERIFY2(!names.contains(name), qPrintable(control->objectName() + " repeats " + name));
+                names.insert(name);
+                // A group of radio buttons is one stop for Tab; the arrow keys choose within it.
+                const auto *radio = qobject_cast<QRadioButton *>(control);
+                const bool groupVisited = radio && radio->group() && radio->group()->buttons().first() != radio;
+                if (control->isEnabled() && !groupVisited)
+                    enabled.append(control->objectName());
+            }
+            QCOMPARE(walkWithTab(window, chain.first()), enabled);
+        };
+
+        if (opener.isEmpty()) {
+            check(*started.window);
+            return;
+        }
+        // The page opens the dialog: the dialog's chain must hold as the user meets it.
+        select(*started.window, "countryCombo", 19);
+        bool checked = false;
+        started.prompter.modalActions.enqueue([&](QDialog &dialog) {
+            check(dialog);
+            checked = !QTest::currentTestFailed();
+            return int(QDialog::Rejected);
+        });
+        started.control<QPushButton>(qPrintable(opener))->click();
+        QVERIFY(checked);
+    }
+
+    void arrowKeysChooseWhereToSend()
+    {
+        ScopedTempFolder temp;
+        StartedWindow started(true);
+        auto *phone = started.control<QRadioButton>("phoneRadio");
+        auto *email = started.control<QRadioButton>("emailRadio");
+        QVERIFY(email->isChecked());
+        email->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(email, Qt::Key_Left);
+        QVERIFY(phone->isChecked());
+        QVERIFY(started.control<QLineEdit>("phoneNumber2Edit")->isEnabled());
+        QTest::keyClick(phone, Qt::Key_Right);
+        QVERIFY(email->isChecked());
+        QVERIFY(!started.control<QLineEdit>("phoneNumber2Edit")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

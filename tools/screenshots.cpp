@@ -1,0 +1,154 @@
+// Draws the README's screenshots from the real windows: the main window with a
+// typical camera set up, then each dialog as its page button opens it.
+// Usage: talmeris-screenshots OUTPUT_FOLDER (run offscreen by scripts/screenshots.sh)
+
+#include "app/talmeris_setup_app.h"
+#include "app/talmeris_setup_dlg.h"
+#include "dialogs/ipv4_address_edit.h"
+#include "dialogs/prompter.h"
+#include "pages/profile_session.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+namespace {
+
+template <typename T>
+T *controlOf(const QWidget &window, const char *name)
+{
+    for (T *widget : window.findChildren<T *>(QString::fromLatin1(name))) {
+        if (widget->window() == &window)
+            return widget;
+    }
+    std::fprintf(stderr, "no control named %s\n", name);
+    std::exit(2);
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+bool save(QWidget &window, const QString &path)
+{
+    settle();
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Fills each dialog as the page opens it, photographs it and closes it without storing.
+class ScreenshotPrompter final : public Prompter
+{
+public:
+    explicit ScreenshotPrompter(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
+
+    void show(QWidget *, const Message &) override {}
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
+    std::optional<QUrl> pickFolder(QWidget *, const QString &) override { return std::nullopt; }
+
+    int runModal(QDialog &dialog) override
+    {
+        dialog.show();
+        settle();
+        const auto fill = m_fillers.find(dialog.objectName());
+        if (fill != m_fillers.end())
+            fill->second.second(dialog);
+        failed = !save(dialog, QDir(m_folder).filePath(fill != m_fillers.end() ? fill->second.first
+                                                                                 : dialog.objectName() + ".png"))
+                 || failed;
+        dialog.hide();
+        return QDialog::Rejected;
+    }
+
+    bool failed = false;
+
+private:
+    QString m_folder;
+    std::map<QString, std::pair<QString, std::function<void(QDialog &)>>> m_fillers{
+        {QStringLiteral("DlgCAM"),
+         {QStringLiteral("camera-dialog.png"),
+          [](QDialog &d) {
+              controlOf<QComboBox>(d, "photoBurstCombo")->setCurrentIndex(2);
+              controlOf<QComboBox>(d, "triggerModeCombo")->setCurrentIndex(2);
+              controlOf<QComboBox>(d, "workTime1SwitchCombo")->setCurrentIndex(1);
+              controlOf<QComboBox>(d, "workTime1StartHourCombo")->setCurrentIndex(6);
+              controlOf<QComboBox>(d, "workTime1StopHourCombo")->setCurrentIndex(20);
+          }}},
+        {QStringLiteral("DlgEmailSetting"),
+         {QStringLiteral("sender-email-dialog.png"),
+          [](QDialog &d) {
+              controlOf<QComboBox>(d, "selectEmailCombo")->setCurrentIndex(1);
+              controlOf<QLineEdit>(d, "emailEdit")->setText(QStringLiteral("trailcam.example@gmail.com"));
+              controlOf<QLineEdit>(d, "passwordEdit")->setText(QStringLiteral("app-password"));
+          }}},
+        {QStringLiteral("DlgOperator"),
+         {QStringLiteral("operator-dialog.png"),
+          [](QDialog &d) {
+              controlOf<QLineEdit>(d, "urlEdit")->setText(QStringLiteral("http://mms.example.net/servlets/mms"));
+              controlOf<Ipv4AddressEdit>(d, "gatewayEdit")->setOctets({10, 0, 0, 10});
+              controlOf<QLineEdit>(d, "mmsApnEdit")->setText(QStringLiteral("mms.example"));
+              controlOf<QLineEdit>(d, "mmsPortEdit")->setText(QStringLiteral("8080"));
+              controlOf<QLineEdit>(d, "gprsApnEdit")->setText(QStringLiteral("internet.example"));
+          }}},
+    };
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // A fresh temporary folder: the pictures show the defaults, never the user's working copy.
+    QTemporaryDir temporary;
+    if (!temporary.isValid())
+        return 2;
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TalmerisSetup"));
+    QApplication::setWindowIcon(TalmerisSetupApp::applicationIcon());
+    const QStringList arguments = QApplication::arguments();
+    const QString folder = arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots");
+    if (!QDir().mkpath(folder))
+        return 2;
+
+    ProfileSession session;
+    StartSession(session);
+    ScreenshotPrompter prompter(folder);
+    TalmerisSetupDlg window(session, prompter);
+    window.show();
+    settle();
+
+    // A camera set up for a German carrier, sending to one address and reporting daily at 20:00.
+    controlOf<QComboBox>(window, "dailyReportCombo")->setCurrentIndex(1);
+    controlOf<QComboBox>(window, "dailyReportHourCombo")->setCurrentIndex(20);
+    controlOf<QComboBox>(window, "countryCombo")->setCurrentIndex(7);
+    controlOf<QComboBox>(window, "operatorCombo")->setCurrentIndex(5);
+    controlOf<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("hunter@example.org"));
+    controlOf<QLineEdit>(window, "savePathEdit")->setText(QStringLiteral("/media/user/SDCARD"));
+    bool failed = !save(window, QDir(folder).filePath(QStringLiteral("main-window.png")));
+
+    controlOf<QPushButton>(window, "camSettingButton")->click();
+    controlOf<QPushButton>(window, "emailSettingButton")->click();
+    // The operator dialog opens for the custom items only.
+    controlOf<QComboBox>(window, "countryCombo")->setCurrentIndex(19);
+    controlOf<QPushButton>(window, "customButton")->click();
+    return failed || prompter.failed ? 1 : 0;
+}
