@@ -58,12 +58,7 @@ DlgEmailSetting::DlgEmailSetting(ProfileRecord &record, EmailPresets &presets, P
     , m_form(presets)
 {
     setObjectName(QStringLiteral("DlgEmailSetting"));
-<<<<<<< HEAD
     setWindowTitle(EmailSettingForm::caption());
-    buildControls();
-=======
-    setWindowTitle(QStringLiteral("Sender Email Setting"));
->>>>>>> desktop-app
 }
 
 void DlgEmailSetting::buildControls()

@@ -1,0 +1,11 @@
+# Tests of the dialogs: forms (core) and views (widgets).
+talmeris_add_test(tst_cam_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cam_form.cpp)
+talmeris_add_test(tst_camera_items SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_camera_items.cpp)
+talmeris_add_test(tst_dlg_cam SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_dlg_cam.cpp)
+talmeris_add_test(tst_dlg_email_setting SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_dlg_email_setting.cpp)
+talmeris_add_test(tst_dlg_operator SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_dlg_operator.cpp)
+talmeris_add_test(tst_email_setting_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_email_setting_form.cpp)
+talmeris_add_test(tst_operator_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_form.cpp)
+talmeris_add_test(tst_text_validators SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_text_validators.cpp)
+talmeris_add_test(tst_two_digit_texts SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_two_digit_texts.cpp)
+talmeris_add_test(tst_work_time_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_work_time_form.cpp)

@@ -1,0 +1,5 @@
+talmeris_add_test(tst_code_page SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_code_page.cpp)
+talmeris_add_test(tst_entries SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_entries.cpp)
+talmeris_add_test(tst_profile_files SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_profile_files.cpp)
+talmeris_add_test(tst_profile_image SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_profile_image.cpp)
+talmeris_add_test(tst_profile_record SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_profile_record.cpp)
