@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and runs each for a bounded time
-# (FUZZ_SECONDS, 30 by default) from the seed corpus in fuzz/corpus.
-# Fails on the first crash, leak or sanitizer report; the input that caused
-# it is kept in build-fuzz/artifacts/.
+# Builds the fuzz targets (in the clang sanitizer build) and runs each for a
+# bounded time (FUZZ_SECONDS, 30 by default) from the seed corpus in
+# fuzz/corpus. Fails on the first crash, leak or sanitizer report; the input
+# that caused it is kept in build-asan/fuzz-artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-30}"
-cmake --preset fuzz >/dev/null
+cmake --preset asan >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir -p build-fuzz/artifacts
+mkdir -p build-asan/fuzz-artifacts
 for target in working_copy profile_file; do
     mkdir -p "$work/$target"
     echo "Fuzzing $target for ${seconds}s"
     status=0
-    "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/artifacts/$target-" "$work/$target" "fuzz/corpus/$target" \
+    "build-asan/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        -artifact_prefix="build-asan/fuzz-artifacts/$target-" "$work/$target" "fuzz/corpus/$target" \
         >"$work/$target.log" 2>&1 || status=$?
     grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Test unit written' "$work/$target.log" || true
     if [ "$status" -ne 0 ]; then

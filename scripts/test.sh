@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice,
-# as released and under the address and undefined-behaviour sanitizers, and
-# runs each fuzz target for a bounded time.
+# as released (g++) and under the address and undefined-behaviour sanitizers
+# (clang), and runs each fuzz target, built with the latter, for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh clang libclang-rt-14-dev dosfstools fusefat
+scripts/install-deps.sh clang lld libclang-rt-14-dev dosfstools fusefat
 
 jobs="$(nproc)"
 cmake --preset default
