@@ -1,0 +1,41 @@
+#include "app/command_line.h"
+
+#include "profile/profile_files.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+void DescribeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Sets up a Talmeris cellular trail camera: the picture, schedule, sending,\n"
+            "recipient, mobile-operator and sender-account settings. It checks them and\n"
+            "writes them as %1 (%2 bytes) into the folder you choose, normally the\n"
+            "top folder of the camera's SD card.\n"
+            "\n"
+            "Each save also keeps a working copy, %3 (%4 bytes, readable by\n"
+            "you only), in the temporary folder ($TMPDIR, else /tmp); the next start\n"
+            "opens with the settings it holds. It holds the password of the sender\n"
+            "account: \"Default All\" deletes it.\n"
+            "\n"
+            "talmeris-profile reads a card's settings back.")
+            .arg(QFileInfo(ProfileFilePath(QString())).fileName())
+            .arg(kProfileFileSize)
+            .arg(WorkingCopyName().mid(1))
+            .arg(kWorkingCopySize));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+bool AsksForInformation(int argc, const char *const argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : {"-h", "--help", "-?", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
