@@ -2,15 +2,17 @@
 # Installs what is missing, then builds and runs the whole test suite twice,
 # as released (g++) and under the address and undefined-behaviour sanitizers
 # (clang), and runs each fuzz target, built with the latter, for a bounded time.
+# The released build is also packaged and the package checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh clang lld libclang-rt-14-dev dosfstools fusefat
+scripts/install-deps.sh clang lld libclang-rt-14-dev dosfstools fusefat dpkg-dev lintian appstream man-db
 
 jobs="$(nproc)"
 cmake --preset default
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
+scripts/check-package.sh build
 
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"

@@ -7,7 +7,7 @@ if(result)
 endif()
 
 set(launcher "${PREFIX}/share/applications/talmeris-setup.desktop")
-foreach(path bin/TalmerisSetup share/applications/talmeris-setup.desktop
+foreach(path bin/TalmerisSetup bin/talmeris-profile share/applications/talmeris-setup.desktop
              share/icons/hicolor/scalable/apps/talmeris-setup.svg)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
