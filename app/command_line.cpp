@@ -32,7 +32,7 @@ void DescribeCommandLine(QCommandLineParser &parser)
 bool AsksForInformation(int argc, const char *const argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"-h", "--help", "-?", "-v", "--version"}) {
+        for (const char *option : {"-h", "--help", "-v", "--version"}) {
             if (std::strcmp(argv[i], option) == 0)
                 return true;
         }
