@@ -218,7 +218,7 @@ private slots:
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
         controls.gps = 1;
-        const Message shown = form.ok(controls, 2);
+        const Message shown = form.ok(controls, 2).messages.value(0);
 
         QCOMPARE(shown.text, QStringLiteral("The Email Format is error!"));
         QCOMPARE(session.record.header_value, 2);
@@ -243,7 +243,7 @@ private slots:
         in.instantNumber = "";
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
-        const Message shown = form.ok(controls, 2);
+        const Message shown = form.ok(controls, 2).messages.value(0);
         QCOMPARE(shown.text, QStringLiteral("Enter an integer."));
         QVERIFY(!QFile::exists(card.path() + "/PROFILE.BIN"));
     }
@@ -320,7 +320,7 @@ private slots:
         form.open_page();
         PageControls controls = controlsFrom(withEmail());
         controls.save_path = path;
-        const Message shown = form.ok(controls, 2);
+        const Message shown = form.ok(controls, 2).messages.value(0);
 
         QCOMPARE(shown.caption, caption);
         QCOMPARE(shown.text, text.arg(path));
