@@ -26,8 +26,11 @@ std::optional<FileError> SaveDurableCopy(const ProfileRecord &record, const Cust
                          QDir::toNativeSeparators(QStandardPaths::displayName(QStandardPaths::AppDataLocation))};
     const QString folder = QFileInfo(*path).absolutePath();
     errno = 0;
-    if (!QDir().mkpath(folder))
-        return FileError{FileError::causeFromErrno(errno != 0 ? errno : EACCES), QDir::toNativeSeparators(folder)};
+    if (!QDir().mkpath(folder)) {
+        // A file where the folder belongs: the path leads nowhere.
+        const int error = errno == EEXIST ? ENOTDIR : errno != 0 ? errno : EACCES;
+        return FileError{FileError::causeFromErrno(error), QDir::toNativeSeparators(folder)};
+    }
     return WriteFileAtomically(*path, WorkingCopyBytes(EncodeProfileImage(record), custom), FileAccess::OwnerOnly);
 }
 
