@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -33,6 +34,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    std::optional<QString> file;
+    // Whole, so that messages name it and "Save Path" gets a full folder.
+    if (!files.isEmpty())
+        file = QFileInfo(files.first()).absoluteFilePath();
     QtPrompter prompter;
-    return TalmerisSetupApp(prompter).run(files.isEmpty() ? std::nullopt : std::optional<QString>(files.first()));
+    return TalmerisSetupApp(prompter).run(file);
 }

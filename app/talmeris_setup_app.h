@@ -26,8 +26,6 @@ public:
 
     int run(const std::optional<QString> &file);
 
-    ProfileSession &session() { return m_session; }
-
     static QIcon applicationIcon();
 
 private:

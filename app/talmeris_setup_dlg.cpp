@@ -11,6 +11,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+// The one local file a drag carries, if that is all it carries.
 std::optional<QString> DroppedFile(const QMimeData *data)
 {
     if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
@@ -20,6 +23,8 @@ std::optional<QString> DroppedFile(const QMimeData *data)
         return std::nullopt;
     return url.toLocalFile();
 }
+
+} // namespace
 
 QString MainWindowCaption()
 {

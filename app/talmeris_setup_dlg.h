@@ -8,7 +8,6 @@
 class DlgGSM;
 class Prompter;
 class QDropEvent;
-class QMimeData;
 struct ProfileSession;
 
 // The main window: it hosts the settings page at its origin and is sized to
@@ -44,9 +43,6 @@ private:
     DlgGSM *m_page;
     Prompter &m_prompter;
 };
-
-// The one local file a drag carries, if that is all it carries.
-std::optional<QString> DroppedFile(const QMimeData *data);
 
 // The caption: "Quenda " and the version.
 QString MainWindowCaption();
