@@ -18,7 +18,11 @@ void DescribeCommandLine(QCommandLineParser &parser)
             "Each save also keeps a working copy, %3 (%4 bytes, readable by\n"
             "you only), in the temporary folder ($TMPDIR, else /tmp); the next start\n"
             "opens with the settings it holds. It holds the password of the sender\n"
-            "account: \"Default All\" deletes it.\n"
+            "account: \"Default All\" deletes it. A copy of the same bytes is kept in\n"
+            "your data folder, for when the temporary folder has been emptied.\n"
+            "\n"
+            "FILE, when given, is a PROFILE.BIN or a working copy whose settings the\n"
+            "tool opens; nothing is written until you press OK.\n"
             "\n"
             "talmeris-profile reads a card's settings back.")
             .arg(QFileInfo(ProfileFilePath(QString())).fileName())
@@ -27,6 +31,9 @@ void DescribeCommandLine(QCommandLineParser &parser)
             .arg(kWorkingCopySize));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A PROFILE.BIN or working copy to open (optional)."),
+                                 QStringLiteral("[FILE]"));
 }
 
 bool AsksForInformation(int argc, const char *const argv[])

@@ -1,17 +1,40 @@
 #include "app/talmeris_setup_app.h"
 
 #include "app/talmeris_setup_dlg.h"
+#include "pages/card_folder.h"
+#include "pages/dlg_gsm.h"
 
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 
-int TalmerisSetupApp::run()
+TalmerisSetupApp::TalmerisSetupApp(Prompter &prompter)
+    : m_prompter(prompter)
+{
+}
+
+TalmerisSetupApp::~TalmerisSetupApp() = default;
+
+TalmerisSetupDlg &TalmerisSetupApp::start(const std::optional<QString> &file)
 {
     StartSession(m_session);
-    TalmerisSetupDlg window(m_session, m_prompter);
+    m_window = std::make_unique<TalmerisSetupDlg>(m_session, m_prompter);
+    DlgGSM *page = m_window->page();
+    if (const auto folder = RememberedCardFolder())
+        page->show_save_path(*folder);
+    QObject::connect(page, &DlgGSM::saved, page, &RememberCardFolder);
+    if (file) {
+        // A refused file is reported over the window, not before it.
+        m_window->show();
+        m_window->open_file(*file);
+    }
+    return *m_window;
+}
+
+int TalmerisSetupApp::run(const std::optional<QString> &file)
+{
     // The window shows the application's icon, which main() set once for every window.
-    window.exec();
+    start(file).exec();
     return 0;
 }
 

@@ -1,22 +1,35 @@
 #pragma once
 
-#include "app/qt_prompter.h"
 #include "pages/profile_session.h"
 
 #include <QIcon>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class Prompter;
+class TalmerisSetupDlg;
 
 // The application: restores the settings, runs the main window until the
 // user closes it, and ends without writing anything.
 class TalmerisSetupApp
 {
 public:
-    TalmerisSetupApp() = default;
+    explicit TalmerisSetupApp(Prompter &prompter);
+    ~TalmerisSetupApp();
 
-    int run();
+    // Restores the settings and makes the main window, showing the card folder
+    // saved to last; opens `file` when one is given. Each successful save is
+    // remembered for the next start.
+    TalmerisSetupDlg &start(const std::optional<QString> &file);
+
+    int run(const std::optional<QString> &file);
 
     static QIcon applicationIcon();
 
 private:
     ProfileSession m_session;
-    QtPrompter m_prompter;
+    Prompter &m_prompter;
+    std::unique_ptr<TalmerisSetupDlg> m_window;
 };

@@ -1,10 +1,30 @@
 #include "app/talmeris_setup_dlg.h"
 
+#include "dialogs/prompter.h"
 #include "pages/dlg_gsm.h"
 #include "profile/version.h"
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QVBoxLayout>
+
+namespace {
+
+// The one local file a drag carries, if that is all it carries.
+std::optional<QString> DroppedFile(const QMimeData *data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return std::nullopt;
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile() || url.toLocalFile().isEmpty())
+        return std::nullopt;
+    return url.toLocalFile();
+}
+
+} // namespace
 
 QString MainWindowCaption()
 {
@@ -14,6 +34,7 @@ QString MainWindowCaption()
 TalmerisSetupDlg::TalmerisSetupDlg(ProfileSession &session, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_page(new DlgGSM(session, prompter, kHeaderConstant, this))
+    , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(MainWindowCaption());
@@ -27,6 +48,79 @@ TalmerisSetupDlg::TalmerisSetupDlg(ProfileSession &session, Prompter &prompter, 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_page, &DlgGSM::cancelRequested, this, &QDialog::reject);
+
+    setAcceptDrops(true);
+    // Fields take dropped text; a dropped file is for the window wherever it lands.
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child->acceptDrops() && child->window() == this)
+            child->installEventFilter(this);
+    }
+}
+
+bool TalmerisSetupDlg::open_file(const QString &path)
+{
+    return m_page->open_file(path);
+}
+
+void TalmerisSetupDlg::askToOpen(const QString &path)
+{
+    if (m_prompter.askYesNo(this, OpenSettingsCaption(), OpenSettingsQuestion(path)))
+        open_file(path);
+}
+
+std::optional<QString> TalmerisSetupDlg::fileToTake(const QDropEvent *event) const
+{
+    // While a dialog or message is open over the window, its values would be stored over the opened file's.
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this)
+        return std::nullopt;
+    return DroppedFile(event->mimeData());
+}
+
+void TalmerisSetupDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (fileToTake(event))
+        event->acceptProposedAction();
+}
+
+void TalmerisSetupDlg::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (fileToTake(event))
+        event->acceptProposedAction();
+}
+
+void TalmerisSetupDlg::dropEvent(QDropEvent *event)
+{
+    const auto path = fileToTake(event);
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    // The drag ends first: a question asked inside the drop would hold up the program it came from.
+    QMetaObject::invokeMethod(this, [this, file = *path] { askToOpen(file); }, Qt::QueuedConnection);
+}
+
+bool TalmerisSetupDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!DroppedFile(drop->mimeData()))
+            break;
+        // Not for the field, whether or not the window takes it now.
+        if (event->type() == QEvent::Drop)
+            dropEvent(drop);
+        else if (fileToTake(drop))
+            drop->acceptProposedAction();
+        else
+            drop->ignore();
+        return true;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TalmerisSetupDlg::keyPressEvent(QKeyEvent *event)

@@ -8,6 +8,7 @@
 #include "app/talmeris_setup_dlg.h"
 #include "dialogs/prompter.h"
 #include "pages/profile_session.h"
+#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
 
 #include <QApplication>
@@ -138,6 +139,9 @@ int main(int argc, char *argv[])
         || !QDir(root.path()).mkpath(QStringLiteral("card")))
         return 2;
     qputenv("TMPDIR", QFile::encodeName(root.filePath(QStringLiteral("tmp"))));
+    // Nor the user's durable copy or remembered card.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && QDir(root.path()).mkpath(QStringLiteral("runtime"))) {
         QFile::setPermissions(root.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner
                                   | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -168,6 +172,7 @@ int main(int argc, char *argv[])
     const QByteArray workingCopyBytes = WorkingCopyBytes(image, session.custom);
     const QString profilePath = ProfileFilePath(card);
     const QString workingCopyPath = *WorkingCopyPath();
+    const QString durableCopyPath = *DurableCopyPath();
 
     std::vector<double> okTimes;
     std::vector<double> directTimes;
@@ -179,7 +184,8 @@ int main(int argc, char *argv[])
 
         clock.start();
         if (!writeDirectly(profilePath, profileBytes, false)
-            || !writeDirectly(workingCopyPath, workingCopyBytes, true))
+            || !writeDirectly(workingCopyPath, workingCopyBytes, true)
+            || !writeDirectly(durableCopyPath, workingCopyBytes, true))
             return 2;
         directTimes.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
@@ -206,8 +212,8 @@ int main(int argc, char *argv[])
     std::printf("  TalmerisSetup       %8.2f ms\n", talmeris);
     bool over = overBudget(talmeris, minimal, kStartupBudget);
     std::printf("Saving, median of %d runs:\n", saveRuns);
-    std::printf("  direct writes of PROFILE.BIN and the working copy   %8.3f ms\n", direct);
-    std::printf("  the page's \"OK\" (checks, store, both files)         %8.3f ms\n", okTime);
+    std::printf("  direct writes of PROFILE.BIN and both copies        %8.3f ms\n", direct);
+    std::printf("  the page's \"OK\" (checks, store, the three files)    %8.3f ms\n", okTime);
     over = overBudget(okTime, direct, kSaveBudget) || over;
     return over ? 1 : 0;
 }

@@ -344,6 +344,28 @@ void DlgGSM::connectHandlers()
 void DlgGSM::open_page()
 {
     m_form.open_page();
+    showOpened();
+}
+
+bool DlgGSM::open_file(const QString &path)
+{
+    if (const auto refused = m_form.open_file(path)) {
+        m_prompter.show(this, *refused);
+        return false;
+    }
+    showOpened();
+    return true;
+}
+
+void DlgGSM::show_save_path(const QString &folder)
+{
+    read_page();
+    m_form.values().save_path = folder;
+    write_page();
+}
+
+void DlgGSM::showOpened()
+{
     const QSignalBlocker blocker(m_countryCombo);
     m_countryCombo->clear();
     m_countryCombo->addItems(m_form.operators().country_items());
@@ -525,7 +547,11 @@ void DlgGSM::onCamSettingClicked()
 
 void DlgGSM::onOkClicked()
 {
-    m_prompter.show(this, m_form.ok(controlValues(), m_headerConstant));
+    const OkOutcome outcome = m_form.ok(controlValues(), m_headerConstant);
+    for (const Message &message : outcome.messages)
+        m_prompter.show(this, message);
+    if (outcome.saved_in)
+        emit saved(*outcome.saved_in);
 }
 
 void DlgGSM::onBrowseClicked()

@@ -30,12 +30,19 @@ public:
 
     // Fills every control from the record.
     void open_page();
+    // Loads a PROFILE.BIN or working copy into the page and the dialogs; a
+    // refused file is reported and changes nothing. True when it was loaded.
+    bool open_file(const QString &path);
+    // Shows a folder in "Save Path".
+    void show_save_path(const QString &folder);
 
     GsmForm &form() { return m_form; }
 
 signals:
     // "Cancel": the tool ends without writing anything.
     void cancelRequested();
+    // "OK" wrote PROFILE.BIN into this folder.
+    void saved(const QString &folder);
 
 private:
     void buildControls();
@@ -55,6 +62,8 @@ private:
     // Shows the form's values and its enabling rules.
     void write_page();
     void fillOperatorCombo();
+    // Shows the form's values after they all changed.
+    void showOpened();
 
     void onSendModeChanged();
     void onSendToClicked(int sendTo);

@@ -3,11 +3,14 @@
 #include "pages/page_items.h"
 #include "pages/page_reading.h"
 #include "pages/store_page.h"
+#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
+#include "profile/settings_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -30,6 +33,18 @@ QString DefaultAllCaption()
 QString DefaultAllQuestion()
 {
     return QStringLiteral("You'll restore the default all setting,\r\nAre you sure?");
+}
+
+QString OpenSettingsCaption()
+{
+    return QStringLiteral("Open Settings");
+}
+
+QString OpenSettingsQuestion(const QString &path)
+{
+    return QStringLiteral("Open the settings in %1?\r\nThey replace the settings on the page and in the dialogs; "
+                          "nothing is written until you press \"OK\".")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 GsmForm::GsmForm(ProfileSession &session)
@@ -164,19 +179,46 @@ std::optional<Message> GsmForm::store_page(const PageControls &controls)
     return StorePage(controls, m_values, m_session, m_operators);
 }
 
-Message GsmForm::ok(const PageControls &controls, int headerConstant)
+OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant)
 {
     m_session.record.header_value = std::uint16_t(headerConstant & 0xFFFF);
     if (auto failure = store_page(controls))
-        return *failure;
+        return {{*failure}, std::nullopt};
 
     const QString saveCaption = QStringLiteral("Save PROFILE");
     if (m_values.save_path.isEmpty())
-        return {saveCaption, QStringLiteral("Please choose path to SD card Drive.")};
+        return {{{saveCaption, QStringLiteral("Please choose path to SD card Drive.")}}, std::nullopt};
 
     if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
-        return {QCoreApplication::applicationName(), error->message(), Message::Icon::Error};
-    return {saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path};
+        return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};
+    OkOutcome outcome{{{saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path}},
+                      m_values.save_path};
+    // The card and the working copy are saved; only the next start after a reboot would miss this copy.
+    if (const auto error = SaveDurableCopy(m_session.record, m_session.custom))
+        outcome.messages.append({saveCaption,
+                                 QStringLiteral("Your settings could not be kept beyond a restart of the computer:"
+                                                "\r\n%1\r\nAfter a restart the tool may open with older settings "
+                                                "or the defaults.")
+                                     .arg(error->message()),
+                                 Message::Icon::Warning});
+    return outcome;
+}
+
+std::optional<Message> GsmForm::open_file(const QString &path)
+{
+    const SettingsFileResult opened =
+        OpenSettingsFile(path, m_session.record, m_session.custom, m_session.currentArea);
+    if (const auto *refused = std::get_if<SettingsFileFault>(&opened))
+        return Message{OpenSettingsCaption(), refused->message() + QStringLiteral("\r\nNothing was changed."),
+                       Message::Icon::Error};
+
+    if (std::get<SettingsFileKind>(opened) == SettingsFileKind::ProfileFile) {
+        m_operators.take_card_operator();
+        // "OK" writes the edited settings back onto the same card.
+        m_values.save_path = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    }
+    open_page();
+    return std::nullopt;
 }
 
 std::optional<Message> GsmForm::folder_chosen(const QUrl &folder)

@@ -5,6 +5,7 @@
 #include "pages/page_values.h"
 #include "pages/profile_session.h"
 
+#include <QList>
 #include <QUrl>
 
 #include <optional>
@@ -13,6 +14,16 @@
 QString SavePathPickerTitle();
 QString DefaultAllCaption();
 QString DefaultAllQuestion();
+// Opening a settings file: the caption of its question and messages, and the question naming the file.
+QString OpenSettingsCaption();
+QString OpenSettingsQuestion(const QString &path);
+
+// What "OK" ended with: the messages to show, in order, and the folder
+// PROFILE.BIN went into when the save succeeded.
+struct OkOutcome {
+    QList<Message> messages;
+    std::optional<QString> saved_in;
+};
 
 // The settings page without its widgets: its values, the rules that enable
 // and label its controls, and what its handlers do to the values and the record.
@@ -43,12 +54,16 @@ public:
     // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
     void refresh_command_phone();
 
-    // "OK": stores the page and saves both files; the one message it ends with.
-    Message ok(const PageControls &controls, int headerConstant);
+    // "OK": stores the page and saves both files and the durable copy.
+    OkOutcome ok(const PageControls &controls, int headerConstant);
     std::optional<Message> store_page(const PageControls &controls);
 
     // "...": takes the chosen folder, or says why it cannot.
     std::optional<Message> folder_chosen(const QUrl &folder);
+
+    // Puts a PROFILE.BIN or working copy into the record and the values, or says
+    // why not and changes nothing. A PROFILE.BIN's folder becomes the save path.
+    std::optional<Message> open_file(const QString &path);
 
     // "Default All", once the user said Yes.
     void default_all();

@@ -53,6 +53,15 @@ void OperatorSelection::transfer()
         m_record.operator_ = m_catalogue.operator_entry(row, index);
 }
 
+void OperatorSelection::take_card_operator()
+{
+    const int row = m_record.country_index;
+    const int index = m_record.operator_index;
+    if (row < m_catalogue.country_count() && index < m_catalogue.operator_items(row).size()
+        && m_catalogue.is_custom(row, index))
+        m_catalogue.custom_entry(row, index) = m_record.operator_;
+}
+
 void OperatorSelection::reset()
 {
     m_values.country_position = OperatorCatalogue::kAutoRow;

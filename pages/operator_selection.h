@@ -19,6 +19,9 @@ public:
     // On "OK": the record's entry goes back into the chosen custom entry, or
     // the chosen carrier's entry comes into the record.
     void transfer();
+    // A card opened from a file: the custom item it chose takes the card's
+    // entry, as the card's own "OK" did, so the card is shown and saved as it is.
+    void take_card_operator();
     // "Default All": the first country and its first operator, "Auto".
     void reset();
 

@@ -1,5 +1,6 @@
 #include "profile/profile_files.h"
 
+#include "profile/durable_copy.h"
 #include "profile/safe_file.h"
 #include "profile/text_fields.h"
 #include "profile/version.h"
@@ -13,6 +14,16 @@
 namespace {
 
 constexpr qsizetype kMaxTemporaryPathLength = 259;
+
+bool holdsMarkedRecord(const std::optional<QByteArray> &bytes)
+{
+    if (!bytes || bytes->size() < qsizetype(kProfileRecordSize))
+        return false;
+    ProfileImage image;
+    std::memcpy(image.data(), bytes->constData(), image.size());
+    DecodeProfileImage(image);
+    return CarriesVersionMark(image);
+}
 
 } // namespace
 
@@ -80,10 +91,17 @@ QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &cu
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea)
 {
     const auto path = WorkingCopyPath();
-    if (!path)
-        return;
-
-    RestoreWorkingCopy(ReadOwnFile(*path, kWorkingCopySize), record, custom, currentArea);
+    std::optional<QByteArray> bytes;
+    if (path)
+        bytes = ReadOwnFile(*path, kWorkingCopySize);
+    // The temporary folder may have been emptied at boot: the durable copy stands in.
+    if (!holdsMarkedRecord(bytes)) {
+        if (auto durable = ReadDurableCopy(); holdsMarkedRecord(durable))
+            bytes = std::move(durable);
+        else if (!path)
+            return;
+    }
+    RestoreWorkingCopy(bytes, record, custom, currentArea);
 }
 
 void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,
@@ -126,4 +144,6 @@ void DeleteWorkingCopy()
 {
     if (const auto path = WorkingCopyPath())
         QFile::remove(*path);
+    // Otherwise the next start would bring the settings back from it.
+    DeleteDurableCopy();
 }

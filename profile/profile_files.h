@@ -37,9 +37,9 @@ bool CarriesVersionMark(const ProfileImage &decoded);
 // The custom entries from the bytes behind the record in a working copy.
 void ReadCustomBlock(QByteArrayView block, CustomOperators &custom);
 
-// Fills the record (and the custom entries) from the working copy, or puts
-// the defaults into it when there is no usable copy. With no temporary
-// folder the record is left as it is.
+// Fills the record (and the custom entries) from the working copy, else from
+// the durable copy, or puts the defaults into it when neither is usable. With
+// no temporary folder and no durable copy the record is left as it is.
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea);
 
 // The same from the copy's bytes (nothing when there is no readable copy).
@@ -51,5 +51,5 @@ void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &r
 std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,
                                      const CustomOperators &custom);
 
-// Deletes the working copy; whether that worked is not examined.
+// Deletes the working copy and the durable copy; whether that worked is not examined.
 void DeleteWorkingCopy();

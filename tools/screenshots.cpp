@@ -115,11 +115,13 @@ private:
 
 int main(int argc, char *argv[])
 {
-    // A fresh temporary folder: the pictures show the defaults, never the user's working copy.
+    // Fresh folders: the pictures show the defaults, never the user's working or durable copy.
     QTemporaryDir temporary;
     if (!temporary.isValid())
         return 2;
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(temporary.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(temporary.filePath(QStringLiteral("config"))));
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TalmerisSetup"));

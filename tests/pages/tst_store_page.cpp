@@ -5,6 +5,7 @@
 #include "support/temp_env.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -218,7 +219,7 @@ private slots:
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
         controls.gps = 1;
-        const Message shown = form.ok(controls, 2);
+        const Message shown = form.ok(controls, 2).messages.value(0);
 
         QCOMPARE(shown.text, QStringLiteral("The Email Format is error!"));
         QCOMPARE(session.record.header_value, 2);
@@ -243,7 +244,7 @@ private slots:
         in.instantNumber = "";
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
-        const Message shown = form.ok(controls, 2);
+        const Message shown = form.ok(controls, 2).messages.value(0);
         QCOMPARE(shown.text, QStringLiteral("Enter an integer."));
         QVERIFY(!QFile::exists(card.path() + "/PROFILE.BIN"));
     }
@@ -295,6 +296,8 @@ private slots:
 
         QTest::newRow("no folder") << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false;
         QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
+        QTest::newRow("saved, durable copy refused")
+            << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
         QTest::newRow("folder missing") << "missing" << "tst_store_page" << "%1/PROFILE.BIN contains an incorrect path."
                                         << false;
     }
@@ -309,8 +312,13 @@ private slots:
         ScopedTempFolder temp;
         QTemporaryDir card;
         QString path;
-        if (folder == "card")
+        const QString dataFolder = QFileInfo(temp.durableCopyPath()).absolutePath();
+        if (folder.startsWith("card"))
             path = QDir::toNativeSeparators(card.path());
+        if (folder == "card, no data folder") {
+            QVERIFY(QDir().mkpath(QFileInfo(dataFolder).absolutePath()));
+            QVERIFY(writeFile(dataFolder, "a file where the folder belongs"));
+        }
         else if (folder == "missing")
             path = QDir::toNativeSeparators(card.path() + "/gone");
 
@@ -320,12 +328,26 @@ private slots:
         form.open_page();
         PageControls controls = controlsFrom(withEmail());
         controls.save_path = path;
-        const Message shown = form.ok(controls, 2);
+        const OkOutcome outcome = form.ok(controls, 2);
+        const Message shown = outcome.messages.value(0);
 
         QCOMPARE(shown.caption, caption);
         QCOMPARE(shown.text, text.arg(path));
         QCOMPARE(shown.icon, folder == "missing" ? Message::Icon::Error : Message::Icon::None);
         QCOMPARE(QFile::exists(temp.workingCopyPath()), written);
+        QCOMPARE(outcome.saved_in, written ? std::optional<QString>(path) : std::nullopt);
+        // A durable copy that could not be kept is said once, after the success.
+        const bool refused = folder == "card, no data folder";
+        QCOMPARE(outcome.messages.size(), refused ? 2 : 1);
+        QCOMPARE(QFile::exists(temp.durableCopyPath()), written && !refused);
+        if (refused) {
+            QCOMPARE(outcome.messages.last().icon, Message::Icon::Warning);
+            QCOMPARE(outcome.messages.last().text,
+                     QStringLiteral("Your settings could not be kept beyond a restart of the computer:\r\n"
+                                    "%1 contains an incorrect path.\r\n"
+                                    "After a restart the tool may open with older settings or the defaults.")
+                         .arg(QDir::toNativeSeparators(dataFolder)));
+        }
         // The record holds the page's values whether or not a file was written.
         QCOMPARE(LoadRecordText(session.record.receive_email_1), QStringLiteral("jane@example.org"));
     }

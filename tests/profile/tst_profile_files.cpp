@@ -1,3 +1,4 @@
+#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/hex_bytes.h"
@@ -268,13 +269,115 @@ private slots:
         QCOMPARE(readFile(card.path() + "/PROFILE.BIN").size(), 956);
     }
 
+#ifdef Q_OS_UNIX
+    // Which copy a start takes: the working copy, else the durable one, by the same rules.
+    void durableCopyStandsIn_data()
+    {
+        QTest::addColumn<QString>("working"); // "none", "short", "other version", "valid", "no folder"
+        QTest::addColumn<QString>("durable"); // "none", "valid", "link", "someone else's"
+        QTest::addColumn<QString>("loaded");  // "working", "durable", "defaults", "nothing"
+
+        QTest::newRow("emptied at boot") << "none" << "valid" << "durable";
+        QTest::newRow("working copy cut short") << "short" << "valid" << "durable";
+        QTest::newRow("working copy of another version") << "other version" << "valid" << "durable";
+        QTest::newRow("both: the working copy") << "valid" << "valid" << "working";
+        QTest::newRow("no temporary folder") << "no folder" << "valid" << "durable";
+        QTest::newRow("neither") << "none" << "none" << "defaults";
+        QTest::newRow("durable copy a link") << "none" << "link" << "defaults";
+        QTest::newRow("durable copy someone else's") << "none" << "someone else's" << "defaults";
+        QTest::newRow("no temporary folder, durable copy a link") << "no folder" << "link" << "nothing";
+    }
+
+    void durableCopyStandsIn()
+    {
+        QFETCH(QString, working);
+        QFETCH(QString, durable);
+        QFETCH(QString, loaded);
+        if (durable == "someone else's" && ::geteuid() != 0)
+            QSKIP("only root can give a file to another user");
+
+        ScopedTempFolder temp;
+        QTemporaryDir elsewhere;
+        ProfileRecord workingRecord = savedRecord();
+        StoreRecordText(workingRecord.phone_number_2, QStringLiteral("2222"));
+        ProfileRecord durableRecord = savedRecord();
+        StoreRecordText(durableRecord.phone_number_2, QStringLiteral("3333"));
+        CustomOperators durableCustom = editedCustom();
+        StoreRecordText(durableCustom.CustomerEntry.mms_apn, QStringLiteral("apn.durable"));
+
+        const QByteArray workingBytes = WorkingCopyBytes(EncodeProfileImage(workingRecord), editedCustom());
+        if (working == "short")
+            QVERIFY(writeFile(temp.workingCopyPath(), workingBytes.left(975)));
+        else if (working == "other version")
+            QVERIFY(writeFile(temp.workingCopyPath(), workingCopyWithVersion("V5.02.15", editedCustom())));
+        else if (working == "valid")
+            QVERIFY(writeFile(temp.workingCopyPath(), workingBytes));
+
+        if (durable != "none") {
+            QVERIFY(!SaveDurableCopy(durableRecord, durableCustom));
+            const QString path = temp.durableCopyPath();
+            QCOMPARE(readFile(path).size(), 2032);
+            if (durable == "link") {
+                QVERIFY(QFile::rename(path, elsewhere.path() + "/victim"));
+                QVERIFY(QFile::link(elsewhere.path() + "/victim", path));
+            } else if (durable == "someone else's") {
+                QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+            }
+        }
+
+        const QByteArray previous = qgetenv("TMPDIR");
+        if (working == "no folder")
+            qputenv("TMPDIR", "/" + QByteArray(259, 't'));
+        ProfileRecord record = startRecord();
+        CustomOperators custom = CustomOperators::BuiltIn();
+        LoadWorkingCopy(record, custom, 0);
+        qputenv("TMPDIR", previous);
+
+        if (loaded == "working") {
+            QVERIFY(record == workingRecord);
+            QVERIFY(custom == editedCustom());
+        } else if (loaded == "durable") {
+            QVERIFY(record == durableRecord);
+            QVERIFY(custom == durableCustom);
+        } else if (loaded == "defaults") {
+            QVERIFY(record == defaultsOver(startRecord()));
+            QVERIFY(custom == CustomOperators::BuiltIn());
+        } else {
+            QVERIFY(record == startRecord());
+            QVERIFY(custom == CustomOperators::BuiltIn());
+        }
+    }
+
+    void durableCopyIsOwnerOnlyAndNeverWrittenThrough()
+    {
+        ScopedTempFolder temp;
+        QTemporaryDir elsewhere;
+        QVERIFY(!SaveDurableCopy(savedRecord(), editedCustom()));
+        const QString path = temp.durableCopyPath();
+        QVERIFY(QFile::remove(path));
+        const QString target = elsewhere.path() + "/victim";
+        QVERIFY(writeFile(target, "kept"));
+        QVERIFY(QFile::link(target, path));
+
+        QVERIFY(!SaveDurableCopy(savedRecord(), editedCustom()));
+        QCOMPARE(readFile(target), QByteArray("kept"));
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readFile(path), WorkingCopyBytes(EncodeProfileImage(savedRecord()), editedCustom()));
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0600);
+    }
+#endif
+
     void deleteThenLoadGivesDefaults()
     {
         ScopedTempFolder temp;
         QTemporaryDir card;
         QVERIFY(!SaveProfile(card.path(), savedRecord(), editedCustom()));
+        QVERIFY(!SaveDurableCopy(savedRecord(), editedCustom()));
         DeleteWorkingCopy();
         QVERIFY(!QFile::exists(temp.workingCopyPath()));
+        QVERIFY(!QFile::exists(temp.durableCopyPath()));
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();

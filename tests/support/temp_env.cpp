@@ -1,27 +1,53 @@
 #include "support/temp_env.h"
 
+#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
 
 #include <QFile>
+#include <QSettings>
+
+namespace {
+
+constexpr const char *kVariables[] = {"TMPDIR", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
+
+} // namespace
 
 ScopedTempFolder::ScopedTempFolder()
-    : m_previous(qgetenv("TMPDIR"))
-    , m_hadPrevious(qEnvironmentVariableIsSet("TMPDIR"))
 {
+    for (std::size_t i = 0; i < m_saved.size(); ++i)
+        m_saved[i] = {kVariables[i], qgetenv(kVariables[i]), qEnvironmentVariableIsSet(kVariables[i])};
     qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("config"))));
+    // QSettings finds its folder once per process: it is told each time.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, m_dir.filePath(QStringLiteral("config")));
 }
 
 ScopedTempFolder::~ScopedTempFolder()
 {
-    if (m_hadPrevious)
-        qputenv("TMPDIR", m_previous);
-    else
-        qunsetenv("TMPDIR");
+    for (const SavedVariable &saved : m_saved) {
+        if (saved.wasSet)
+            qputenv(saved.name, saved.value);
+        else
+            qunsetenv(saved.name);
+    }
+    // Back to an enclosing one's folder; never to the user's own.
+    const SavedVariable &config = m_saved.back();
+    if (config.wasSet) {
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, QFile::decodeName(config.value));
+    }
 }
 
 QString ScopedTempFolder::workingCopyPath() const
 {
     return path() + WorkingCopyName();
+}
+
+QString ScopedTempFolder::durableCopyPath() const
+{
+    return DurableCopyPath().value_or(QString());
 }
 
 QByteArray readFile(const QString &path)

@@ -4,8 +4,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Points the temporary folder at a fresh directory for the lifetime of the
-// object, so that no test touches a real working copy.
+#include <array>
+
+// Points the temporary folder, the user's data folder and the tool's
+// preferences at a fresh directory for the lifetime of the object, so that
+// no test touches a real working copy, durable copy or preference.
 class ScopedTempFolder
 {
 public:
@@ -16,12 +19,17 @@ public:
 
     QString path() const { return m_dir.path(); }
     QString workingCopyPath() const;
+    QString durableCopyPath() const;
 
     bool isValid() const { return m_dir.isValid(); }
 
 private:
-    QByteArray m_previous;
-    bool m_hadPrevious;
+    struct SavedVariable {
+        const char *name;
+        QByteArray value;
+        bool wasSet;
+    };
+    std::array<SavedVariable, 3> m_saved;
     QTemporaryDir m_dir;
 };
 
