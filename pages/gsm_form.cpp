@@ -2,6 +2,7 @@
 
 #include "pages/page_items.h"
 #include "pages/page_reading.h"
+#include "pages/sending_problems.h"
 #include "pages/store_page.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
@@ -30,6 +31,18 @@ QString DefaultAllCaption()
 QString DefaultAllQuestion()
 {
     return QStringLiteral("You'll restore the default all setting,\r\nAre you sure?");
+}
+
+QString SaveCaption()
+{
+    return QStringLiteral("Save PROFILE");
+}
+
+QString CannotSendQuestion(const QStringList &problems)
+{
+    const QString gap = QStringLiteral("\r\n\r\n");
+    return QStringLiteral("The camera cannot send with these settings:") + gap + problems.join(gap) + gap
+           + QStringLiteral("Save PROFILE.BIN anyway?");
 }
 
 GsmForm::GsmForm(ProfileSession &session)
@@ -164,19 +177,23 @@ std::optional<Message> GsmForm::store_page(const PageControls &controls)
     return StorePage(controls, m_values, m_session, m_operators);
 }
 
-Message GsmForm::ok(const PageControls &controls, int headerConstant)
+std::optional<Message> GsmForm::ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway)
 {
     m_session.record.header_value = std::uint16_t(headerConstant & 0xFFFF);
     if (auto failure = store_page(controls))
         return *failure;
 
-    const QString saveCaption = QStringLiteral("Save PROFILE");
+    const QString saveCaption = SaveCaption();
     if (m_values.save_path.isEmpty())
-        return {saveCaption, QStringLiteral("Please choose path to SD card Drive.")};
+        return Message{saveCaption, QStringLiteral("Please choose path to SD card Drive.")};
+
+    const QStringList problems = SendingProblems(m_session.record);
+    if (!problems.isEmpty() && !saveAnyway(problems))
+        return std::nullopt;
 
     if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
-        return {QCoreApplication::applicationName(), error->message(), Message::Icon::Error};
-    return {saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path};
+        return Message{QCoreApplication::applicationName(), error->message(), Message::Icon::Error};
+    return Message{saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path};
 }
 
 std::optional<Message> GsmForm::folder_chosen(const QUrl &folder)

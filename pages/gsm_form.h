@@ -7,12 +7,17 @@
 
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 // The folder picker's title, and the "Default All" question.
 QString SavePathPickerTitle();
 QString DefaultAllCaption();
 QString DefaultAllQuestion();
+// The caption of the save messages, and the question before settings that
+// cannot send are saved.
+QString SaveCaption();
+QString CannotSendQuestion(const QStringList &problems);
 
 // The settings page without its widgets: its values, the rules that enable
 // and label its controls, and what its handlers do to the values and the record.
@@ -43,8 +48,11 @@ public:
     // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
     void refresh_command_phone();
 
-    // "OK": stores the page and saves both files; the one message it ends with.
-    Message ok(const PageControls &controls, int headerConstant);
+    // Asked with the problems before settings that cannot send are written; true writes them.
+    using SaveAnyway = std::function<bool(const QStringList &problems)>;
+    // "OK": stores the page and saves both files; the one message it ends
+    // with, none when the user chose not to save settings that cannot send.
+    std::optional<Message> ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway);
     std::optional<Message> store_page(const PageControls &controls);
 
     // "...": takes the chosen folder, or says why it cannot.

@@ -9,10 +9,17 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+QString MaskedPasswordText()
+{
+    return QStringLiteral("********");
+}
 
-QString maskedPassword() { return QStringLiteral("********"); }
-QString emptyText() { return QStringLiteral("(empty)"); }
+QString EmptyValueText()
+{
+    return QStringLiteral("(empty)");
+}
+
+namespace {
 
 // Bytes from a file never reach the terminal as control characters.
 QString escaped(const QString &text)
@@ -38,11 +45,11 @@ bool masked(const SettingLine &line, const ReportOptions &options)
 QString displayText(const SettingLine &line, const ReportOptions &options)
 {
     if (line.text.isEmpty())
-        return emptyText();
+        return EmptyValueText();
     if (!masked(line, options))
         return escaped(line.text);
     const bool inRange = line.inRange();
-    return inRange ? maskedPassword() : OutOfRangeText(maskedPassword());
+    return inRange ? MaskedPasswordText() : OutOfRangeText(MaskedPasswordText());
 }
 
 QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
@@ -52,7 +59,7 @@ QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
                            {QStringLiteral("text"), field.inRange ? QJsonValue(field.item) : QJsonValue()}};
     }
     if (field.secret && !options.showPasswords && !field.value.toString().isEmpty())
-        return maskedPassword();
+        return MaskedPasswordText();
     return field.value;
 }
 

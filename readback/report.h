@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+// How a hidden password and an empty value show.
+QString MaskedPasswordText();
+QString EmptyValueText();
+
 struct ReportOptions {
     // Otherwise a password shows as "********", or "(empty)" when there is none.
     bool showPasswords = false;
