@@ -1,5 +1,6 @@
 // Any bytes as a file read back from a card: decode it and render every
 // setting as text, JSON, a check and a comparison. Nothing may crash.
+#include "pages/sending_problems.h"
 #include "profile/profile_files.h"
 #include "readback/read_back.h"
 #include "readback/report.h"
@@ -18,6 +19,7 @@ void render(const ReadBackResult &result, const ReportOptions &options)
     ShowText(*readBack, lines, options);
     QJsonDocument(ShowJson(*readBack, lines, options)).toJson();
     CheckLines(lines, options);
+    SendingProblems(readBack->record);
     DiffLines(ReadBack{}, *readBack, options);
 }
 

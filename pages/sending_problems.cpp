@@ -4,7 +4,6 @@
 #include "dialogs/operator_form.h"
 #include "pages/page_items.h"
 #include "presets/email_presets.h"
-#include "presets/operator_catalogue.h"
 #include "profile/custom_operators.h"
 #include "profile/record_text.h"
 
@@ -83,8 +82,9 @@ QStringList SendingProblems(const ProfileRecord &record)
         if (QString problem = senderProblem(record.sender_email); !problem.isEmpty())
             problems.append(problem);
     }
-    // Only with "Auto" does the camera find its operator's settings itself.
-    if (record.country_index != OperatorCatalogue::kAutoRow) {
+    // Only for the entry "Auto" does the camera find its operator's settings
+    // itself; the entry, not the country position, is what reaches it.
+    if (EntryName(record.operator_) != EntryName(AutoEntry)) {
         if (QString problem = operatorProblem(record.operator_, byPhone); !problem.isEmpty())
             problems.append(problem);
     }

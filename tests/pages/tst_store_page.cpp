@@ -9,6 +9,12 @@
 
 namespace {
 
+// "OK" as the user who saves settings the camera cannot send with.
+Message pressOk(GsmForm &form, const PageControls &controls)
+{
+    return form.ok(controls, 2, [](const QStringList &) { return true; }).value_or(Message{});
+}
+
 struct Inputs {
     int sendTo = 1;
     int smsSwitch = 0;
@@ -218,7 +224,7 @@ private slots:
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
         controls.gps = 1;
-        const Message shown = form.ok(controls, 2);
+        const Message shown = pressOk(form, controls);
 
         QCOMPARE(shown.text, QStringLiteral("The Email Format is error!"));
         QCOMPARE(session.record.header_value, 2);
@@ -243,7 +249,7 @@ private slots:
         in.instantNumber = "";
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
-        const Message shown = form.ok(controls, 2);
+        const Message shown = pressOk(form, controls);
         QCOMPARE(shown.text, QStringLiteral("Enter an integer."));
         QVERIFY(!QFile::exists(card.path() + "/PROFILE.BIN"));
     }
@@ -320,7 +326,7 @@ private slots:
         form.open_page();
         PageControls controls = controlsFrom(withEmail());
         controls.save_path = path;
-        const Message shown = form.ok(controls, 2);
+        const Message shown = pressOk(form, controls);
 
         QCOMPARE(shown.caption, caption);
         QCOMPARE(shown.text, text.arg(path));
