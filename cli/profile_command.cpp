@@ -1,6 +1,5 @@
 #include "cli/profile_command.h"
 
-#include "pages/sending_problems.h"
 #include "profile/profile_files.h"
 #include "readback/catalogue_report.h"
 #include "readback/read_back.h"
@@ -137,7 +136,7 @@ int RunProfileCommand(const QStringList &arguments, QTextStream &out, QTextStrea
 
     const QList<SettingLine> lines = SettingLines(*first);
     if (command == QLatin1String("check"))
-        return printFindings(CheckLines(lines, options) + SendingProblems(first->record), out);
+        return printFindings(CheckLines(lines, options) + SendingLines(*first), out);
     if (parser.isSet(json))
         out << QJsonDocument(ShowJson(*first, lines, options)).toJson(QJsonDocument::Indented);
     else

@@ -1,6 +1,5 @@
 // Any bytes as a file read back from a card: decode it and render every
 // setting as text, JSON, a check and a comparison. Nothing may crash.
-#include "pages/sending_problems.h"
 #include "profile/profile_files.h"
 #include "readback/read_back.h"
 #include "readback/report.h"
@@ -19,7 +18,7 @@ void render(const ReadBackResult &result, const ReportOptions &options)
     ShowText(*readBack, lines, options);
     QJsonDocument(ShowJson(*readBack, lines, options)).toJson();
     CheckLines(lines, options);
-    SendingProblems(readBack->record);
+    SendingLines(*readBack);
     DiffLines(ReadBack{}, *readBack, options);
 }
 

@@ -1,5 +1,6 @@
 #include "readback/report.h"
 
+#include "pages/sending_problems.h"
 #include "profile/profile_files.h"
 #include "readback/setting_lines.h"
 
@@ -203,5 +204,14 @@ QStringList CheckLines(const QList<SettingLine> &lines, const ReportOptions &opt
         if (!line.inRange())
             out.append(QStringLiteral("%1: %2").arg(line.name(), displayText(line, options)));
     }
+    return out;
+}
+
+QStringList SendingLines(const ReadBack &readBack)
+{
+    QStringList out;
+    // The texts name the file's operator, which may hold any bytes.
+    for (const QString &problem : SendingProblems(readBack.record))
+        out.append(escaped(problem));
     return out;
 }

@@ -31,3 +31,6 @@ QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOpti
 
 // "name: value (out of range)" for each setting outside its list or range.
 QStringList CheckLines(const QList<SettingLine> &lines, const ReportOptions &options);
+
+// What keeps the camera from sending with the file's settings, one a line.
+QStringList SendingLines(const ReadBack &readBack);

@@ -317,6 +317,11 @@ private slots:
             << QStringList{"Operator \"1&1\": GPRS \"APN\" is empty, so the camera cannot reach the mobile "
                            "internet to send e-mails. Choose the operator \"Auto\", or a \"Customer\" item and "
                            "type your operator's settings under \"Custom\"."};
+        QTest::newRow("an operator name with control characters")
+            << Patches{{112, text("X\x1B[2J")}}
+            << QStringList{"Operator \"X\\x1B[2J\": GPRS \"APN\" is empty, so the camera cannot reach the mobile "
+                           "internet to send e-mails. Choose the operator \"Auto\", or a \"Customer\" item and "
+                           "type your operator's settings under \"Custom\"."};
         QTest::newRow("item beyond its list") << Patches{{22, hexBytes("14")}}
                                               << QStringList{"Camera / CAM / Photo Size: 20 (out of range)"};
         QTest::newRow("16-bit index") << Patches{{86, hexBytes("00 01")}}
