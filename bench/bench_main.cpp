@@ -41,7 +41,8 @@ class SilentPrompter final : public Prompter
 {
 public:
     void show(QWidget *, const Message &message) override { last = message; }
-    bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
+    // Yes: the default sender cannot send, and the page asks before it saves.
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
     std::optional<QUrl> pickFolder(QWidget *, const QString &) override { return std::nullopt; }
     int runModal(QDialog &) override { return 0; }
 

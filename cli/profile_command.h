@@ -5,7 +5,7 @@
 
 namespace ExitStatus {
 inline constexpr int kOk = 0;
-inline constexpr int kFound = 1; // diff: the files differ; check: a value out of range
+inline constexpr int kFound = 1; // diff: the files differ; check: a value out of range, or cannot send
 inline constexpr int kBadInput = 2;
 } // namespace ExitStatus
 

@@ -18,6 +18,7 @@ void render(const ReadBackResult &result, const ReportOptions &options)
     ShowText(*readBack, lines, options);
     QJsonDocument(ShowJson(*readBack, lines, options)).toJson();
     CheckLines(lines, options);
+    SendingLines(*readBack);
     DiffLines(ReadBack{}, *readBack, options);
 }
 

@@ -168,7 +168,7 @@ QWidget *DlgGSM::buildSendTo()
     m_sendToGroup = new QButtonGroup(this);
     m_sendToGroup->addButton(m_phoneRadio, 0);
     m_sendToGroup->addButton(m_emailRadio, 1);
-    m_emailSettingButton = makeButton(QStringLiteral("Email Setting"), QStringLiteral("emailSettingButton"), group);
+    m_emailSettingButton = makeButton(PageItems::emailSettingButtonText(), QStringLiteral("emailSettingButton"), group);
 
     m_emailSizeCombo = makeCombo(QStringLiteral("emailSizeCombo"), PageItems::emailSizeItems(), group);
     m_emailSizeLabel = makeLabel(PageItems::emailSizeLabel(), m_emailSizeCombo, group);
@@ -212,7 +212,7 @@ QWidget *DlgGSM::buildOperatorParameter()
     auto *group = new QGroupBox(PageItems::operatorParameterTitle(), this);
     m_countryCombo = makeCombo(QStringLiteral("countryCombo"), {}, group);
     m_operatorCombo = makeCombo(QStringLiteral("operatorCombo"), {}, group);
-    m_customButton = makeButton(QStringLiteral("Custom"), QStringLiteral("customButton"), group);
+    m_customButton = makeButton(PageItems::customButtonText(), QStringLiteral("customButton"), group);
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(makeLabel(PageItems::countryLabel(), m_countryCombo, group), 0, 0);
@@ -547,7 +547,10 @@ void DlgGSM::onCamSettingClicked()
 
 void DlgGSM::onOkClicked()
 {
-    const OkOutcome outcome = m_form.ok(controlValues(), m_headerConstant);
+    const auto saveAnyway = [this](const QStringList &problems) {
+        return m_prompter.askYesNo(this, SaveCaption(), CannotSendQuestion(problems));
+    };
+    const OkOutcome outcome = m_form.ok(controlValues(), m_headerConstant, saveAnyway);
     for (const Message &message : outcome.messages)
         m_prompter.show(this, message);
     if (outcome.saved_in)

@@ -2,6 +2,7 @@
 
 #include "pages/page_items.h"
 #include "pages/page_reading.h"
+#include "pages/sending_problems.h"
 #include "pages/store_page.h"
 #include "profile/durable_copy.h"
 #include "profile/profile_files.h"
@@ -45,6 +46,18 @@ QString OpenSettingsQuestion(const QString &path)
     return QStringLiteral("Open the settings in %1?\r\nThey replace the settings on the page and in the dialogs; "
                           "nothing is written until you press \"OK\".")
         .arg(QDir::toNativeSeparators(path));
+}
+
+QString SaveCaption()
+{
+    return QStringLiteral("Save PROFILE");
+}
+
+QString CannotSendQuestion(const QStringList &problems)
+{
+    const QString gap = QStringLiteral("\r\n\r\n");
+    return QStringLiteral("The camera cannot send with these settings:") + gap + problems.join(gap) + gap
+           + QStringLiteral("Save PROFILE.BIN anyway?");
 }
 
 GsmForm::GsmForm(ProfileSession &session)
@@ -179,15 +192,19 @@ std::optional<Message> GsmForm::store_page(const PageControls &controls)
     return StorePage(controls, m_values, m_session, m_operators);
 }
 
-OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant)
+OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway)
 {
     m_session.record.header_value = std::uint16_t(headerConstant & 0xFFFF);
     if (auto failure = store_page(controls))
         return {{*failure}, std::nullopt};
 
-    const QString saveCaption = QStringLiteral("Save PROFILE");
+    const QString saveCaption = SaveCaption();
     if (m_values.save_path.isEmpty())
         return {{{saveCaption, QStringLiteral("Please choose path to SD card Drive.")}}, std::nullopt};
+
+    const QStringList problems = SendingProblems(m_session.record);
+    if (!problems.isEmpty() && !saveAnyway(problems))
+        return {};
 
     if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
         return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 // The folder picker's title, and the "Default All" question.
@@ -24,6 +25,10 @@ struct OkOutcome {
     QList<Message> messages;
     std::optional<QString> saved_in;
 };
+// The caption of the save messages, and the question before settings that
+// cannot send are saved.
+QString SaveCaption();
+QString CannotSendQuestion(const QStringList &problems);
 
 // The settings page without its widgets: its values, the rules that enable
 // and label its controls, and what its handlers do to the values and the record.
@@ -54,8 +59,11 @@ public:
     // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
     void refresh_command_phone();
 
-    // "OK": stores the page and saves both files and the durable copy.
-    OkOutcome ok(const PageControls &controls, int headerConstant);
+    // Asked with the problems before settings that cannot send are written; true writes them.
+    using SaveAnyway = std::function<bool(const QStringList &problems)>;
+    // "OK": stores the page and saves both files and the durable copy; no
+    // message when the user chose not to save settings that cannot send.
+    OkOutcome ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway);
     std::optional<Message> store_page(const PageControls &controls);
 
     // "...": takes the chosen folder, or says why it cannot.

@@ -27,6 +27,8 @@ QString smsStartName() { return smsWorkTimeLabel() + QLatin1Char(' ') + smsStart
 QString smsStopName() { return smsWorkTimeLabel() + QLatin1Char(' ') + smsStopLabel(); }
 QString renameLabel() { return QStringLiteral("Rename"); }
 QString renameTextName() { return renameLabel() + QStringLiteral(" text"); }
+QString emailSettingButtonText() { return QStringLiteral("Email Setting"); }
+QString customButtonText() { return QStringLiteral("Custom"); }
 
 QString phoneNumberLabel(int index)
 {

@@ -35,6 +35,8 @@ QString smsStartName();
 QString smsStopName();
 QString renameLabel();
 QString renameTextName();
+QString emailSettingButtonText();
+QString customButtonText();
 
 // "Phone Number 1".."Phone Number 4" and "Receive Email 1".., for index 0..3.
 QString phoneNumberLabel(int index);

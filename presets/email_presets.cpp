@@ -4,9 +4,10 @@
 
 namespace {
 
-// Host names are the providers' published ones. Accounts, addresses and
+// Host names are those of the mail-client database in third_party/mail-ispdb;
+// a provider it does not hold has an empty host. Accounts, addresses and
 // passwords of the built-in senders belong to outside account holders and
-// are left empty; an empty host means none could be confirmed.
+// are left empty.
 EmailEntry preset(const char *host, const char *port, std::uint8_t secureType)
 {
     EmailEntry entry{};
@@ -29,9 +30,9 @@ EmailPresets EmailPresets::BuiltIn()
             preset("smtp-mail.outlook.com", "25", SecureType::kStartTls),
             preset("smtp.mail.yahoo.com", "465", SecureType::kSslTls),
             preset(oneAndOne.smtp_server, "465", SecureType::kSslTls),
-            preset("mail.o2online.de", "465", SecureType::kSslTls),
-            preset("", "5025", SecureType::kNone),
             preset("", "465", SecureType::kSslTls),
+            preset("", "5025", SecureType::kNone),
+            preset("smtp.vodafonemail.de", "465", SecureType::kSslTls),
             preset("smtp.web.de", "25", SecureType::kStartTls),
             preset("", "", SecureType::kNone),
         },

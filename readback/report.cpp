@@ -1,5 +1,6 @@
 #include "readback/report.h"
 
+#include "pages/sending_problems.h"
 #include "profile/profile_files.h"
 #include "readback/setting_lines.h"
 
@@ -9,10 +10,17 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+QString MaskedPasswordText()
+{
+    return QStringLiteral("********");
+}
 
-QString maskedPassword() { return QStringLiteral("********"); }
-QString emptyText() { return QStringLiteral("(empty)"); }
+QString EmptyValueText()
+{
+    return QStringLiteral("(empty)");
+}
+
+namespace {
 
 // Bytes from a file never reach the terminal as control characters.
 QString escaped(const QString &text)
@@ -38,11 +46,11 @@ bool masked(const SettingLine &line, const ReportOptions &options)
 QString displayText(const SettingLine &line, const ReportOptions &options)
 {
     if (line.text.isEmpty())
-        return emptyText();
+        return EmptyValueText();
     if (!masked(line, options))
         return escaped(line.text);
     const bool inRange = line.inRange();
-    return inRange ? maskedPassword() : OutOfRangeText(maskedPassword());
+    return inRange ? MaskedPasswordText() : OutOfRangeText(MaskedPasswordText());
 }
 
 QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
@@ -52,7 +60,7 @@ QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
                            {QStringLiteral("text"), field.inRange ? QJsonValue(field.item) : QJsonValue()}};
     }
     if (field.secret && !options.showPasswords && !field.value.toString().isEmpty())
-        return maskedPassword();
+        return MaskedPasswordText();
     return field.value;
 }
 
@@ -196,5 +204,14 @@ QStringList CheckLines(const QList<SettingLine> &lines, const ReportOptions &opt
         if (!line.inRange())
             out.append(QStringLiteral("%1: %2").arg(line.name(), displayText(line, options)));
     }
+    return out;
+}
+
+QStringList SendingLines(const ReadBack &readBack)
+{
+    QStringList out;
+    // The texts name the file's operator, which may hold any bytes.
+    for (const QString &problem : SendingProblems(readBack.record))
+        out.append(escaped(problem));
     return out;
 }

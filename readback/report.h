@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+// How a hidden password and an empty value show.
+QString MaskedPasswordText();
+QString EmptyValueText();
+
 struct ReportOptions {
     // Otherwise a password shows as "********", or "(empty)" when there is none.
     bool showPasswords = false;
@@ -27,3 +31,6 @@ QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOpti
 
 // "name: value (out of range)" for each setting outside its list or range.
 QStringList CheckLines(const QList<SettingLine> &lines, const ReportOptions &options);
+
+// What keeps the camera from sending with the file's settings, one a line.
+QStringList SendingLines(const ReadBack &readBack);

@@ -59,8 +59,11 @@ private slots:
             StartedWindow first(true);
             QTest::keyClicks(first.control<QLineEdit>("receiveEmail1Edit"), QString::fromLatin1(address));
             QTest::keyClicks(first.control<QLineEdit>("savePathEdit"), card.path());
+            // The default sender has no account: the page asks, and Yes saves as before.
+            first.prompter.yesNoAnswers.enqueue(true);
             QTest::mouseClick(first.control<QPushButton>("okButton"), Qt::LeftButton);
 
+            QCOMPARE(first.prompter.calls.first().kind, FakePrompter::Kind::Question);
             QCOMPARE(first.prompter.messages().size(), 1);
             QCOMPARE(first.prompter.lastMessage().caption, QStringLiteral("Save PROFILE"));
             QCOMPARE(first.prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());

@@ -59,6 +59,7 @@ void setUpAndSave(StartedWindow &started, const QString &card)
     started.control<QComboBox>("renameCombo")->setCurrentIndex(1);
     QTest::keyClicks(started.control<QLineEdit>("renameEdit"), "cam7");
     clickButton(started, "customButton", pressOk([](QDialog &dialog) {
+                    QTest::keyClicks(findControl<QLineEdit>(dialog, "urlEdit"), "http://mms.forest.example");
                     QTest::keyClicks(findControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
                 }));
     clickButton(started, "camSettingButton", pressOk([](QDialog &dialog) {
@@ -269,6 +270,8 @@ private slots:
             TalmerisSetupApp app(prompter);
             TalmerisSetupDlg &window = app.start(std::nullopt);
             QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), QString());
+            // The default sender has no account: each OK asks whether to save anyway.
+            prompter.yesNoAnswers << true << true << true;
             findControl<QLineEdit>(window, "receiveEmail1Edit")->setText("jane@example.org");
             findControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
             pressPageOk(window); // fails: not remembered

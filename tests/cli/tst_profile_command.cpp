@@ -1,3 +1,4 @@
+#include "presets/operator_catalogue.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/hex_bytes.h"
@@ -301,10 +302,26 @@ private slots:
 
     void check_data()
     {
-        QTest::addColumn<Patches>("patches");
+        QTest::addColumn<Patches>("patches"); // over a sender with an account and address
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("as saved") << Patches{} << QStringList{};
+        QTest::newRow("the empty default sender")
+            << Patches{{448, QByteArray(48, 0)}, {520, QByteArray(48, 0)}}
+            << QStringList{"Sender e-mail: \"Account\" and \"Email\" are empty, so the camera cannot send e-mails. "
+                           "Press \"Email Setting\", choose your provider and type your account there."};
+        QTest::newRow("gmail with Auto") << Patches{{111, hexBytes("01")}, {376, text("smtp.gmail.com")}}
+                                         << QStringList{};
+        QTest::newRow("a carrier without its data APN")
+            << Patches{{80, hexBytes("00 07")}, {112, text("1&1")}}
+            << QStringList{"Operator \"1&1\": GPRS \"APN\" is empty, so the camera cannot reach the mobile "
+                           "internet to send e-mails. Choose the operator \"Auto\", or a \"Customer\" item and "
+                           "type your operator's settings under \"Custom\"."};
+        QTest::newRow("an operator name with control characters")
+            << Patches{{112, text("X\x1B[2J")}}
+            << QStringList{"Operator \"X\\x1B[2J\": GPRS \"APN\" is empty, so the camera cannot reach the mobile "
+                           "internet to send e-mails. Choose the operator \"Auto\", or a \"Customer\" item and "
+                           "type your operator's settings under \"Custom\"."};
         QTest::newRow("item beyond its list") << Patches{{22, hexBytes("14")}}
                                               << QStringList{"Camera / CAM / Photo Size: 20 (out of range)"};
         QTest::newRow("16-bit index") << Patches{{86, hexBytes("00 01")}}
@@ -337,7 +354,8 @@ private slots:
     {
         QFETCH(Patches, patches);
         QFETCH(QStringList, expected);
-        const SavedCard card(patched(patches));
+        const SavedCard card(patched(Patches{{448, text("cam@example.org")}, {520, text("cam@example.org")}}
+                                     + patches));
         QVERIFY(card.saved());
 
         for (const QString &file : {card.profile(), card.workingCopy()}) {
@@ -365,7 +383,8 @@ private slots:
         QTest::newRow("no command") << QStringList{} << "no command given";
         QTest::newRow("unknown command") << QStringList{"print", "card.bin"} << "unknown command 'print'";
         QTest::newRow("diff of one file") << QStringList{"diff", "card.bin"} << "diff takes 2 file(s), 1 given";
-        QTest::newRow("json with check") << QStringList{"check", "--json", "card.bin"} << "--json goes with show only";
+        QTest::newRow("json with check") << QStringList{"check", "--json", "card.bin"}
+                                         << "--json goes with show and carriers only";
         QTest::newRow("unknown option") << QStringList{"show", "--colour", "card.bin"} << "Unknown option 'colour'";
     }
 
@@ -387,8 +406,82 @@ private slots:
     {
         const Run result = run({"--help"});
         QCOMPARE(result.status, 0);
-        for (const char *part : {"show FILE", "diff A B", "check FILE", "--json", "--show-passwords", "Exit status"})
+        for (const char *part :
+             {"show FILE", "diff A B", "check FILE", "carriers", "--json", "--show-passwords", "Exit status"})
             QVERIFY2(result.out.contains(part), part);
+    }
+
+    void carriersJsonRoundTrips_data()
+    {
+        QTest::addColumn<bool>("showPasswords");
+        QTest::newRow("passwords masked") << false;
+        QTest::newRow("passwords shown") << true;
+    }
+
+    void carriersJsonRoundTrips()
+    {
+        QFETCH(bool, showPasswords);
+        const Run result = run(showPasswords ? QStringList{"carriers", "--json", "--show-passwords"}
+                                             : QStringList{"carriers", "--json"});
+        QCOMPARE(result.status, 0);
+        QJsonParseError error;
+        const QJsonArray countries =
+            QJsonDocument::fromJson(result.out.toUtf8(), &error).object().value("countries").toArray();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+
+        CustomOperators custom = CustomOperators::BuiltIn();
+        const OperatorCatalogue catalogue(custom);
+        // Every country but "Auto" and "Customer", in the combo's order.
+        QCOMPARE(countries.size(), catalogue.country_count() - 2);
+        for (int row = 1; row <= countries.size(); ++row) {
+            const QJsonObject country = countries.at(row - 1).toObject();
+            QCOMPARE(country.value("name").toString(), catalogue.country_name(row));
+            const QJsonArray operators = country.value("operators").toArray();
+            QCOMPARE(operators.size(), catalogue.operator_count(row));
+            for (int index = 0; index < catalogue.operator_count(row); ++index) {
+                const QJsonObject read = operators.at(index).toObject();
+                OperatorEntry expected = catalogue.operator_entry(row, index);
+                OperatorEntry entry;
+                const auto take = [&read](auto &field, const char *key) {
+                    QVERIFY(read.value(key).isString());
+                    StoreRecordText(field, read.value(key).toString());
+                };
+                take(entry.name, "name");
+                take(entry.mms_url, "mms_url");
+                take(entry.mms_gateway, "mms_gateway");
+                take(entry.mms_port, "mms_port");
+                take(entry.mms_apn, "mms_apn");
+                take(entry.mms_account, "mms_account");
+                take(entry.mms_password, "mms_password");
+                take(entry.gprs_apn, "gprs_apn");
+                take(entry.gprs_account, "gprs_account");
+                take(entry.gprs_password, "gprs_password");
+                if (!showPasswords) {
+                    for (char *password : {expected.mms_password, expected.gprs_password}) {
+                        if (*password)
+                            std::strcpy(password, "********");
+                    }
+                }
+                QVERIFY2(entry == expected, qPrintable(EntryName(expected)));
+            }
+        }
+    }
+
+    void carriersText()
+    {
+        const Run result = run({"carriers"});
+        QCOMPARE(result.status, 0);
+        QStringList headings;
+        for (const QString &line : outputLines(result)) {
+            if (!line.startsWith(u' '))
+                headings.append(line);
+        }
+        CustomOperators custom = CustomOperators::BuiltIn();
+        const OperatorCatalogue catalogue(custom);
+        QCOMPARE(headings, catalogue.country_names().mid(1, catalogue.country_count() - 2));
+        QVERIFY(showsLine(result.out, "URL", "http://139.7.24.1/servlets/mms"));
+        QVERIFY(showsLine(result.out, "Password", "********"));
+        QVERIFY(!showsLine(result.out, "Password", "ppp"));
     }
 
     void initTestCase()

@@ -1,4 +1,5 @@
 #include "pages/dlg_gsm.h"
+#include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
 #include "support/started_window.h"
@@ -30,6 +31,19 @@ struct Page {
     }
     QComboBox *combo(const char *name) { return get<QComboBox>(name); }
     QLineEdit *edit(const char *name) { return get<QLineEdit>(name); }
+
+    // What every control of the page shows.
+    QStringList shown() const
+    {
+        QStringList state;
+        for (const QLineEdit *edit : page.findChildren<QLineEdit *>())
+            state << edit->objectName() + '=' + edit->text();
+        for (const QComboBox *combo : page.findChildren<QComboBox *>())
+            state << combo->objectName() + '=' + QString::number(combo->currentIndex());
+        for (const QRadioButton *radio : page.findChildren<QRadioButton *>())
+            state << radio->objectName() + '=' + QString::number(radio->isChecked());
+        return state;
+    }
 };
 
 } // namespace
@@ -210,6 +224,88 @@ private slots:
         QCOMPARE(p.edit("savePathEdit")->text(), QDir::toNativeSeparators(longFolder));
         QTest::mouseClick(p.get<QPushButton>("okButton"), Qt::LeftButton);
         QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter no more than 128 characters."));
+    }
+
+    void okAsksBeforeSettingsThatCannotSend_data()
+    {
+        QTest::addColumn<int>("country");
+        QTest::addColumn<int>("carrier");
+        QTest::addColumn<bool>("byPhone");
+        QTest::addColumn<bool>("gmail"); // else the "Default" sender, which has no account
+        QTest::addColumn<QStringList>("problems");
+        QTest::addColumn<bool>("yes");
+
+        const QStringList noSender{"Sender e-mail: \"Account\" and \"Email\" are empty"};
+        QTest::newRow("default sender, No") << 0 << 0 << false << false << noSender << false;
+        QTest::newRow("default sender, Yes") << 0 << 0 << false << false << noSender << true;
+        QTest::newRow("gmail with Auto") << 0 << 0 << false << true << QStringList{} << false;
+        QTest::newRow("gmail with Vodafone Germany") << 7 << 7 << false << true << QStringList{} << false;
+        QTest::newRow("Phone with a carrier without MMS URL")
+            << 7 << 0 << true << false << QStringList{"Operator \"1&1\": MMS \"URL\" and \"APN\" are empty"}
+            << false;
+    }
+
+    void okAsksBeforeSettingsThatCannotSend()
+    {
+        QFETCH(int, country);
+        QFETCH(int, carrier);
+        QFETCH(bool, byPhone);
+        QFETCH(bool, gmail);
+        QFETCH(QStringList, problems);
+        QFETCH(bool, yes);
+
+        Page p;
+        QTemporaryDir card;
+        p.page.open_page();
+        p.combo("countryCombo")->setCurrentIndex(country);
+        p.combo("operatorCombo")->setCurrentIndex(carrier);
+        if (byPhone) {
+            QTest::mouseClick(p.get<QRadioButton>("phoneRadio"), Qt::LeftButton);
+            p.edit("phoneNumber1Edit")->setText("0123456789");
+        } else {
+            p.edit("receiveEmail1Edit")->setText("jane@example.org");
+        }
+        if (gmail) {
+            EmailEntry sender = p.session.presets.entries[1];
+            StoreRecordText(sender.account, QStringLiteral("cam@gmail.com"));
+            StoreSenderAddress(sender, QStringLiteral("cam@gmail.com"));
+            p.session.record.select_email = 1;
+            p.session.record.sender_email = sender;
+        }
+        p.edit("savePathEdit")->setText(card.path());
+        const QStringList before = p.shown();
+
+        p.prompter.yesNoAnswers.enqueue(yes);
+        QTest::mouseClick(p.get<QPushButton>("okButton"), Qt::LeftButton);
+
+        QList<FakePrompter::Call> questions;
+        for (const FakePrompter::Call &call : p.prompter.calls) {
+            if (call.kind == FakePrompter::Kind::Question)
+                questions.append(call);
+        }
+        QCOMPARE(questions.size(), problems.isEmpty() ? 0 : 1);
+        if (!questions.isEmpty()) {
+            const QStringList parts = questions.first().text.split("\r\n\r\n");
+            QCOMPARE(questions.first().caption, QStringLiteral("Save PROFILE"));
+            QCOMPARE(parts.first(), QStringLiteral("The camera cannot send with these settings:"));
+            QCOMPARE(parts.last(), QStringLiteral("Save PROFILE.BIN anyway?"));
+            QCOMPARE(parts.size(), problems.size() + 2);
+            for (qsizetype i = 0; i < problems.size(); ++i)
+                QVERIFY2(parts[i + 1].startsWith(problems[i]), qPrintable(parts[i + 1]));
+        }
+
+        const QString profile = card.path() + "/PROFILE.BIN";
+        if (!problems.isEmpty() && !yes) {
+            QVERIFY(!QFile::exists(profile));
+            QVERIFY(!QFile::exists(p.temp.workingCopyPath()));
+            QVERIFY(p.prompter.messages().isEmpty());
+            QCOMPARE(p.shown(), before);
+            return;
+        }
+        QCOMPARE(p.prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());
+        const ProfileImage image = EncodeProfileImage(p.session.record);
+        QCOMPARE(readFile(profile), ProfileFileBytes(image));
+        QCOMPARE(readFile(p.temp.workingCopyPath()), WorkingCopyBytes(image, p.session.custom));
     }
 
     void defaultAll_data()

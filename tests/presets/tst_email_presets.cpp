@@ -2,7 +2,48 @@
 #include "presets/operator_catalogue.h"
 #include "profile/record_text.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+constexpr int kFinland = -1;
+
+// Each sender and the mail-client database file of its provider; none where
+// the database does not hold it, and then the host must stay empty.
+const QList<std::pair<int, QString>> kMailSources = {
+    {0, "1und1.de.xml"}, {1, "googlemail.com.xml"}, {2, "gmx.net.xml"}, {3, "hotmail.com.xml"},
+    {4, "yahoo.com.xml"}, {5, "1und1.de.xml"}, {6, ""}, {7, ""}, {8, "vodafonemail.de.xml"},
+    {9, "web.de.xml"}, {kFinland, ""},
+};
+
+const QString kMailFolder = QStringLiteral(TALMERIS_THIRD_PARTY_DIR "/mail-ispdb");
+
+QStringList outgoingHosts(const QString &fileName)
+{
+    QFile file(kMailFolder + "/" + fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    QStringList hosts;
+    QXmlStreamReader xml(&file);
+    bool outgoing = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("outgoingServer"))
+            outgoing = true;
+        else if (xml.isEndElement() && xml.name() == QLatin1String("outgoingServer"))
+            outgoing = false;
+        else if (outgoing && xml.isStartElement() && xml.name() == QLatin1String("hostname"))
+            hosts.append(xml.readElementText());
+    }
+    if (xml.hasError())
+        qFatal("%s", qPrintable(xml.errorString()));
+    return hosts;
+}
+
+} // namespace
 
 class TestEmailPresets : public QObject
 {
@@ -51,6 +92,39 @@ private slots:
         QCOMPARE(LoadRecordText(presets.entries[0].smtp_server), LoadRecordText(presets.entries[5].smtp_server));
         QVERIFY(presets.entries[0] == DefaultSender());
         QCOMPARE(LoadRecordText(presets.entries[10].smtp_server), QString());
+    }
+
+    void hostsFromTheMailDatabase_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("file");
+        for (const auto &[position, file] : kMailSources) {
+            const QString name = position == kFinland ? QStringLiteral("Finland") : ProviderNames().at(position);
+            QTest::newRow(qPrintable(name)) << position << file;
+        }
+    }
+
+    void hostsFromTheMailDatabase()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, file);
+        const EmailPresets presets = EmailPresets::BuiltIn();
+        const EmailEntry &preset =
+            position == kFinland ? presets.FinlandSender : presets.entries[std::size_t(position)];
+        const QString host = LoadRecordText(preset.smtp_server);
+        if (file.isEmpty())
+            QCOMPARE(host, QString());
+        else
+            QVERIFY2(outgoingHosts(file).contains(host), qPrintable(host + " is not an SMTP host of " + file));
+    }
+
+    void everyMailDatabaseFileIsChecked()
+    {
+        QStringList checked;
+        for (const auto &source : kMailSources)
+            checked.append(source.second);
+        for (const QString &file : QDir(kMailFolder).entryList({"*.xml"}, QDir::Files))
+            QVERIFY2(checked.contains(file), qPrintable(file));
     }
 
     void defaultAccountByCountry()

@@ -200,6 +200,7 @@ private slots:
         QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane@example.org");
         QVERIFY(QDir(folder).removeRecursively()); // the card was pulled
 
+        started.prompter.yesNoAnswers.enqueue(true); // save with the default sender
         QTest::mouseClick(started.control<QPushButton>("okButton"), Qt::LeftButton);
         const QString path = QDir::toNativeSeparators(folder + "/PROFILE.BIN");
         QCOMPARE(started.prompter.lastMessage().text, path + " contains an incorrect path.");

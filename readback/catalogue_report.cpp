@@ -1,0 +1,108 @@
+#include "readback/catalogue_report.h"
+
+#include "dialogs/operator_form.h"
+#include "presets/operator_catalogue.h"
+#include "profile/record_text.h"
+
+#include <QJsonArray>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using Field = OperatorForm::Field;
+
+struct Parameter {
+    const char *key;
+    Field field;
+    QString (*value)(const OperatorEntry &);
+};
+
+// In the order of the operator dialog: the MMS group, then the GPRS group.
+constexpr std::array<Parameter, 9> kParameters = {{
+    {"mms_url", Field::Url, [](const OperatorEntry &e) { return LoadRecordText(e.mms_url); }},
+    {"mms_gateway", Field::Gateway, [](const OperatorEntry &e) { return LoadRecordText(e.mms_gateway); }},
+    {"mms_apn", Field::MmsApn, [](const OperatorEntry &e) { return LoadRecordText(e.mms_apn); }},
+    {"mms_port", Field::MmsPort, [](const OperatorEntry &e) { return LoadRecordText(e.mms_port); }},
+    {"mms_account", Field::MmsAccount, [](const OperatorEntry &e) { return LoadRecordText(e.mms_account); }},
+    {"mms_password", Field::MmsPassword, [](const OperatorEntry &e) { return LoadRecordText(e.mms_password); }},
+    {"gprs_apn", Field::GprsApn, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_apn); }},
+    {"gprs_account", Field::GprsAccount, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_account); }},
+    {"gprs_password", Field::GprsPassword, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_password); }},
+}};
+constexpr std::size_t kFirstGprsParameter = 6;
+
+bool isPassword(Field field)
+{
+    return field == Field::MmsPassword || field == Field::GprsPassword;
+}
+
+QString shown(const Parameter &parameter, const OperatorEntry &entry, const ReportOptions &options)
+{
+    const QString value = parameter.value(entry);
+    if (!value.isEmpty() && isPassword(parameter.field) && !options.showPasswords)
+        return MaskedPasswordText();
+    return value;
+}
+
+// Calls `visit` with each country row's name and its carriers. "Auto" has no
+// parameters (the camera finds its own), and the row "Customer" holds the
+// user's entries, not built-in ones.
+template <typename Visit>
+void forEachCountry(Visit visit)
+{
+    CustomOperators custom = CustomOperators::BuiltIn();
+    const OperatorCatalogue catalogue(custom);
+    for (int row = 0; row < catalogue.country_count(); ++row) {
+        if (row == OperatorCatalogue::kAutoRow || row == OperatorCatalogue::kCustomerRow)
+            continue;
+        QList<const OperatorEntry *> entries;
+        for (int index = 0; index < catalogue.operator_count(row); ++index)
+            entries.append(&catalogue.operator_entry(row, index));
+        visit(catalogue.country_name(row), entries);
+    }
+}
+
+} // namespace
+
+QString CatalogueText(const ReportOptions &options)
+{
+    qsizetype width = 0;
+    for (const Parameter &parameter : kParameters)
+        width = std::max(width, OperatorForm::label(parameter.field).size());
+
+    QString out;
+    forEachCountry([&](const QString &country, const QList<const OperatorEntry *> &entries) {
+        out += country + QLatin1Char('\n');
+        for (const OperatorEntry *entry : entries) {
+            out += QStringLiteral("  ") + EntryName(*entry) + QLatin1Char('\n');
+            for (std::size_t i = 0; i < kParameters.size(); ++i) {
+                if (i == 0 || i == kFirstGprsParameter)
+                    out += QStringLiteral("    ") + (i == 0 ? OperatorForm::mmsTitle() : OperatorForm::gprsTitle())
+                           + QLatin1Char('\n');
+                const QString value = shown(kParameters[i], *entry, options);
+                out += QStringLiteral("      ")
+                       + (OperatorForm::label(kParameters[i].field) + QLatin1Char(':')).leftJustified(width + 2)
+                       + (value.isEmpty() ? EmptyValueText() : value) + QLatin1Char('\n');
+            }
+        }
+    });
+    return out;
+}
+
+QJsonObject CatalogueJson(const ReportOptions &options)
+{
+    QJsonArray countries;
+    forEachCountry([&](const QString &country, const QList<const OperatorEntry *> &entries) {
+        QJsonArray operators;
+        for (const OperatorEntry *entry : entries) {
+            QJsonObject object{{QStringLiteral("name"), EntryName(*entry)}};
+            for (const Parameter &parameter : kParameters)
+                object.insert(QLatin1String(parameter.key), shown(parameter, *entry, options));
+            operators.append(object);
+        }
+        countries.append(QJsonObject{{QStringLiteral("name"), country}, {QStringLiteral("operators"), operators}});
+    });
+    return QJsonObject{{QStringLiteral("countries"), countries}};
+}
