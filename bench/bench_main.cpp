@@ -41,7 +41,10 @@ class SilentPrompter final : public Prompter
 public:
     void show(QWidget *, const Message &message) override { last = message; }
     bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
-    std::optional<QUrl> pickFolder(QWidget *, const QString &) override { return std::nullopt; }
+    std::optional<QUrl> pickFolder(QWidget *, const QString &, const QString &, const QStringList &) override
+    {
+        return std::nullopt;
+    }
     int runModal(QDialog &) override { return 0; }
 
     Message last;
