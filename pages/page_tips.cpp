@@ -33,7 +33,7 @@ const Tip operatorName{"PageTips", QT_TRANSLATE_NOOP("PageTips",
 const Tip custom{"PageTips", QT_TRANSLATE_NOOP("PageTips",
     "Type the MMS and mobile-internet settings your operator gives you.")};
 const Tip customDisabled{"PageTips", QT_TRANSLATE_NOOP("PageTips",
-    "The listed operators come with their settings; choose \"Customer\" as Operator to type your own.")};
+    "For your own operator only: choose \"Customer\" at the end of the Operator list, or the Country \"Customer\".")};
 const Tip smsSwitch{"PageTips", QT_TRANSLATE_NOOP("PageTips",
     "Lets the camera obey SMS commands from the Command Phone: all day, or between Start and Stop.")};
 const Tip smsStart{"PageTips", QT_TRANSLATE_NOOP("PageTips",
