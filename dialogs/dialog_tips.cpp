@@ -62,11 +62,11 @@ const Tip senderEmail{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
 const Tip senderAccount{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
     "The login name of that account, often the address itself.")};
 const Tip senderPassword{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
-    "gmail, yahoo and hotmail refuse your ordinary password from the camera: turn on two-step "
-    "verification and type an app password made for it. Google explains it in \"Sign in with app "
-    "passwords\" (support.google.com/mail/answer/185833), Yahoo in \"Generate and manage 3rd-party "
-    "app passwords\" (help.yahoo.com), Microsoft in your account's security settings under "
-    "\"App passwords\".")};
+    "gmail, yahoo and hotmail refuse your ordinary password from the camera:\n"
+    "turn on two-step verification and type an app password made for the camera.\n"
+    "Google: \"Sign in with app passwords\", support.google.com/mail/answer/185833\n"
+    "Yahoo: \"Generate and manage 3rd-party app passwords\", help.yahoo.com\n"
+    "Microsoft: your account's security settings, \"App passwords\"")};
 const Tip smtpServer{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
     "The server that sends the camera's e-mails, as your provider names it.")};
 const Tip secureType{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
