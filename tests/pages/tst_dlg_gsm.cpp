@@ -176,6 +176,8 @@ private slots:
         QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter an integer."));
         // The handler carries on with the value the field held before.
         QCOMPARE(p.edit("instantNumberEdit")->text(), QStringLiteral("99"));
+        QCOMPARE(p.page.focusWidget(), p.edit("instantNumberEdit"));
+        QCOMPARE(p.edit("instantNumberEdit")->selectedText(), QStringLiteral("99"));
         QVERIFY(p.combo("dailyReportHourCombo")->isEnabled());
     }
 
