@@ -1,7 +1,5 @@
 #include "dialogs/dialog_tips.h"
 
-#include <QCoreApplication>
-
 Tip CameraSettingTip(CameraSetting setting)
 {
     switch (setting) {

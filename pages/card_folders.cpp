@@ -63,7 +63,7 @@ QStringList RemovableDrives(const QStringList &mediaFolders)
 
 QString PickerStartFolder(const QString &savePath, const QStringList &mediaFolders)
 {
-    if (!savePath.isEmpty() && QFileInfo(savePath).isDir())
-        return savePath;
+    if (const QFileInfo folder(savePath); !savePath.isEmpty() && folder.isDir())
+        return folder.absoluteFilePath();
     return mediaFolders.isEmpty() ? QString() : mediaFolders.first();
 }

@@ -1,7 +1,5 @@
 #include "pages/page_tips.h"
 
-#include <QCoreApplication>
-
 namespace PageTips {
 
 const Tip instant{"PageTips", QT_TRANSLATE_NOOP("PageTips",
