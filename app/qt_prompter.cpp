@@ -38,13 +38,25 @@ bool QtPrompter::askYesNo(QWidget *parent, const QString &caption, const QString
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QUrl> QtPrompter::pickFolder(QWidget *parent, const QString &title)
+std::optional<QUrl> QtPrompter::pickFolder(QWidget *parent, const QString &title, const QString &startFolder,
+                                           const QStringList &drives)
 {
-    const QUrl folder = QFileDialog::getExistingDirectoryUrl(parent, title, QUrl(),
-                                                             QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!startFolder.isEmpty())
+        dialog.setDirectoryUrl(QUrl::fromLocalFile(startFolder));
+    // Only Qt's own dialog has a side bar to add to; a desktop's dialog lists drives itself.
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString &drive : drives) {
+        const QUrl url = QUrl::fromLocalFile(drive);
+        if (!places.contains(url))
+            places << url;
+    }
+    dialog.setSidebarUrls(places);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
         return std::nullopt;
-    return folder;
+    return dialog.selectedUrls().constFirst();
 }
 
 int QtPrompter::runModal(QDialog &dialog)

@@ -8,6 +8,7 @@ class QtPrompter final : public Prompter
 public:
     void show(QWidget *parent, const Message &message) override;
     bool askYesNo(QWidget *parent, const QString &caption, const QString &text) override;
-    std::optional<QUrl> pickFolder(QWidget *parent, const QString &title) override;
+    std::optional<QUrl> pickFolder(QWidget *parent, const QString &title, const QString &startFolder,
+                                   const QStringList &drives) override;
     int runModal(QDialog &dialog) override;
 };

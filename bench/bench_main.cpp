@@ -43,7 +43,10 @@ public:
     void show(QWidget *, const Message &message) override { last = message; }
     // Yes: the default sender cannot send, and the page asks before it saves.
     bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
-    std::optional<QUrl> pickFolder(QWidget *, const QString &) override { return std::nullopt; }
+    std::optional<QUrl> pickFolder(QWidget *, const QString &, const QString &, const QStringList &) override
+    {
+        return std::nullopt;
+    }
     int runModal(QDialog &) override { return 0; }
 
     Message last;

@@ -133,6 +133,15 @@ std::optional<Message> CamForm::ok(ProfileRecord &record) const
     return std::nullopt;
 }
 
+int CamForm::failingWindow() const
+{
+    for (int window = 0; window < kWindowCount; ++window) {
+        if (windows[window].fault() != WorkTimeForm::Fault::None)
+            return window;
+    }
+    return -1;
+}
+
 void CamForm::reset()
 {
     for (CameraSetting setting : kCameraSettings)

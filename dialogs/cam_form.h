@@ -35,6 +35,8 @@ public:
     // Stores into the record; on a failing window check returns its message,
     // with the picture and trigger bytes already stored.
     std::optional<Message> ok(ProfileRecord &record) const;
+    // The first window OK finds at fault, or -1.
+    int failingWindow() const;
 
     // The Default button's values; the record is not touched.
     void reset();

@@ -2,6 +2,7 @@
 
 #include "dialogs/text_validators.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +18,11 @@ QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget 
     edit->setMaxLength(maxLength);
     edit->setValidator(new CodePageValidator(edit));
     return edit;
+}
+
+void SetTip(QWidget *control, const Tip &tip)
+{
+    control->setToolTip(tip.isEmpty() ? QString() : QCoreApplication::translate(tip.context, tip.source));
 }
 
 QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field)

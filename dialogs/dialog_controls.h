@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/tip.h"
+
 #include <QList>
 #include <QString>
 
@@ -31,6 +33,9 @@ QPushButton *MakeDialogButton(const QString &text, const QString &objectName, QW
 
 // The buttons at the right-hand side, in the order given.
 QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons);
+
+// The control's tooltip, translated; screen readers read it as its description.
+void SetTip(QWidget *control, const Tip &tip);
 
 // Tab visits the controls in the order given.
 void SetTabChain(const QList<QWidget *> &controls);

@@ -1,6 +1,7 @@
 #include "dialogs/dlg_cam.h"
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/dialog_tips.h"
 #include "dialogs/prompter.h"
 #include "dialogs/work_time_group.h"
 #include "profile/profile_record.h"
@@ -67,6 +68,7 @@ void DlgCAM::createSetting(CameraSetting setting, QWidget *parent)
     controls.combo->setObjectName(objectStem(setting) + QStringLiteral("Combo"));
     controls.combo->addItems(CameraSettingItems(setting));
     controls.label->setBuddy(controls.combo);
+    SetTip(controls.combo, CameraSettingTip(setting));
     connect(controls.combo, &QComboBox::currentIndexChanged, this,
             [this, setting] { onSettingChanged(setting); });
 }
@@ -223,6 +225,8 @@ void DlgCAM::onOk()
     takeControls();
     if (const std::optional<Message> failure = m_form.ok(m_record)) {
         m_prompter.show(this, *failure);
+        if (const int window = m_form.failingWindow(); window >= 0)
+            m_windows[window]->focusFault(m_form.windows[window].fault());
         return;
     }
     accept();

@@ -1,6 +1,7 @@
 #include "dialogs/dlg_email_setting.h"
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/dialog_tips.h"
 #include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
@@ -95,6 +96,13 @@ void DlgEmailSetting::buildControls()
                                     serverFrame);
     m_smtpPort->setValidator(new DigitsValidator(m_smtpPort));
     m_smtpPort->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
+    SetTip(m_selectEmail, DialogTips::selectEmail);
+    SetTip(m_email, DialogTips::senderEmail);
+    SetTip(m_account, DialogTips::senderAccount);
+    SetTip(m_password, DialogTips::senderPassword);
+    SetTip(m_smtpServer, DialogTips::smtpServer);
+    SetTip(m_secureType, DialogTips::secureType);
+    SetTip(m_smtpPort, DialogTips::smtpPort);
     m_smtpServerLabel = AddLabelledRow(server, EmailSettingForm::label(Field::SmtpServer), m_smtpServer);
     m_secureTypeLabel = AddLabelledRow(server, EmailSettingForm::secureTypeLabel(), m_secureType);
     m_smtpPortLabel = AddLabelledRow(server, EmailSettingForm::label(Field::SmtpPort), m_smtpPort);

@@ -1,6 +1,7 @@
 #include "dialogs/dlg_operator.h"
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/dialog_tips.h"
 #include "dialogs/enter_key.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
@@ -33,8 +34,10 @@ void DlgOperator::buildControls()
     m_url = MakeRecordTextEdit(QStringLiteral("urlEdit"), OperatorForm::limit(Field::Url), mmsGroup);
     m_gateway = new Ipv4AddressEdit(mmsGroup);
     m_gateway->setObjectName(QStringLiteral("gatewayEdit"));
-    for (int octet = 0; octet < 4; ++octet)
+    for (int octet = 0; octet < 4; ++octet) {
         m_gateway->octetEdit(octet)->setAccessibleName(QStringLiteral("Gateway octet %1").arg(octet + 1));
+        SetTip(m_gateway->octetEdit(octet), DialogTips::mmsGateway);
+    }
     m_mmsApn = MakeRecordTextEdit(QStringLiteral("mmsApnEdit"), OperatorForm::limit(Field::MmsApn), mmsGroup);
     m_mmsApn->setAccessibleName(QStringLiteral("MMS APN"));
     m_mmsPort = MakeRecordTextEdit(QStringLiteral("mmsPortEdit"), OperatorForm::limit(Field::MmsPort), mmsGroup);
@@ -46,6 +49,11 @@ void DlgOperator::buildControls()
                                        OperatorForm::limit(Field::MmsPassword), mmsGroup);
     m_mmsPassword->setAccessibleName(QStringLiteral("MMS Password"));
     m_mmsPassword->setEchoMode(QLineEdit::Password);
+    SetTip(m_url, DialogTips::mmsUrl);
+    SetTip(m_mmsApn, DialogTips::mmsApn);
+    SetTip(m_mmsPort, DialogTips::mmsPort);
+    SetTip(m_mmsAccount, DialogTips::operatorLogin);
+    SetTip(m_mmsPassword, DialogTips::operatorLogin);
 
     QList<QLabel *> labels{
         AddLabelledRow(mms, OperatorForm::label(Field::Url), m_url),
@@ -69,6 +77,9 @@ void DlgOperator::buildControls()
                                         OperatorForm::limit(Field::GprsPassword), gprsGroup);
     m_gprsPassword->setAccessibleName(QStringLiteral("GPRS Password"));
     m_gprsPassword->setEchoMode(QLineEdit::Password);
+    SetTip(m_gprsApn, DialogTips::gprsApn);
+    SetTip(m_gprsAccount, DialogTips::operatorLogin);
+    SetTip(m_gprsPassword, DialogTips::operatorLogin);
 
     labels << AddLabelledRow(gprs, OperatorForm::label(Field::GprsApn), m_gprsApn)
            << AddLabelledRow(gprs, OperatorForm::label(Field::GprsAccount), m_gprsAccount)

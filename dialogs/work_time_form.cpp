@@ -61,10 +61,10 @@ void WorkTimeForm::boxClicked(int box, bool checked)
         values.all = 1;
 }
 
-std::optional<Message> WorkTimeForm::check() const
+WorkTimeForm::Fault WorkTimeForm::fault() const
 {
     if (values.switchIndex == 0)
-        return std::nullopt;
+        return Fault::None;
 
     const WorkTimeValues &v = values;
     const bool sameTime = v.startHour == v.stopHour && v.startMinute == v.stopMinute;
@@ -72,10 +72,19 @@ std::optional<Message> WorkTimeForm::check() const
     // A window that runs must have whole times: 255 is no hour to the camera.
     const bool timeMissing = std::min({v.startHour, v.startMinute, v.stopHour, v.stopMinute}) < 0;
     if ((sameTime && !allDay) || timeMissing)
-        return workTimeMessage(QStringLiteral("Please check Work Time Start and Stop point."));
-
+        return Fault::Times;
     if (!isChecked(v.all) && std::ranges::none_of(v.days, isChecked))
-        return workTimeMessage(QStringLiteral("Please check Work Time Week CheckBox."));
+        return Fault::Days;
+    return Fault::None;
+}
+
+std::optional<Message> WorkTimeForm::check() const
+{
+    switch (fault()) {
+    case Fault::Times: return workTimeMessage(QStringLiteral("Please check Work Time Start and Stop point."));
+    case Fault::Days: return workTimeMessage(QStringLiteral("Please check Work Time Week CheckBox."));
+    case Fault::None: break;
+    }
     return std::nullopt;
 }
 

@@ -33,6 +33,8 @@ public:
     static constexpr int kAllBox = 0;
     static constexpr int kFirstDayBox = 1;
     static constexpr int kBoxCount = 1 + WorkTimeValues::kDayCount;
+    // What the check finds wrong with a window.
+    enum class Fault { None, Times, Days };
 
     WorkTimeValues values;
 
@@ -43,6 +45,7 @@ public:
     void switchChanged(int index);
     void boxClicked(int box, bool checked);
 
+    Fault fault() const;
     std::optional<Message> check() const;
     WorkTimeWindow pack() const;
     void reset();

@@ -1,6 +1,8 @@
 #include "dialogs/work_time_group.h"
 
 #include "dialogs/camera_items.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/dialog_tips.h"
 #include "dialogs/two_digit_texts.h"
 
 #include <QCheckBox>
@@ -40,6 +42,7 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
     switchLabel->setBuddy(m_switch);
     // Four groups share their labels: each name says which window it belongs to.
     m_switch->setAccessibleName(title() + QStringLiteral(" Switch"));
+    SetTip(m_switch, DialogTips::workTimeSwitch);
     grid->addWidget(switchLabel, 0, 0);
     grid->addWidget(m_switch, 0, 1, 1, 3);
     connect(m_switch, &QComboBox::currentIndexChanged, this, &WorkTimeGroup::switchChanged);
@@ -57,6 +60,8 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         hour->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" hour"));
         minute->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" minute"));
         label->setBuddy(hour);
+        for (QComboBox *half : {hour, minute})
+            SetTip(half, row == 0 ? DialogTips::workTimeStart : DialogTips::workTimeStop);
         auto *colon = new QLabel(QStringLiteral(":"), this);
         colon->setObjectName(prefix + text + QStringLiteral("Colon"));
 
@@ -86,6 +91,8 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         else
             grid->addWidget(check, 1 + day / 4, 5 + day % 4);
         connect(check, &QCheckBox::clicked, this, [this, box](bool checked) { emit boxClicked(box, checked); });
+        if (isAll)
+            SetTip(check, DialogTips::workTimeAll);
         m_boxes[box] = check;
     }
     grid->setColumnStretch(9, 1);
@@ -111,6 +118,16 @@ void WorkTimeGroup::take(WorkTimeValues &values) const
     values.all = m_boxes[WorkTimeForm::kAllBox]->isChecked() ? 1 : 0;
     for (int day = 0; day < WorkTimeValues::kDayCount; ++day)
         values.days[day] = m_boxes[WorkTimeForm::kFirstDayBox + day]->isChecked() ? 1 : 0;
+}
+
+void WorkTimeGroup::focusFault(WorkTimeForm::Fault fault)
+{
+    QWidget *control = m_switch;
+    if (fault == WorkTimeForm::Fault::Times)
+        control = m_times[StartHour];
+    else if (fault == WorkTimeForm::Fault::Days)
+        control = m_boxes[WorkTimeForm::kAllBox];
+    (control->isEnabled() ? control : m_switch)->setFocus(Qt::OtherFocusReason);
 }
 
 void WorkTimeGroup::display(const WorkTimeForm &form)

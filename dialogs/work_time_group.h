@@ -24,6 +24,9 @@ public:
     QList<QWidget *> tabChain() const;
     // Shows the values and applies the window rule, without signals.
     void display(const WorkTimeForm &form);
+    // Puts the user on the first control at fault: the start time or the "ALL" box,
+    // or the switch when the window's details are disabled.
+    void focusFault(WorkTimeForm::Fault fault);
 
 signals:
     void switchChanged(int index);

@@ -10,6 +10,7 @@
 #include "dialogs/two_digit_texts.h"
 #include "pages/page_items.h"
 #include "pages/page_reading.h"
+#include "pages/page_tips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -125,7 +127,6 @@ QWidget *DlgGSM::buildSendMode()
     m_instantNumberEdit->setAccessibleName(PageItems::instantNumberName());
     m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
     m_instantHint = new QLabel(QStringLiteral("(0-99,0=Unlimited)"), group);
-    m_instantNumberEdit->setAccessibleDescription(m_instantHint->text());
 
     m_dailyReportCombo = makeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
     m_dailyReportHourCombo =
@@ -135,6 +136,13 @@ QWidget *DlgGSM::buildSendMode()
     m_dailyReportMinuteCombo =
         makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
     m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
+    SetTip(m_instantCombo, PageTips::instant);
+    SetTip(m_instantNumberEdit, PageTips::instantNumber);
+    // Screen readers hear the hint beside the field as well as the tip.
+    m_instantNumberEdit->setAccessibleDescription(m_instantHint->text() + u' ' + m_instantNumberEdit->toolTip());
+    SetTip(m_dailyReportCombo, PageTips::dailyReport);
+    SetTip(m_dailyReportHourCombo, PageTips::dailyReportTime);
+    SetTip(m_dailyReportMinuteCombo, PageTips::dailyReportTime);
 
     auto *instantValue = new QHBoxLayout;
     instantValue->addWidget(m_instantNumberEdit);
@@ -172,6 +180,10 @@ QWidget *DlgGSM::buildSendTo()
 
     m_emailSizeCombo = makeCombo(QStringLiteral("emailSizeCombo"), PageItems::emailSizeItems(), group);
     m_emailSizeLabel = makeLabel(PageItems::emailSizeLabel(), m_emailSizeCombo, group);
+    SetTip(m_phoneRadio, PageTips::sendByPhone);
+    SetTip(m_emailRadio, PageTips::sendByEmail);
+    SetTip(m_emailSettingButton, PageTips::emailSetting);
+    SetTip(m_emailSizeCombo, PageTips::emailSize);
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_phoneRadio, 0, 0);
@@ -195,6 +207,8 @@ QWidget *DlgGSM::buildRecipients()
         m_emailEdits[slot] = makeEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), new CodePageValidator(this), group);
         m_emailLabels[slot] = makeLabel(PageItems::receiveEmailLabel(i), m_emailEdits[slot], group);
         m_emailLabels[slot]->setObjectName(QStringLiteral("receiveEmail%1Label").arg(i + 1));
+        SetTip(m_phoneEdits[slot], PageTips::phoneNumber);
+        SetTip(m_emailEdits[slot], PageTips::receiveEmail);
 
         grid->addWidget(m_phoneLabels[slot], i, 0);
         grid->addWidget(m_phoneEdits[slot], i, 1);
@@ -213,6 +227,8 @@ QWidget *DlgGSM::buildOperatorParameter()
     m_countryCombo = makeCombo(QStringLiteral("countryCombo"), {}, group);
     m_operatorCombo = makeCombo(QStringLiteral("operatorCombo"), {}, group);
     m_customButton = makeButton(PageItems::customButtonText(), QStringLiteral("customButton"), group);
+    SetTip(m_countryCombo, PageTips::country);
+    SetTip(m_operatorCombo, PageTips::operatorName);
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(makeLabel(PageItems::countryLabel(), m_countryCombo, group), 0, 0);
@@ -237,6 +253,9 @@ QWidget *DlgGSM::buildGpsSms()
     m_smsStopLabel = makeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);
     m_smsStartCombo->setAccessibleName(PageItems::smsStartName());
     m_smsStopCombo->setAccessibleName(PageItems::smsStopName());
+    SetTip(m_smsSwitchCombo, PageTips::smsSwitch);
+    SetTip(m_smsStartCombo, PageTips::smsStart);
+    SetTip(m_smsStopCombo, PageTips::smsStop);
 
     auto *hours = new QHBoxLayout;
     hours->addWidget(m_smsStartLabel);
@@ -268,9 +287,13 @@ QWidget *DlgGSM::buildRenameFrame()
     m_renameEdit->setAccessibleName(PageItems::renameTextName());
     m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
     m_renameHint = new QLabel(QStringLiteral("(0-9,A-Z only)"), frame);
-    m_renameEdit->setAccessibleDescription(m_renameHint->text());
     m_camSettingButton = makeButton(QStringLiteral("CAM Setting"), QStringLiteral("camSettingButton"), frame);
     m_defaultAllButton = makeButton(QStringLiteral("Default All"), QStringLiteral("defaultAllButton"), frame);
+    SetTip(m_renameCombo, PageTips::rename);
+    SetTip(m_renameEdit, PageTips::renameText);
+    m_renameEdit->setAccessibleDescription(m_renameHint->text() + u' ' + m_renameEdit->toolTip());
+    SetTip(m_camSettingButton, PageTips::camSetting);
+    SetTip(m_defaultAllButton, PageTips::defaultAll);
 
     auto *row = new QHBoxLayout(frame);
     row->addWidget(makeLabel(PageItems::renameLabel(), m_renameCombo, frame));
@@ -290,6 +313,8 @@ QWidget *DlgGSM::buildSavePath()
     m_savePathEdit->setMaxLength(kSavePathLimit);
     m_browseButton = makeButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
     m_browseButton->setAccessibleName(QStringLiteral("Choose the save folder"));
+    SetTip(m_savePathEdit, PageTips::savePath);
+    SetTip(m_browseButton, PageTips::browse);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -304,6 +329,8 @@ QWidget *DlgGSM::buildButtons()
     auto *row = new QWidget(this);
     m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
     m_cancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), row);
+    SetTip(m_okButton, PageTips::ok);
+    SetTip(m_cancelButton, PageTips::cancel);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -406,8 +433,37 @@ PageControls DlgGSM::controlValues() const
 
 void DlgGSM::read_page()
 {
-    if (const auto message = m_form.read_page(controlValues()))
+    m_pointAtFault = false;
+    if (const auto message = m_form.read_page(controlValues())) {
         m_prompter.show(this, *message);
+        m_pointAtFault = true;
+        focusFault();
+    }
+}
+
+void DlgGSM::focusFault()
+{
+    const std::optional<PageFault> &fault = m_form.fault();
+    if (!fault)
+        return;
+    using Field = PageFault::Field;
+    const auto slot = std::size_t(std::clamp(fault->recipient, 0, kRecipientCount - 1));
+    // A disabled field is still checked: the user is put on the control that enables it.
+    QLineEdit *field = m_savePathEdit;
+    QWidget *enabler = m_savePathEdit;
+    switch (fault->field) {
+    case Field::SavePath: break;
+    case Field::InstantNumber: field = m_instantNumberEdit; enabler = m_instantCombo; break;
+    case Field::PhoneNumber: field = m_phoneEdits[slot]; enabler = m_phoneRadio; break;
+    case Field::ReceiveEmail: field = m_emailEdits[slot]; enabler = m_emailRadio; break;
+    case Field::RenameText: field = m_renameEdit; enabler = m_renameCombo; break;
+    }
+    if (!field->isEnabled()) {
+        enabler->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 void DlgGSM::write_page()
@@ -458,6 +514,7 @@ void DlgGSM::write_page()
     m_renameEdit->setEnabled(state.rename_text_enabled);
     m_renameHint->setEnabled(state.rename_text_enabled);
     m_phoneLabels[0]->setText(state.first_phone_label);
+    SetTip(m_phoneEdits[0], state.command_phone ? PageTips::commandPhone : PageTips::phoneNumber);
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
         m_phoneLabels[i]->setEnabled(state.phone_enabled[i]);
         m_phoneEdits[i]->setEnabled(state.phone_enabled[i]);
@@ -467,6 +524,10 @@ void DlgGSM::write_page()
     m_emailSizeLabel->setEnabled(state.email_size_enabled);
     m_emailSizeCombo->setEnabled(state.email_size_enabled);
     m_customButton->setEnabled(state.custom_enabled);
+    SetTip(m_customButton, state.custom_enabled ? PageTips::custom : PageTips::customDisabled);
+
+    if (std::exchange(m_pointAtFault, false))
+        focusFault();
 }
 
 void DlgGSM::onSendModeChanged()
@@ -555,12 +616,14 @@ void DlgGSM::onOkClicked()
         m_prompter.show(this, message);
     if (outcome.saved_in)
         emit saved(*outcome.saved_in);
+    focusFault();
 }
 
 void DlgGSM::onBrowseClicked()
 {
     read_page();
-    const auto folder = m_prompter.pickFolder(this, SavePathPickerTitle());
+    const auto folder =
+        m_prompter.pickFolder(this, SavePathPickerTitle(), m_form.picker_start(), m_form.picker_drives());
     if (!folder)
         return;
     if (const auto refused = m_form.folder_chosen(*folder)) {

@@ -59,6 +59,8 @@ private:
     PageControls controlValues() const;
     // Reads the controls into the form; a value that cannot be read is reported.
     void read_page();
+    // Puts the user on the control the last failure points at, its text selected.
+    void focusFault();
     // Shows the form's values and its enabling rules.
     void write_page();
     void fillOperatorCombo();
@@ -84,6 +86,8 @@ private:
     Prompter &m_prompter;
     int m_headerConstant;
     GsmForm m_form;
+    // Set when a reading failed: the handler's write_page selects the field again.
+    bool m_pointAtFault = false;
     // Kept for the page's lifetime: the sender dialog remembers "Show password".
     DlgEmailSetting *m_emailSettingDialog;
     DlgOperator *m_operatorDialog;

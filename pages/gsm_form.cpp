@@ -1,5 +1,6 @@
 #include "pages/gsm_form.h"
 
+#include "pages/removable_media.h"
 #include "pages/page_items.h"
 #include "pages/page_reading.h"
 #include "pages/sending_problems.h"
@@ -99,9 +100,18 @@ void GsmForm::open_page()
     }
 }
 
+std::optional<Message> GsmForm::noting(std::optional<Message> failure, const PageFault &fault)
+{
+    m_fault.reset();
+    if (failure)
+        m_fault = fault;
+    return failure;
+}
+
 std::optional<Message> GsmForm::read_page(const PageControls &controls)
 {
-    return ReadPage(m_values, controls);
+    PageFault fault;
+    return noting(ReadPage(m_values, controls, fault), fault);
 }
 
 PageState GsmForm::state() const
@@ -111,7 +121,8 @@ PageState GsmForm::state() const
     state.daily_report_time_enabled = m_values.daily_report_on == 1;
     state.sms_work_time_enabled = m_values.sms_switch == kSmsSet;
     state.rename_text_enabled = m_values.rename == 1;
-    state.first_phone_label = m_values.sms_switch > 0 ? PageItems::commandPhoneLabel() : PageItems::phoneNumberLabel(0);
+    state.command_phone = m_values.sms_switch > 0;
+    state.first_phone_label = state.command_phone ? PageItems::commandPhoneLabel() : PageItems::phoneNumberLabel(0);
 
     const bool phone = m_values.send_to == kSendToPhone;
     const bool email = m_values.send_to == kSendToEmail;
@@ -189,7 +200,8 @@ void GsmForm::sms_stop_changed(int hour)
 
 std::optional<Message> GsmForm::store_page(const PageControls &controls)
 {
-    return StorePage(controls, m_values, m_session, m_operators);
+    PageFault fault;
+    return noting(StorePage(controls, m_values, m_session, m_operators, fault), fault);
 }
 
 OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway)
@@ -199,15 +211,21 @@ OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant, const Sa
         return {{*failure}, std::nullopt};
 
     const QString saveCaption = SaveCaption();
-    if (m_values.save_path.isEmpty())
+    if (m_values.save_path.isEmpty()) {
+        m_fault = PageFault{PageFault::Field::SavePath};
         return {{{saveCaption, QStringLiteral("Please choose path to SD card Drive.")}}, std::nullopt};
+    }
 
     const QStringList problems = SendingProblems(m_session.record);
     if (!problems.isEmpty() && !saveAnyway(problems))
         return {};
 
-    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
+    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom)) {
+        // Only a card that cannot be written is the folder's fault, not the temporary folder.
+        if (error->path == QDir::toNativeSeparators(ProfileFilePath(m_values.save_path)))
+            m_fault = PageFault{PageFault::Field::SavePath};
         return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};
+    }
     OkOutcome outcome{{{saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path}},
                       m_values.save_path};
     // The card and the working copy are saved; only the next start after a reboot would miss this copy.
@@ -236,6 +254,16 @@ std::optional<Message> GsmForm::open_file(const QString &path)
     }
     open_page();
     return std::nullopt;
+}
+
+QString GsmForm::picker_start() const
+{
+    return PickerStartFolder(m_values.save_path, m_mediaFolders.value_or(RemovableMediaFolders()));
+}
+
+QStringList GsmForm::picker_drives() const
+{
+    return RemovableDrives(m_mediaFolders.value_or(RemovableMediaFolders()));
 }
 
 std::optional<Message> GsmForm::folder_chosen(const QUrl &folder)

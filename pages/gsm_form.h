@@ -2,6 +2,7 @@
 
 #include "dialogs/message.h"
 #include "pages/operator_selection.h"
+#include "pages/page_fault.h"
 #include "pages/page_values.h"
 #include "pages/profile_session.h"
 
@@ -47,6 +48,8 @@ public:
     // Reads the controls into the values; a message when one cannot be read.
     std::optional<Message> read_page(const PageControls &controls);
     PageState state() const;
+    // The control that the last reading, check or save found at fault; none after a success.
+    const std::optional<PageFault> &fault() const { return m_fault; }
 
     void instant_changed(int index);
     void daily_report_changed(int index);
@@ -66,8 +69,13 @@ public:
     OkOutcome ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway);
     std::optional<Message> store_page(const PageControls &controls);
 
-    // "...": takes the chosen folder, or says why it cannot.
+    // "...": where the picker starts and the drives it lists; then the chosen
+    // folder is taken, or the message says why it cannot be.
+    QString picker_start() const;
+    QStringList picker_drives() const;
     std::optional<Message> folder_chosen(const QUrl &folder);
+    // The removable-media folders to look in instead of the user's own.
+    void set_media_folders(const QStringList &folders) { m_mediaFolders = folders; }
 
     // Puts a PROFILE.BIN or working copy into the record and the values, or says
     // why not and changes nothing. A PROFILE.BIN's folder becomes the save path.
@@ -79,8 +87,11 @@ public:
 
 private:
     void takeSendMode();
+    std::optional<Message> noting(std::optional<Message> failure, const PageFault &fault);
 
     ProfileSession &m_session;
     PageValues m_values;
     OperatorSelection m_operators;
+    std::optional<PageFault> m_fault;
+    std::optional<QStringList> m_mediaFolders;
 };

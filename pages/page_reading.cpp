@@ -11,18 +11,23 @@ Message fieldMessage(const QString &text)
 
 } // namespace
 
-std::optional<Message> ReadPage(PageValues &values, const PageControls &controls)
+std::optional<Message> ReadPage(PageValues &values, const PageControls &controls, PageFault &fault)
 {
-    if (controls.save_path.size() > kSavePathLimit)
+    using Field = PageFault::Field;
+    if (controls.save_path.size() > kSavePathLimit) {
+        fault = {Field::SavePath};
         return fieldMessage(QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
+    }
     values.save_path = controls.save_path;
     values.instant_on = controls.instant_on;
     values.daily_report_on = controls.daily_report_on;
 
     bool isNumber = false;
     const int number = controls.instant_number.trimmed().toInt(&isNumber);
-    if (!isNumber)
+    if (!isNumber) {
+        fault = {Field::InstantNumber};
         return fieldMessage(QStringLiteral("Enter an integer."));
+    }
     values.instant_number = number;
 
     values.daily_report_hour = controls.daily_report_hour;
@@ -30,8 +35,10 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     if (controls.send_to >= 0)
         values.send_to = controls.send_to;
     values.rename = controls.rename;
-    if (controls.rename_text.size() > kRenameTextLimit)
+    if (controls.rename_text.size() > kRenameTextLimit) {
+        fault = {Field::RenameText};
         return fieldMessage(QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
+    }
     values.rename_text = controls.rename_text;
     values.email_size = controls.email_size;
     values.sms_switch = controls.sms_switch;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/message.h"
+#include "pages/page_fault.h"
 #include "pages/page_values.h"
 
 #include <optional>
@@ -10,8 +11,8 @@ inline constexpr int kRenameTextLimit = 8;
 
 // Takes the controls into the values in the page's fixed order. A value that
 // cannot be taken stops the reading there: it and the values after it keep
-// what they held, and the message says why.
-std::optional<Message> ReadPage(PageValues &values, const PageControls &controls);
+// what they held, the message says why and `fault` names the control.
+std::optional<Message> ReadPage(PageValues &values, const PageControls &controls, PageFault &fault);
 
 // The number field's text for a value.
 QString InstantNumberText(int value);

@@ -63,6 +63,7 @@ struct PageState {
     bool sms_work_time_enabled = false;
     bool rename_text_enabled = false;
     QString first_phone_label;
+    bool command_phone = false; // the first phone is the one SMS commands come from
     std::array<bool, kRecipientCount> phone_enabled{};
     std::array<bool, kRecipientCount> email_enabled{};
     bool email_size_enabled = false;

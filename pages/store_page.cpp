@@ -41,9 +41,14 @@ bool isRenameCharacter(QChar c)
 } // namespace
 
 std::optional<Message> StorePage(const PageControls &controls, PageValues &values, ProfileSession &session,
-                                 OperatorSelection &operators)
+                                 OperatorSelection &operators, PageFault &fault)
 {
+    using Field = PageFault::Field;
     ProfileRecord &record = session.record;
+    const auto at = [&fault](Field field, int recipient, const Message &message) {
+        fault = {field, recipient};
+        return message;
+    };
 
     for (int i = 0; i < kRecipientCount; ++i) {
         ClearRecordText(PhoneNumberField(record, i));
@@ -52,11 +57,11 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
 
     // A value that cannot be read ends the store: saving what the field held
     // before would put settings on the card that the page does not show.
-    if (auto unreadable = ReadPage(values, controls))
+    if (auto unreadable = ReadPage(values, controls, fault))
         return unreadable;
 
     if (values.instant_number < 0 || values.instant_number > PageItems::kInstantNumberMax)
-        return sendModeError("Instant number is out of the range(0-99)!");
+        return at(Field::InstantNumber, 0, sendModeError("Instant number is out of the range(0-99)!"));
 
     record.daily_report_minute = lowByte(values.daily_report_minute);
     record.daily_report_hour = lowByte(values.daily_report_hour);
@@ -90,21 +95,22 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
         const QString &phone = values.phone_number[std::size_t(i)];
         const auto phoneLength = phone.size();
         if (phoneLength != 0 && (phoneLength < kPhoneMinLength || phoneLength > kPhoneMaxLength))
-            return recipientsError(master ? "The master phone is out of the length(4-15) !"
-                                          : "The phone number is out of the length(4-15) !");
+            return at(Field::PhoneNumber, i,
+                      recipientsError(master ? "The master phone is out of the length(4-15) !"
+                                             : "The phone number is out of the length(4-15) !"));
         if (phoneLength >= kPhoneMinLength) {
             StoreRecordText(PhoneNumberField(record, i), phone);
             phoneGiven = true;
         }
         if (master && phoneLength == 0)
-            return recipientsError("The master phone must not be null! length(4-15)");
+            return at(Field::PhoneNumber, i, recipientsError("The master phone must not be null! length(4-15)"));
 
         const QString &email = values.receive_email[std::size_t(i)];
         const auto emailLength = email.size();
         if (emailLength > kEmailMaxLength)
-            return recipientsError("The Email is out of the max length 47 !");
+            return at(Field::ReceiveEmail, i, recipientsError("The Email is out of the max length 47 !"));
         if (emailLength >= 1 && (emailLength < 2 || email.indexOf(u'@', 1) < 0))
-            return recipientsError("The Email Format is error!");
+            return at(Field::ReceiveEmail, i, recipientsError("The Email Format is error!"));
         if (emailLength > 2) {
             StoreRecordText(ReceiveEmailField(record, i), email);
             emailGiven = true;
@@ -112,9 +118,9 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     }
 
     if (values.send_to == 0 && !phoneGiven)
-        return recipientsError("The phone number must not be null! length(4-15)");
+        return at(Field::PhoneNumber, 0, recipientsError("The phone number must not be null! length(4-15)"));
     if (values.send_to == 1 && !emailGiven)
-        return recipientsError("The Email must not be null!");
+        return at(Field::ReceiveEmail, 0, recipientsError("The Email must not be null!"));
 
     ClearRecordText(record.rename_text);
     record.rename = lowWord(values.rename);
@@ -123,11 +129,11 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     for (QChar c : values.rename_text)
         renameText.append(c.toUpper());
     if (!std::all_of(renameText.begin(), renameText.end(), isRenameCharacter))
-        return renameError("The letters or/and digits are allowed for rename!");
+        return at(Field::RenameText, 0, renameError("The letters or/and digits are allowed for rename!"));
     if (!renameText.isEmpty())
         StoreRecordText(record.rename_text, renameText);
     if (values.rename == 1 && renameText.isEmpty())
-        return renameError("The rename must not be null!");
+        return at(Field::RenameText, 0, renameError("The rename must not be null!"));
 
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/message.h"
 #include "pages/operator_selection.h"
+#include "pages/page_fault.h"
 #include "pages/page_values.h"
 #include "pages/profile_session.h"
 
@@ -12,7 +13,7 @@ inline constexpr int kPhoneMaxLength = 15;
 inline constexpr int kEmailMaxLength = 47;
 
 // Checks the page and stores it into the record, step by step in a fixed
-// order. The first failing check ends it with its message; what the steps
-// before it stored stays stored.
+// order. The first failing check ends it with its message, and `fault` names
+// the control at fault; what the steps before it stored stays stored.
 std::optional<Message> StorePage(const PageControls &controls, PageValues &values, ProfileSession &session,
-                                 OperatorSelection &operators);
+                                 OperatorSelection &operators, PageFault &fault);

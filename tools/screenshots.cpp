@@ -62,7 +62,10 @@ public:
 
     void show(QWidget *, const Message &) override {}
     bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
-    std::optional<QUrl> pickFolder(QWidget *, const QString &) override { return std::nullopt; }
+    std::optional<QUrl> pickFolder(QWidget *, const QString &, const QString &, const QStringList &) override
+    {
+        return std::nullopt;
+    }
 
     int runModal(QDialog &dialog) override
     {

@@ -11,9 +11,11 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 // Puts a window into a state where as many of its controls as can be are enabled.
@@ -73,6 +75,27 @@ QStringList walkWithTab(QWidget &window, QWidget *first)
             break;
     }
     return visited;
+}
+
+// Controls whose label or own text says what they do, so they need no tooltip.
+// Every other control of the four windows must carry one.
+const QList<std::pair<QRegularExpression, const char *>> &untippedControls()
+{
+    static const QList<std::pair<QRegularExpression, const char *>> controls{
+        {QRegularExpression("^gpsCombo$"), "\"GPS\" with \"Off\" and \"On\""},
+        {QRegularExpression("^(cameraMode|videoSize|videoLength|photoSize)Combo$"),
+         "the label and its items (photo or video, sizes, seconds) say it"},
+        {QRegularExpression("^workTime[1-4](Sun|Mon|Tue|Wed|Thu|Fri|Sat)Check$"), "a day of the week"},
+        {QRegularExpression("^showPasswordCheck$"), "its text says what it does"},
+        {QRegularExpression("^(ok|cancel|default)Button$"), "a dialog's own buttons"},
+    };
+    return controls;
+}
+
+bool needsNoTip(const QString &objectName)
+{
+    return std::any_of(untippedControls().begin(), untippedControls().end(),
+                       [&](const auto &entry) { return entry.first.match(objectName).hasMatch(); });
 }
 
 void select(QWidget &window, const char *name, int index)
@@ -159,6 +182,8 @@ private slots:
                 const QString name = spokenName(control);
                 QVERIFY2(!name.trimmed().isEmpty(), qPrintable(control->objectName() + " has no name"));
                 QVERIFY2(!names.contains(name), qPrintable(control->objectName() + " repeats " + name));
+                QVERIFY2(!control->toolTip().isEmpty() || needsNoTip(control->objectName()),
+                         qPrintable(control->objectName() + " has no tooltip and its label is not enough"));
                 names.insert(name);
                 // A group of radio buttons is one stop for Tab; the arrow keys choose within it.
                 const auto *radio = qobject_cast<QRadioButton *>(control);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
+Q_DECLARE_METATYPE(WorkTimeWindow)
+
 namespace {
 
 template <typename Widget = QWidget>
@@ -200,6 +202,33 @@ private slots:
         QCOMPARE(h.record.work_time_1, before.work_time_1);
         QCOMPARE(h.record.work_time_2, before.work_time_2);
         QCOMPARE(h.record.language, 3);
+    }
+
+    void failedCheckFocusesItsWindow_data()
+    {
+        QTest::addColumn<WorkTimeWindow>("window");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("start and stop") << WorkTimeWindow{1, 8, 30, 8, 30, 0xFF} << "workTime2StartHourCombo";
+        QTest::newRow("no week box") << WorkTimeWindow{1, 6, 0, 20, 0, 0x80} << "workTime2AllCheck";
+        // An unknown switch leaves the boxes disabled: the switch is what to change.
+        QTest::newRow("unknown switch") << WorkTimeWindow{7, 0, 0, 0, 0, 0} << "workTime2SwitchCombo";
+    }
+
+    void failedCheckFocusesItsWindow()
+    {
+        QFETCH(WorkTimeWindow, window);
+        QFETCH(QString, focused);
+        Harness h;
+        h.record.work_time_2 = window;
+        h.record.work_time_3 = window; // a later window at fault is not the one reported
+        QString after;
+        h.run([&](QDialog &d) {
+            combo(d, "photoSizeCombo")->setFocus();
+            press(d, "okButton");
+            after = d.focusWidget() ? d.focusWidget()->objectName() : QString();
+        });
+        QCOMPARE(h.prompter.messages().size(), 1);
+        QCOMPARE(after, focused);
     }
 
     void defaultAsksFirst_data()

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -189,6 +190,8 @@ private slots:
         QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter an integer."));
         // The handler carries on with the value the field held before.
         QCOMPARE(p.edit("instantNumberEdit")->text(), QStringLiteral("99"));
+        QCOMPARE(p.page.focusWidget(), p.edit("instantNumberEdit"));
+        QCOMPARE(p.edit("instantNumberEdit")->selectedText(), QStringLiteral("99"));
         QVERIFY(p.combo("dailyReportHourCombo")->isEnabled());
     }
 
@@ -224,6 +227,57 @@ private slots:
         QCOMPARE(p.edit("savePathEdit")->text(), QDir::toNativeSeparators(longFolder));
         QTest::mouseClick(p.get<QPushButton>("okButton"), Qt::LeftButton);
         QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter no more than 128 characters."));
+        QCOMPARE(p.page.focusWidget(), p.edit("savePathEdit"));
+    }
+
+    void pickerStartsWhereTheCardIs_data()
+    {
+        QTest::addColumn<bool>("cardExists");
+        QTest::addColumn<bool>("mediaFolder");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("the save path") << true << true << "card";
+        QTest::newRow("no such save path: the media folder") << false << true << "media";
+        QTest::newRow("neither: the picker's own choice") << false << false << "";
+    }
+
+    void pickerStartsWhereTheCardIs()
+    {
+        QFETCH(bool, cardExists);
+        QFETCH(bool, mediaFolder);
+        QFETCH(QString, start);
+        QTemporaryDir dir;
+        const QString card = dir.filePath("card");
+        const QString media = dir.filePath("media");
+        QVERIFY(QDir().mkpath(media));
+        if (cardExists)
+            QVERIFY(QDir().mkpath(card));
+        Page p;
+        p.page.open_page();
+        p.page.form().set_media_folders(mediaFolder ? QStringList{media} : QStringList{});
+        p.edit("savePathEdit")->setText(card);
+        QTest::mouseClick(p.get<QPushButton>("browseButton"), Qt::LeftButton);
+        QCOMPARE(p.prompter.calls.size(), 1);
+        QCOMPARE(p.prompter.calls.first().startFolder, start.isEmpty() ? QString() : dir.filePath(start));
+    }
+
+    void tipsFollowTheControlsState()
+    {
+        Page p;
+        p.page.open_page();
+        auto *custom = p.get<QPushButton>("customButton");
+        QVERIFY(!custom->isEnabled());
+        const QString disabledTip = custom->toolTip();
+        // A greyed "Custom" says what to choose instead.
+        QVERIFY(disabledTip.contains(QStringLiteral("\"Customer\"")));
+        p.combo("countryCombo")->setCurrentIndex(19);
+        QVERIFY(custom->isEnabled());
+        QVERIFY(!custom->toolTip().isEmpty() && custom->toolTip() != disabledTip);
+
+        QLineEdit *first = p.edit("phoneNumber1Edit");
+        const QString phoneTip = first->toolTip();
+        p.combo("smsSwitchCombo")->setCurrentIndex(1);
+        QVERIFY(first->toolTip() != phoneTip);
+        QCOMPARE(p.edit("phoneNumber2Edit")->toolTip(), phoneTip);
     }
 
     void okAsksBeforeSettingsThatCannotSend_data()

@@ -1,11 +1,17 @@
+#include "pages/dlg_gsm.h"
 #include "pages/gsm_form.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
+#include "support/fake_prompter.h"
 #include "support/fresh_session.h"
+#include "support/started_window.h"
 #include "support/temp_env.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -50,6 +56,22 @@ PageControls controlsFrom(const Inputs &in)
     return c;
 }
 
+// Types the inputs into the page's controls, switches before the texts they enable.
+void typeInto(DlgGSM &page, const Inputs &in)
+{
+    findControl<QComboBox>(page, "smsSwitchCombo")->setCurrentIndex(in.smsSwitch);
+    findControl<QComboBox>(page, "renameCombo")->setCurrentIndex(in.rename);
+    findControl<QComboBox>(page, "instantCombo")->setCurrentIndex(in.instantOn);
+    findControl<QRadioButton>(page, in.sendTo == 0 ? "phoneRadio" : "emailRadio")->click();
+    findControl<QLineEdit>(page, "instantNumberEdit")->setText(in.instantNumber);
+    findControl<QLineEdit>(page, "renameEdit")->setText(in.renameText);
+    for (int i = 0; i < kRecipientCount; ++i) {
+        const QString number = QString::number(i + 1);
+        findControl<QLineEdit>(page, qPrintable("phoneNumber" + number + "Edit"))->setText(in.phones[i]);
+        findControl<QLineEdit>(page, qPrintable("receiveEmail" + number + "Edit"))->setText(in.emails[i]);
+    }
+}
+
 Inputs withEmail(const QString &email = "jane@example.org")
 {
     Inputs in;
@@ -71,6 +93,8 @@ private slots:
         QTest::addColumn<Inputs>("inputs");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
+        // Where "OK" leaves the focus: the field at fault, or the control that enables it.
+        QTest::addColumn<QString>("focused");
 
         const QString sendMode = "Send Mode Setting";
         const QString recipients = "Recipients Setting";
@@ -81,77 +105,87 @@ private slots:
         const QString noEmail = "The Email must not be null!";
 
         Inputs in = withEmail();
-        QTest::newRow("all good") << in << "" << "";
+        QTest::newRow("all good") << in << "" << "" << "savePathEdit";
 
         in = withEmail();
         in.instantOn = 0;
         in.instantNumber = "120";
-        QTest::newRow("instant 120 while off") << in << sendMode << "Instant number is out of the range(0-99)!";
+        QTest::newRow("instant 120 while off")
+            << in << sendMode << "Instant number is out of the range(0-99)!" << "instantCombo";
+        in.instantOn = 1;
         in.instantNumber = "100";
-        QTest::newRow("instant 100") << in << sendMode << "Instant number is out of the range(0-99)!";
+        QTest::newRow("instant 100")
+            << in << sendMode << "Instant number is out of the range(0-99)!" << "instantNumberEdit";
+        in.instantOn = 0;
         in.instantNumber = "0";
-        QTest::newRow("instant 0") << in << "" << "";
+        QTest::newRow("instant 0") << in << "" << "" << "savePathEdit";
 
         in = withEmail();
         in.phones[0] = "123";
-        QTest::newRow("phone of three") << in << recipients << outOfLength;
+        QTest::newRow("phone of three") << in << recipients << outOfLength << "phoneRadio";
         in.smsSwitch = 1;
-        QTest::newRow("master phone of three") << in << recipients << masterOutOfLength;
+        QTest::newRow("master phone of three") << in << recipients << masterOutOfLength << "phoneNumber1Edit";
         in.smsSwitch = 0;
         in.phones[0] = QString(16, u'1');
-        QTest::newRow("phone of sixteen") << in << recipients << outOfLength;
+        QTest::newRow("phone of sixteen") << in << recipients << outOfLength << "phoneRadio";
         in.smsSwitch = 2;
-        QTest::newRow("master phone of sixteen") << in << recipients << masterOutOfLength;
+        QTest::newRow("master phone of sixteen") << in << recipients << masterOutOfLength << "phoneNumber1Edit";
 
         in = Inputs();
         in.sendTo = 0;
         in.phones = {"1234", QString(15, u'9'), "", ""};
-        QTest::newRow("phones of four and fifteen") << in << "" << "";
+        QTest::newRow("phones of four and fifteen") << in << "" << "" << "savePathEdit";
         in.phones = {"", "", "", ""};
         QTest::newRow("phone mode without a phone")
-            << in << recipients << "The phone number must not be null! length(4-15)";
+            << in << recipients << "The phone number must not be null! length(4-15)" << "phoneNumber1Edit";
         in.phones = {"", "", "", "12345"};
-        QTest::newRow("phone mode, fourth phone only") << in << "" << "";
+        QTest::newRow("phone mode, fourth phone only") << in << "" << "" << "savePathEdit";
 
         in = withEmail();
         in.smsSwitch = 1;
         in.phones[1] = "123456";
-        QTest::newRow("sms on, master empty") << in << recipients << "The master phone must not be null! length(4-15)";
+        QTest::newRow("sms on, master empty")
+            << in << recipients << "The master phone must not be null! length(4-15)" << "phoneNumber1Edit";
 
         in = Inputs();
-        QTest::newRow("email mode without an address") << in << recipients << noEmail;
+        QTest::newRow("email mode without an address") << in << recipients << noEmail << "receiveEmail1Edit";
         in = withEmail("a");
-        QTest::newRow("one character") << in << recipients << formatError;
+        QTest::newRow("one character") << in << recipients << formatError << "receiveEmail1Edit";
         in = withEmail("@example.org");
-        QTest::newRow("at sign first only") << in << recipients << formatError;
+        QTest::newRow("at sign first only") << in << recipients << formatError << "receiveEmail1Edit";
         in = withEmail("noatsign");
-        QTest::newRow("no at sign") << in << recipients << formatError;
+        QTest::newRow("no at sign") << in << recipients << formatError << "receiveEmail1Edit";
         in = withEmail("a@");
-        QTest::newRow("two characters pass but are not stored") << in << recipients << noEmail;
+        QTest::newRow("two characters pass but are not stored")
+            << in << recipients << noEmail << "receiveEmail1Edit";
         in = withEmail(QString(35, u'x') + "@example.org");
-        QTest::newRow("47 characters") << in << "" << "";
+        QTest::newRow("47 characters") << in << "" << "" << "savePathEdit";
         in = withEmail(QString(36, u'x') + "@example.org");
-        QTest::newRow("48 characters") << in << recipients << "The Email is out of the max length 47 !";
+        QTest::newRow("48 characters")
+            << in << recipients << "The Email is out of the max length 47 !" << "receiveEmail1Edit";
 
         in = withEmail();
         in.emails[1] = "bad";
         in.phones[2] = "12";
-        QTest::newRow("recipient 2's address before recipient 3's phone") << in << recipients << formatError;
+        QTest::newRow("recipient 2's address before recipient 3's phone")
+            << in << recipients << formatError << "receiveEmail2Edit";
         in = withEmail("bad");
         in.phones[0] = "12";
-        QTest::newRow("recipient 1's phone before its address") << in << recipients << outOfLength;
+        QTest::newRow("recipient 1's phone before its address") << in << recipients << outOfLength << "phoneRadio";
 
         in = withEmail();
         in.renameText = "a-b";
-        QTest::newRow("hyphen with rename off") << in << renameCaption
-                                                << "The letters or/and digits are allowed for rename!";
+        QTest::newRow("hyphen with rename off")
+            << in << renameCaption << "The letters or/and digits are allowed for rename!" << "renameCombo";
         in.renameText = QStringLiteral("\u00df");
-        QTest::newRow("sharp s") << in << renameCaption << "The letters or/and digits are allowed for rename!";
+        QTest::newRow("sharp s")
+            << in << renameCaption << "The letters or/and digits are allowed for rename!" << "renameCombo";
         in.rename = 1;
         in.renameText = "";
-        QTest::newRow("rename on and empty") << in << renameCaption << "The rename must not be null!";
+        QTest::newRow("rename on and empty")
+            << in << renameCaption << "The rename must not be null!" << "renameEdit";
         in.renameText = "cam7";
-        QTest::newRow("rename on, lower case") << in << "" << "";
+        QTest::newRow("rename on, lower case") << in << "" << "" << "savePathEdit";
     }
 
     void checks()
@@ -159,6 +193,7 @@ private slots:
         QFETCH(Inputs, inputs);
         QFETCH(QString, caption);
         QFETCH(QString, text);
+        QFETCH(QString, focused);
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
@@ -169,6 +204,23 @@ private slots:
         QCOMPARE(failure ? failure->text : QString(), text);
         if (failure)
             QCOMPARE(failure->icon, Message::Icon::Error);
+
+        // The same on the page: after the message the user is on the control at fault.
+        ScopedTempFolder temp;
+        ProfileSession pageSession;
+        startWithoutWorkingCopy(pageSession);
+        FakePrompter prompter;
+        DlgGSM page(pageSession, prompter, 2);
+        page.open_page();
+        typeInto(page, inputs);
+        findControl<QPushButton>(page, "okButton")->click();
+        QCOMPARE(prompter.messages().size(), 1);
+        if (failure)
+            QCOMPARE(prompter.lastMessage(), *failure);
+        QWidget *focus = page.focusWidget();
+        QCOMPARE(focus ? focus->objectName() : QString(), focused);
+        if (auto *edit = qobject_cast<QLineEdit *>(focus))
+            QCOMPARE(edit->selectedText(), edit->text());
     }
 
     void storedBytes()
@@ -374,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStorePage)
+QTEST_MAIN(TestStorePage)
 #include "tst_store_page.moc"

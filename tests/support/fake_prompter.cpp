@@ -4,24 +4,25 @@
 
 void FakePrompter::show(QWidget *, const Message &message)
 {
-    calls.append({Kind::Message, message.caption, message.text, message.icon});
+    calls.append({Kind::Message, message.caption, message.text, message.icon, {}, {}});
 }
 
 bool FakePrompter::askYesNo(QWidget *, const QString &caption, const QString &text)
 {
-    calls.append({Kind::Question, caption, text});
+    calls.append({Kind::Question, caption, text, Message::Icon::None, {}, {}});
     return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
 }
 
-std::optional<QUrl> FakePrompter::pickFolder(QWidget *, const QString &title)
+std::optional<QUrl> FakePrompter::pickFolder(QWidget *, const QString &title, const QString &startFolder,
+                                             const QStringList &drives)
 {
-    calls.append({Kind::FolderPicker, title, QString()});
+    calls.append({Kind::FolderPicker, title, QString(), Message::Icon::None, startFolder, drives});
     return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.dequeue();
 }
 
 int FakePrompter::runModal(QDialog &dialog)
 {
-    calls.append({Kind::Modal, dialog.objectName(), dialog.windowTitle()});
+    calls.append({Kind::Modal, dialog.objectName(), dialog.windowTitle(), Message::Icon::None, {}, {}});
     dialog.show();
     int result = QDialog::Rejected;
     if (!modalActions.isEmpty())

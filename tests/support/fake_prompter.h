@@ -20,11 +20,15 @@ public:
         QString caption; // the title for the folder picker, the object name for a modal dialog
         QString text;
         Message::Icon icon = Message::Icon::None;
+        // The folder picker's start folder and the drives it was given.
+        QString startFolder;
+        QStringList drives;
     };
 
     void show(QWidget *parent, const Message &message) override;
     bool askYesNo(QWidget *parent, const QString &caption, const QString &text) override;
-    std::optional<QUrl> pickFolder(QWidget *parent, const QString &title) override;
+    std::optional<QUrl> pickFolder(QWidget *parent, const QString &title, const QString &startFolder,
+                                   const QStringList &drives) override;
     int runModal(QDialog &dialog) override;
 
     // Answers, taken in order. A question with none queued is answered No,

@@ -1,0 +1,33 @@
+#include "pages/removable_media.h"
+
+#include <QTest>
+
+class TestRemovableMedia : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drivesInsideTheMediaFolders_data()
+    {
+        QTest::addColumn<QStringList>("mounted");
+        QTest::addColumn<QStringList>("drives");
+        const QStringList system{"/", "/boot", "/home"};
+        QTest::newRow("none") << system << QStringList{};
+        QTest::newRow("one card and one stick")
+            << (system + QStringList{"/run/media/ann/CARD", "/media/ann/SD 2"})
+            << QStringList{"/run/media/ann/CARD", "/media/ann/SD 2"};
+        // Another user's folder merely starts with the same letters; the media folder itself is no drive.
+        QTest::newRow("near misses") << QStringList{"/run/media/annex/X", "/run/media/ann", "/media/ann/"}
+                                     << QStringList{};
+    }
+
+    void drivesInsideTheMediaFolders()
+    {
+        QFETCH(QStringList, mounted);
+        QFETCH(QStringList, drives);
+        QCOMPARE(RemovableDrives({"/run/media/ann", "/media/ann/"}, mounted), drives);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemovableMedia)
+#include "tst_removable_media.moc"
