@@ -37,7 +37,7 @@ endforeach()
 # The launcher starts the installed program and names the installed icon.
 file(STRINGS "${launcher}" exec_line REGEX "^Exec=")
 file(STRINGS "${launcher}" icon_line REGEX "^Icon=")
-if(NOT exec_line STREQUAL "Exec=TalmerisSetup" OR NOT icon_line STREQUAL "Icon=talmeris-setup")
+if(NOT exec_line STREQUAL "Exec=TalmerisSetup %f" OR NOT icon_line STREQUAL "Icon=talmeris-setup")
     message(FATAL_ERROR "the launcher names another program or icon: ${exec_line} ${icon_line}")
 endif()
 
