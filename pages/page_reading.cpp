@@ -13,17 +13,25 @@ Message fieldMessage(const QString &text)
 
 std::optional<Message> ReadPage(PageValues &values, const PageControls &controls)
 {
+    // A value that cannot be taken keeps its old one, but the reading goes on:
+    // the handler then shows the page again, and must not wipe later typing.
+    std::optional<Message> failure;
+    const auto fail = [&failure](const QString &text) {
+        if (!failure)
+            failure = fieldMessage(text);
+    };
+
     if (controls.save_path.size() > kSavePathLimit)
-        return fieldMessage(QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
-    values.save_path = controls.save_path;
+        fail(QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
+    else
+        values.save_path = controls.save_path;
     values.instant_on = controls.instant_on;
     values.daily_report_on = controls.daily_report_on;
 
-    bool isNumber = false;
-    const int number = controls.instant_number.trimmed().toInt(&isNumber);
-    if (!isNumber)
-        return fieldMessage(QStringLiteral("Enter an integer."));
-    values.instant_number = number;
+    if (const auto number = ReadInstantNumber(controls.instant_number))
+        values.instant_number = *number;
+    else
+        fail(QStringLiteral("Enter an integer."));
 
     values.daily_report_hour = controls.daily_report_hour;
     values.daily_report_minute = controls.daily_report_minute;
@@ -31,8 +39,9 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
         values.send_to = controls.send_to;
     values.rename = controls.rename;
     if (controls.rename_text.size() > kRenameTextLimit)
-        return fieldMessage(QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
-    values.rename_text = controls.rename_text;
+        fail(QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
+    else
+        values.rename_text = controls.rename_text;
     values.email_size = controls.email_size;
     values.sms_switch = controls.sms_switch;
     values.gps = controls.gps;
@@ -40,7 +49,14 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     values.sms_stop_hour = controls.sms_stop_hour;
     values.phone_number = controls.phone_number;
     values.receive_email = controls.receive_email;
-    return std::nullopt;
+    return failure;
+}
+
+std::optional<int> ReadInstantNumber(const QString &text)
+{
+    bool isNumber = false;
+    const int number = text.trimmed().toInt(&isNumber);
+    return isNumber ? std::optional<int>(number) : std::nullopt;
 }
 
 QString InstantNumberText(int value)

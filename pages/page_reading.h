@@ -9,9 +9,10 @@ inline constexpr int kSavePathLimit = 128;
 inline constexpr int kRenameTextLimit = 8;
 
 // Takes the controls into the values in the page's fixed order. A value that
-// cannot be taken stops the reading there: it and the values after it keep
-// what they held, and the message says why.
+// cannot be taken keeps what it held, and the first such one's message says why.
 std::optional<Message> ReadPage(PageValues &values, const PageControls &controls);
 
+// The number field's value, or nothing when its text is no integer.
+std::optional<int> ReadInstantNumber(const QString &text);
 // The number field's text for a value.
 QString InstantNumberText(int value);

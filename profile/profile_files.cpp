@@ -79,11 +79,10 @@ QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &cu
 
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea)
 {
+    // Without a temporary folder there is no copy to read: the defaults, as
+    // for any copy that cannot be read, never an empty record for the card.
     const auto path = WorkingCopyPath();
-    if (!path)
-        return;
-
-    RestoreWorkingCopy(ReadOwnFile(*path, kWorkingCopySize), record, custom, currentArea);
+    RestoreWorkingCopy(path ? ReadOwnFile(*path, kWorkingCopySize) : std::nullopt, record, custom, currentArea);
 }
 
 void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,

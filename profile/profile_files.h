@@ -38,8 +38,7 @@ bool CarriesVersionMark(const ProfileImage &decoded);
 void ReadCustomBlock(QByteArrayView block, CustomOperators &custom);
 
 // Fills the record (and the custom entries) from the working copy, or puts
-// the defaults into it when there is no usable copy. With no temporary
-// folder the record is left as it is.
+// the defaults into it when there is no usable copy or no temporary folder.
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea);
 
 // The same from the copy's bytes (nothing when there is no readable copy).

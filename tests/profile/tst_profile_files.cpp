@@ -68,6 +68,37 @@ class TestProfileFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void fileErrorTexts_data()
+    {
+        QTest::addColumn<int>("cause");
+        QTest::addColumn<QString>("text");
+        using C = FileError::Cause;
+        const auto row = [](const char *name, C cause, const char *text) {
+            QTest::newRow(name) << int(cause) << QString::fromLatin1(text);
+        };
+        row("generic", C::Generic, "An unknown error occurred while accessing /c/P.");
+        row("not found", C::FileNotFound, "/c/P was not found.");
+        row("bad path", C::BadPath, "/c/P contains an incorrect path.");
+        row("too many open", C::TooManyOpenFiles, "Could not open /c/P because there are too many open files.");
+        row("access denied", C::AccessDenied, "Access to /c/P was denied.");
+        row("invalid file", C::InvalidFile, "An incorrect file handle was associated with /c/P.");
+        row("current dir", C::RemoveCurrentDir, "Could not remove /c/P because it is the current directory.");
+        row("directory full", C::DirectoryFull, "Could not create /c/P because the directory is full.");
+        row("bad seek", C::BadSeek, "Seek failed on /c/P");
+        row("hardware", C::HardIO, "Encountered a hardware I/O error while accessing /c/P.");
+        row("sharing", C::SharingViolation, "Encountered a sharing violation while accessing /c/P.");
+        row("locking", C::LockViolation, "Encountered a locking violation while accessing /c/P.");
+        row("disk full", C::DiskFull, "Disk full while accessing /c/P.");
+        row("end of file", C::EndOfFile, "Attempted to access /c/P past its end.");
+    }
+
+    void fileErrorTexts()
+    {
+        QFETCH(int, cause);
+        QFETCH(QString, text);
+        QCOMPARE((FileError{FileError::Cause(cause), QStringLiteral("/c/P")}.message()), text);
+    }
+
     void saveWritesBothFilesFromOneImage()
     {
         ScopedTempFolder temp;
@@ -250,20 +281,32 @@ private slots:
         QCOMPARE(readFile(card.path() + "/PROFILE.BIN").size(), 956);
     }
 
+    void noTemporaryFolder_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::newRow("path of 260") << "/" + QByteArray(259, 't');
+        QTest::newRow("folder missing") << QByteArray("/nonexistent-talmeris-temp");
+    }
+
     void noTemporaryFolder()
     {
+        QFETCH(QByteArray, folder);
         QTemporaryDir card;
         const QByteArray previous = qgetenv("TMPDIR");
-        qputenv("TMPDIR", "/" + QByteArray(259, 't'));
+        qputenv("TMPDIR", folder);
 
         ProfileRecord record = startRecord();
         CustomOperators custom = editedCustom();
         LoadWorkingCopy(record, custom, 0);
-        QVERIFY(record == startRecord()); // neither loaded nor defaulted
         const auto error = SaveProfile(card.path(), savedRecord(), custom);
         DeleteWorkingCopy();
-
         qputenv("TMPDIR", previous);
+
+        // The defaults, so that the card never gets an empty camera block.
+        ProfileRecord defaults = startRecord();
+        SetProfileDefaults(defaults, 0);
+        QVERIFY(record == defaults);
+        QVERIFY(custom == editedCustom());
         QVERIFY(!error);
         QCOMPARE(readFile(card.path() + "/PROFILE.BIN").size(), 956);
     }
