@@ -32,11 +32,14 @@ void render(const ReadBackResult &result, QByteArrayView input)
         return;
     const std::uint8_t selector = input.isEmpty() ? 0 : std::uint8_t(input[0]);
     const ReportOptions options{(selector & 2) != 0};
-    switch ((selector >> 2) & 3) {
-    case 0: ShowText(*readBack, SettingLines(*readBack), options); break;
+    // The costly comparison and JSON take an eighth each; the cheap check and
+    // the text the rest (an encoded zero, 0xFF, picks the text).
+    switch ((selector >> 2) & 7) {
+    case 0: DiffLines(edited(*readBack, input), *readBack, options); break;
     case 1: QJsonDocument(ShowJson(*readBack, SettingLines(*readBack), options)).toJson(); break;
-    case 2: CheckLines(SettingLines(*readBack), options); break;
-    default: DiffLines(edited(*readBack, input), *readBack, options); break;
+    case 2:
+    case 3: CheckLines(SettingLines(*readBack), options); break;
+    default: ShowText(*readBack, SettingLines(*readBack), options); break;
     }
 }
 
