@@ -281,6 +281,36 @@ private slots:
         QCOMPARE(readFile(card.path() + "/PROFILE.BIN").size(), 956);
     }
 
+    // A text without its end mark, in a copy written elsewhere, keeps all but
+    // its last character: the camera must not read on into the next field.
+    void textsWithoutTheirEndAreCutByOne_data()
+    {
+        QTest::addColumn<int>("offset"); // in the copy: the record, then the custom entries
+        QTest::addColumn<int>("width");
+        QTest::newRow("camera name") << 90 << 16;
+        QTest::newRow("recipient") << 832 << 48;
+        QTest::newRow("custom URL") << 976 + 264 + 32 << 64;
+    }
+
+    void textsWithoutTheirEndAreCutByOne()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, width);
+        ProfileRecord record = savedRecord();
+        CustomOperators custom = editedCustom();
+        if (offset < 976)
+            std::memset(RecordBytes(record).data() + offset, 'A', std::size_t(width));
+        QByteArray copy = WorkingCopyBytes(EncodeProfileImage(record), custom);
+        if (offset >= 976)
+            copy.replace(offset, width, QByteArray(width, 'A'));
+
+        ProfileRecord loaded{};
+        CustomOperators loadedCustom = CustomOperators::BuiltIn();
+        RestoreWorkingCopy(copy, loaded, loadedCustom, 0);
+        const QByteArray bytes = rawBytes(&loaded, 976) + rawBytes(&loadedCustom, sizeof loadedCustom);
+        QCOMPARE(bytes.mid(offset, width), QByteArray(width - 1, 'A') + '\0');
+    }
+
     void noTemporaryFolder_data()
     {
         QTest::addColumn<QByteArray>("folder");
