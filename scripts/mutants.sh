@@ -15,8 +15,14 @@ if [ -z "$scratch" ]; then
     scratch="$(mktemp -d)"
     trap 'rm -rf "$scratch"' EXIT
 fi
-rm -rf "$scratch/src"
-git clone -q "$root" "$scratch/src"
+# A kept clone is brought to the committed tree, so its build is reused.
+if [ -d "$scratch/src/.git" ]; then
+    git -C "$scratch/src" fetch -q "$root" HEAD
+    git -C "$scratch/src" reset -q --hard FETCH_HEAD
+else
+    rm -rf "$scratch/src"
+    git clone -q "$root" "$scratch/src"
+fi
 cd "$scratch/src"
 
 configure=(cmake --preset default)

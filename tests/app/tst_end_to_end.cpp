@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // The record a first start gives once "OK" has stored its header value, with
