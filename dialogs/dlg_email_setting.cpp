@@ -241,6 +241,6 @@ void DlgEmailSetting::onCancel()
 
 void DlgEmailSetting::keyPressEvent(QKeyEvent *event)
 {
-    if (!RouteEnterKey(*this, *event, [this] { onCancel(); }))
+    if (!RouteEnterKey(*this, *event))
         QDialog::keyPressEvent(event);
 }

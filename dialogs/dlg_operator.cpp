@@ -186,6 +186,6 @@ void DlgOperator::onCancel()
 
 void DlgOperator::keyPressEvent(QKeyEvent *event)
 {
-    if (!RouteEnterKey(*this, *event, [this] { onCancel(); }))
+    if (!RouteEnterKey(*this, *event))
         QDialog::keyPressEvent(event);
 }

@@ -3,41 +3,15 @@
 // bytes, mostly cut or padded to a settings file's size, are then opened as a
 // file the user chose. Nothing may crash, no text field may lose its
 // terminating zero, and a refused file must leave everything as it was.
-#include "dialogs/cam_form.h"
-#include "dialogs/email_setting_form.h"
-#include "dialogs/operator_form.h"
-#include "pages/gsm_form.h"
 #include "profile/profile_files.h"
 #include "profile/settings_file.h"
 #include "profile/text_fields.h"
+#include "support/form_round_trip.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-// The controls as the page shows its values.
-PageControls controlsShowing(const PageValues &values)
-{
-    PageControls controls;
-    controls.save_path = values.save_path;
-    controls.instant_on = values.instant_on;
-    controls.daily_report_on = values.daily_report_on;
-    controls.instant_number = QString::number(values.instant_number);
-    controls.daily_report_hour = values.daily_report_hour;
-    controls.daily_report_minute = values.daily_report_minute;
-    controls.send_to = values.send_to;
-    controls.rename = values.rename;
-    controls.rename_text = values.rename_text;
-    controls.email_size = values.email_size;
-    controls.sms_switch = values.sms_switch;
-    controls.gps = values.gps;
-    controls.sms_start_hour = values.sms_start_hour;
-    controls.sms_stop_hour = values.sms_stop_hour;
-    controls.phone_number = values.phone_number;
-    controls.receive_email = values.receive_email;
-    return controls;
-}
 
 void require(bool condition, const char *what)
 {
@@ -54,23 +28,7 @@ void confirmEverything(ProfileSession &session, bool openedCard)
     require(TextFieldsTerminated(session.record), "a loaded record text");
     require(TextFieldsTerminated(session.custom), "a loaded custom entry text");
 
-    GsmForm page(session);
-    if (openedCard)
-        page.operators().take_card_operator();
-    page.open_page();
-    page.store_page(controlsShowing(page.values()));
-
-    CamForm camera;
-    camera.load(session.record);
-    camera.ok(session.record);
-
-    OperatorForm operatorForm;
-    operatorForm.load(session.record.operator_);
-    operatorForm.store(session.record.operator_);
-
-    EmailSettingForm sender(session.presets);
-    sender.open(session.record);
-    sender.store(session.record);
+    StoreThroughForms(session, openedCard);
 
     require(TextFieldsTerminated(session.record), "a stored record text");
     require(TextFieldsTerminated(session.custom), "a stored custom entry text");

@@ -434,7 +434,10 @@ PageControls DlgGSM::controlValues() const
 void DlgGSM::read_page()
 {
     m_pointAtFault = false;
-    if (const auto message = m_form.read_page(controlValues())) {
+    const PageControls controls = controlValues();
+    const auto message = m_form.read_page(controls);
+    m_keepTypedNumber = !ReadInstantNumber(controls.instant_number).has_value();
+    if (message) {
         m_prompter.show(this, *message);
         m_pointAtFault = true;
         focusFault();
@@ -481,7 +484,9 @@ void DlgGSM::write_page()
     m_savePathEdit->setMaxLength(std::max<int>(kSavePathLimit, int(values.save_path.size())));
     m_savePathEdit->setText(values.save_path);
     setIndex(m_instantCombo, values.instant_on);
-    m_instantNumberEdit->setText(InstantNumberText(values.instant_number));
+    if (!m_keepTypedNumber)
+        m_instantNumberEdit->setText(InstantNumberText(values.instant_number));
+    m_keepTypedNumber = false;
     setIndex(m_dailyReportCombo, values.daily_report_on);
     setIndex(m_dailyReportHourCombo, values.daily_report_hour);
     setIndex(m_dailyReportMinuteCombo, values.daily_report_minute);
@@ -639,6 +644,7 @@ void DlgGSM::onDefaultAllClicked()
     if (!m_prompter.askYesNo(this, DefaultAllCaption(), DefaultAllQuestion()))
         return;
     m_form.default_all();
+    m_keepTypedNumber = false;
     fillOperatorCombo();
     write_page();
 }

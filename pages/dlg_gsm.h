@@ -135,4 +135,7 @@ private:
     QPushButton *m_browseButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
+
+    // The number field could not be read: the next showing leaves its text as typed.
+    bool m_keepTypedNumber = false;
 };

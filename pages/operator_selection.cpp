@@ -17,11 +17,16 @@ void OperatorSelection::open()
         m_values.country_position = 0;
         m_values.operator_position = 0;
     }
-    if (m_values.operator_position >= operator_items().size())
+    bool fellBack = false;
+    if (m_values.operator_position >= operator_items().size()) {
         m_values.operator_position = 0;
+        fellBack = true;
+    }
 
-    if (isExtraCustomerItem())
-        m_record.operator_ = m_catalogue.custom_entry(m_values.country_position, m_values.operator_position);
+    // At the fallback the record must hold the entry now shown, as choosing
+    // "Customer" gives, or the next "OK" copies a stranger over "Customer1".
+    if (isExtraCustomerItem() || (fellBack && m_values.country_position == OperatorCatalogue::kCustomerRow))
+        copyChosenCustomIntoRecord();
 }
 
 void OperatorSelection::country_changed(int position)

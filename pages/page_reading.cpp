@@ -14,32 +14,37 @@ Message fieldMessage(const QString &text)
 std::optional<Message> ReadPage(PageValues &values, const PageControls &controls, PageFault &fault)
 {
     using Field = PageFault::Field;
-    if (controls.save_path.size() > kSavePathLimit) {
-        fault = {Field::SavePath};
-        return fieldMessage(QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
-    }
-    values.save_path = controls.save_path;
+    // A value that cannot be taken keeps its old one, but the reading goes on:
+    // the handler then shows the page again, and must not wipe later typing.
+    std::optional<Message> failure;
+    const auto fail = [&failure, &fault](Field field, const QString &text) {
+        if (!failure) {
+            failure = fieldMessage(text);
+            fault = PageFault{field};
+        }
+    };
+
+    if (controls.save_path.size() > kSavePathLimit)
+        fail(Field::SavePath, QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
+    else
+        values.save_path = controls.save_path;
     values.instant_on = controls.instant_on;
     values.daily_report_on = controls.daily_report_on;
 
-    bool isNumber = false;
-    const int number = controls.instant_number.trimmed().toInt(&isNumber);
-    if (!isNumber) {
-        fault = {Field::InstantNumber};
-        return fieldMessage(QStringLiteral("Enter an integer."));
-    }
-    values.instant_number = number;
+    if (const auto number = ReadInstantNumber(controls.instant_number))
+        values.instant_number = *number;
+    else
+        fail(Field::InstantNumber, QStringLiteral("Enter an integer."));
 
     values.daily_report_hour = controls.daily_report_hour;
     values.daily_report_minute = controls.daily_report_minute;
     if (controls.send_to >= 0)
         values.send_to = controls.send_to;
     values.rename = controls.rename;
-    if (controls.rename_text.size() > kRenameTextLimit) {
-        fault = {Field::RenameText};
-        return fieldMessage(QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
-    }
-    values.rename_text = controls.rename_text;
+    if (controls.rename_text.size() > kRenameTextLimit)
+        fail(Field::RenameText, QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
+    else
+        values.rename_text = controls.rename_text;
     values.email_size = controls.email_size;
     values.sms_switch = controls.sms_switch;
     values.gps = controls.gps;
@@ -47,7 +52,14 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     values.sms_stop_hour = controls.sms_stop_hour;
     values.phone_number = controls.phone_number;
     values.receive_email = controls.receive_email;
-    return std::nullopt;
+    return failure;
+}
+
+std::optional<int> ReadInstantNumber(const QString &text)
+{
+    bool isNumber = false;
+    const int number = text.trimmed().toInt(&isNumber);
+    return isNumber ? std::optional<int>(number) : std::nullopt;
 }
 
 QString InstantNumberText(int value)

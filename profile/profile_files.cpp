@@ -90,6 +90,8 @@ QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &cu
 
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea)
 {
+    // Without a temporary folder there is no copy to read: the defaults, as
+    // for any copy that cannot be read, never an empty record for the card.
     const auto path = WorkingCopyPath();
     std::optional<QByteArray> bytes;
     if (path)
@@ -98,8 +100,6 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
     if (!holdsMarkedRecord(bytes)) {
         if (auto durable = ReadDurableCopy(); holdsMarkedRecord(durable))
             bytes = std::move(durable);
-        else if (!path)
-            return;
     }
     RestoreWorkingCopy(bytes, record, custom, currentArea);
 }

@@ -38,8 +38,8 @@ bool CarriesVersionMark(const ProfileImage &decoded);
 void ReadCustomBlock(QByteArrayView block, CustomOperators &custom);
 
 // Fills the record (and the custom entries) from the working copy, else from
-// the durable copy, or puts the defaults into it when neither is usable. With
-// no temporary folder and no durable copy the record is left as it is.
+// the durable copy, or puts the defaults into it when neither is usable (also
+// when there is no temporary folder).
 void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea);
 
 // The same from the copy's bytes (nothing when there is no readable copy).

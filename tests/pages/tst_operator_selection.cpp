@@ -80,31 +80,50 @@ private slots:
         QVERIFY(session.record.operator_ == session.catalogue.operator_entry(kGermany, 5));
     }
 
-    void openingOnTheExtraItemTakesTheSharedEntry()
+    void openingTakesTheEntryItShows_data()
     {
-        ProfileSession session;
-        StoreRecordText(session.custom.CustomerEntry.gprs_apn, QStringLiteral("shared"));
-        session.record.country_index = kDanmark;
-        session.record.operator_index = 12;
-        session.record.operator_ = AutoEntry;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
-        QCOMPARE(values.operator_position, 12);
-        QVERIFY(selection.custom_enabled());
-        QVERIFY(session.record.operator_ == session.custom.CustomerEntry);
+        QTest::addColumn<int>("country");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("entry"); // what the record's operator holds after opening
+
+        QTest::newRow("extra Customer item") << kDanmark << 12 << 12 << "shared";
+        QTest::newRow("carrier") << kGermany << 7 << 7 << "loaded";
+        QTest::newRow("Customer3") << kCustomer << 2 << 2 << "loaded";
+        QTest::newRow("carrier beyond the items") << kGermany << 40 << 0 << "loaded";
+        QTest::newRow("Customer beyond its three") << kCustomer << 3 << 0 << "Customer1";
+        QTest::newRow("Customer at 255") << kCustomer << 255 << 0 << "Customer1";
     }
 
-    void openingOnACarrierKeepsTheLoadedEntry()
+    void openingTakesTheEntryItShows()
     {
+        QFETCH(int, country);
+        QFETCH(int, index);
+        QFETCH(int, position);
+        QFETCH(QString, entry);
+
         ProfileSession session;
-        session.record.country_index = kGermany;
-        session.record.operator_index = 7;
+        StoreRecordText(session.custom.CustomerEntry.gprs_apn, QStringLiteral("shared"));
+        StoreRecordText(session.custom.CustomEntries[0].gprs_apn, QStringLiteral("first"));
+        const CustomOperators before = session.custom;
+        session.record.country_index = std::uint8_t(country);
+        session.record.operator_index = std::uint8_t(index);
         editRecordOperator(session, "loaded");
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
         selection.open();
-        QCOMPARE(LoadRecordText(session.record.operator_.mms_apn), QStringLiteral("loaded"));
+        QCOMPARE(values.operator_position, position);
+
+        if (entry == "shared")
+            QVERIFY(session.record.operator_ == session.custom.CustomerEntry);
+        else if (entry == "Customer1")
+            QVERIFY(session.record.operator_ == session.custom.CustomEntries[0]);
+        else
+            QCOMPARE(LoadRecordText(session.record.operator_.mms_apn), QStringLiteral("loaded"));
+
+        // "OK" then never copies a loaded stranger over "Customer1".
+        selection.transfer();
+        QVERIFY(session.custom.CustomEntries[0] == before.CustomEntries[0]);
     }
 
     void editsReachTheChosenCustomEntryOnTransfer()

@@ -42,7 +42,8 @@ ScopedTempFolder::~ScopedTempFolder()
 
 QString ScopedTempFolder::workingCopyPath() const
 {
-    return path() + WorkingCopyName();
+    // Written out, not taken from the code: a wrong name would lose the settings.
+    return path() + QStringLiteral("/setupV5.02.15.bak");
 }
 
 QString ScopedTempFolder::durableCopyPath() const

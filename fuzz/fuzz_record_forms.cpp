@@ -1,0 +1,90 @@
+// Any bytes as the settings record (cut or padded to its 976 bytes, texts
+// terminated as the loader does): the page form and every dialog form open on
+// it and store (a refused page corrected as a user would), twice. No byte
+// outside the fields the forms own may change, every text stays terminated,
+// and the second round gives the first's bytes.
+#include "profile/text_fields.h"
+#include "support/form_round_trip.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The record bytes a form may write: the camera block, the page's fields,
+// the sender choice, the entries and the recipients. Built once.
+const std::array<bool, kProfileRecordSize> &ownedBytes()
+{
+    static const std::array<bool, kProfileRecordSize> owned = [] {
+        std::array<bool, kProfileRecordSize> bytes{};
+        const auto own = [&bytes](std::size_t from, std::size_t to) {
+            for (std::size_t i = from; i < to; ++i)
+                bytes[i] = true;
+        };
+        own(offsetof(ProfileRecord, camera_mode), offsetof(ProfileRecord, area));
+        own(offsetof(ProfileRecord, gps), offsetof(ProfileRecord, reserved_76));
+        own(offsetof(ProfileRecord, send_to), offsetof(ProfileRecord, value_106));
+        own(offsetof(ProfileRecord, select_email), kProfileRecordSize);
+        return bytes;
+    }();
+    return owned;
+}
+
+struct Stored {
+    ProfileRecord record;
+    CustomOperators custom;
+};
+
+Stored storeRound(const ProfileRecord &record, const CustomOperators &custom)
+{
+    ProfileSession session;
+    session.record = record;
+    session.custom = custom;
+    session.currentArea = kStartupArea;
+    // A refused page keeps what it stored before the refusal; the user
+    // corrects it, and only a page that took its values is stored twice.
+    if (StoreThroughForms(session))
+        require(!StoreCorrectedPage(session), "the corrected page refused");
+    return {session.record, session.custom};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    ProfileRecord loaded;
+    std::memset(static_cast<void *>(&loaded), 0, sizeof loaded);
+    std::memcpy(static_cast<void *>(&loaded), data, std::min(size, sizeof loaded));
+    TerminateTextFields(loaded);
+    const CustomOperators builtIn = CustomOperators::BuiltIn();
+
+    const Stored once = storeRound(loaded, builtIn);
+    const auto before = RecordBytes(loaded);
+    const auto after = RecordBytes(once.record);
+    for (std::size_t i = 0; i < kProfileRecordSize; ++i)
+        require(ownedBytes()[i] || before[i] == after[i], "a byte outside the forms' fields");
+    require(TextFieldsTerminated(once.record), "a stored record text");
+    require(TextFieldsTerminated(once.custom), "a stored custom entry text");
+
+    const Stored twice = storeRound(once.record, once.custom);
+    const auto first = RecordBytes(once.record);
+    const auto second = RecordBytes(twice.record);
+    for (std::size_t i = 0; i < kProfileRecordSize; ++i) {
+        if (first[i] != second[i])
+            std::fprintf(stderr, "byte %zu: %u then %u\n", i, unsigned(first[i]), unsigned(second[i]));
+    }
+    require(twice.record == once.record, "the record stored twice");
+    require(twice.custom == once.custom, "the custom entries stored twice");
+    return 0;
+}

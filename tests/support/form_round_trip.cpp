@@ -1,0 +1,83 @@
+#include "support/form_round_trip.h"
+
+#include "dialogs/cam_form.h"
+#include "dialogs/email_setting_form.h"
+#include "dialogs/operator_form.h"
+#include "dialogs/camera_items.h"
+#include "pages/gsm_form.h"
+#include "pages/page_items.h"
+
+namespace {
+
+// A drop-down list shows a value beyond its items as no selection.
+int shown(int value, qsizetype count)
+{
+    return value >= 0 && value < count ? value : -1;
+}
+
+} // namespace
+
+PageControls ControlsShowing(const PageValues &values)
+{
+    using namespace PageItems;
+    const qsizetype offOn = OffOnItems().size();
+    PageControls controls;
+    controls.save_path = values.save_path;
+    controls.instant_on = shown(values.instant_on, offOn);
+    controls.daily_report_on = shown(values.daily_report_on, offOn);
+    controls.instant_number = QString::number(values.instant_number);
+    controls.daily_report_hour = shown(values.daily_report_hour, kHourCount);
+    controls.daily_report_minute = shown(values.daily_report_minute, kMinuteCount);
+    controls.send_to = shown(values.send_to, sendToItems().size());
+    controls.rename = shown(values.rename, offOn);
+    controls.rename_text = values.rename_text;
+    controls.email_size = shown(values.email_size, emailSizeItems().size());
+    controls.sms_switch = shown(values.sms_switch, smsSwitchItems().size());
+    controls.gps = shown(values.gps, offOn);
+    controls.sms_start_hour = shown(values.sms_start_hour, kHourCount);
+    controls.sms_stop_hour = shown(values.sms_stop_hour, kHourCount);
+    controls.phone_number = values.phone_number;
+    controls.receive_email = values.receive_email;
+    return controls;
+}
+
+std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCard)
+{
+    GsmForm page(session);
+    if (openedCard)
+        page.operators().take_card_operator();
+    page.open_page();
+
+    CamForm camera;
+    camera.load(session.record);
+    camera.ok(session.record);
+
+    EmailSettingForm sender(session.presets);
+    sender.open(session.record);
+    sender.store(session.record);
+
+    OperatorForm operatorForm;
+    operatorForm.load(session.record.operator_);
+    operatorForm.store(session.record.operator_);
+
+    return page.store_page(ControlsShowing(page.values()));
+}
+
+std::optional<Message> StoreCorrectedPage(ProfileSession &session)
+{
+    GsmForm page(session);
+    page.open_page();
+    PageControls controls = ControlsShowing(page.values());
+    controls.instant_number = QStringLiteral("99");
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        controls.phone_number[i].clear();
+        controls.receive_email[i].clear();
+    }
+    controls.sms_switch = 0;
+    controls.sms_start_hour = controls.sms_stop_hour = 0;
+    controls.send_to = 1;
+    controls.receive_email[0] = QStringLiteral("jane@example.org");
+    controls.rename = 0;
+    controls.rename_text.clear();
+    return page.store_page(controls);
+}
