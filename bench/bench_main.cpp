@@ -5,7 +5,7 @@
 //   the same two files directly with the same atomic replace.
 // Prints the medians and the ratios; exits 1 when a ratio is over its budget.
 
-#include "app/talmeris_setup_dlg.h"
+#include "app/main_window.h"
 #include "dialogs/prompter.h"
 #include "pages/profile_session.h"
 #include "profile/durable_copy.h"
@@ -162,7 +162,7 @@ int main(int argc, char *argv[])
     ProfileSession session;
     StartSession(session);
     SilentPrompter prompter;
-    TalmerisSetupDlg window(session, prompter);
+    MainWindow window(session, prompter);
     controlOf<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("camera@example.org"));
     controlOf<QLineEdit>(window, "savePathEdit")->setText(card);
     QPushButton *ok = controlOf<QPushButton>(window, "okButton");

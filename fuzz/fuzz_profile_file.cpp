@@ -3,7 +3,7 @@
 #include "profile/profile_files.h"
 #include "readback/read_back.h"
 #include "readback/report.h"
-#include "readback/setting_lines.h"
+#include "readback/settings_listing.h"
 
 #include <QJsonDocument>
 
@@ -14,7 +14,7 @@ void render(const ReadBackResult &result, const ReportOptions &options)
     const auto *readBack = std::get_if<ReadBack>(&result);
     if (!readBack)
         return;
-    const QList<SettingLine> lines = SettingLines(*readBack);
+    const QList<SettingLine> lines = ListSettings(*readBack);
     ShowText(*readBack, lines, options);
     QJsonDocument(ShowJson(*readBack, lines, options)).toJson();
     CheckLines(lines, options);

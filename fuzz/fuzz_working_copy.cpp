@@ -3,10 +3,10 @@
 // bytes, mostly cut or padded to a settings file's size, are then opened as a
 // file the user chose. Nothing may crash, no text field may lose its
 // terminating zero, and a refused file must leave everything as it was.
-#include "dialogs/cam_form.h"
-#include "dialogs/email_setting_form.h"
+#include "dialogs/camera_form.h"
+#include "dialogs/sender_email_form.h"
 #include "dialogs/operator_form.h"
-#include "pages/gsm_form.h"
+#include "pages/settings_form.h"
 #include "profile/profile_files.h"
 #include "profile/settings_file.h"
 #include "profile/text_fields.h"
@@ -54,22 +54,22 @@ void confirmEverything(ProfileSession &session, bool openedCard)
     require(TextFieldsTerminated(session.record), "a loaded record text");
     require(TextFieldsTerminated(session.custom), "a loaded custom entry text");
 
-    GsmForm page(session);
+    SettingsForm page(session);
     if (openedCard)
-        page.operators().take_card_operator();
-    page.open_page();
-    page.store_page(controlsShowing(page.values()));
+        page.operators().takeCardOperator();
+    page.load();
+    page.store(controlsShowing(page.values()));
 
-    CamForm camera;
+    CameraForm camera;
     camera.load(session.record);
-    camera.ok(session.record);
+    camera.store(session.record);
 
     OperatorForm operatorForm;
     operatorForm.load(session.record.operator_);
     operatorForm.store(session.record.operator_);
 
-    EmailSettingForm sender(session.presets);
-    sender.open(session.record);
+    SenderEmailForm sender(session.presets);
+    sender.load(session.record);
     sender.store(session.record);
 
     require(TextFieldsTerminated(session.record), "a stored record text");

@@ -8,25 +8,25 @@ OperatorSelection::OperatorSelection(PageValues &values, ProfileRecord &record,
 {
 }
 
-void OperatorSelection::open()
+void OperatorSelection::load()
 {
     m_values.country_position = m_record.country_index;
     m_values.operator_position = m_record.operator_index;
     // Only a working copy written elsewhere holds positions beyond the lists.
-    if (m_values.country_position >= m_catalogue.country_count()) {
+    if (m_values.country_position >= m_catalogue.countryCount()) {
         m_values.country_position = 0;
         m_values.operator_position = 0;
     }
-    if (m_values.operator_position >= operator_items().size())
+    if (m_values.operator_position >= operatorItems().size())
         m_values.operator_position = 0;
 
     if (isExtraCustomerItem())
-        m_record.operator_ = m_catalogue.custom_entry(m_values.country_position, m_values.operator_position);
+        m_record.operator_ = m_catalogue.customEntry(m_values.country_position, m_values.operator_position);
 }
 
-void OperatorSelection::country_changed(int position)
+void OperatorSelection::countryChanged(int position)
 {
-    if (position < 0 || position >= m_catalogue.country_count())
+    if (position < 0 || position >= m_catalogue.countryCount())
         return;
     m_values.country_position = position;
     m_values.operator_position = 0;
@@ -34,12 +34,12 @@ void OperatorSelection::country_changed(int position)
         copyChosenCustomIntoRecord();
 }
 
-void OperatorSelection::operator_changed(int position)
+void OperatorSelection::operatorChanged(int position)
 {
-    if (position < 0 || position >= operator_items().size())
+    if (position < 0 || position >= operatorItems().size())
         return;
     m_values.operator_position = position;
-    if (m_catalogue.is_custom(m_values.country_position, position))
+    if (m_catalogue.isCustom(m_values.country_position, position))
         copyChosenCustomIntoRecord();
 }
 
@@ -47,51 +47,51 @@ void OperatorSelection::transfer()
 {
     const int row = m_values.country_position;
     const int index = m_values.operator_position;
-    if (m_catalogue.is_custom(row, index))
-        m_catalogue.custom_entry(row, index) = m_record.operator_;
+    if (m_catalogue.isCustom(row, index))
+        m_catalogue.customEntry(row, index) = m_record.operator_;
     else
-        m_record.operator_ = m_catalogue.operator_entry(row, index);
+        m_record.operator_ = m_catalogue.operatorEntry(row, index);
 }
 
-void OperatorSelection::take_card_operator()
+void OperatorSelection::takeCardOperator()
 {
     const int row = m_record.country_index;
     const int index = m_record.operator_index;
-    if (row < m_catalogue.country_count() && index < m_catalogue.operator_items(row).size()
-        && m_catalogue.is_custom(row, index))
-        m_catalogue.custom_entry(row, index) = m_record.operator_;
+    if (row < m_catalogue.countryCount() && index < m_catalogue.operatorItems(row).size()
+        && m_catalogue.isCustom(row, index))
+        m_catalogue.customEntry(row, index) = m_record.operator_;
 }
 
 void OperatorSelection::reset()
 {
     m_values.country_position = OperatorCatalogue::kAutoRow;
     m_values.operator_position = 0;
-    m_record.operator_ = m_catalogue.operator_entry(OperatorCatalogue::kAutoRow, 0);
+    m_record.operator_ = m_catalogue.operatorEntry(OperatorCatalogue::kAutoRow, 0);
 }
 
-QStringList OperatorSelection::country_items() const
+QStringList OperatorSelection::countryItems() const
 {
-    return m_catalogue.country_names();
+    return m_catalogue.countryNames();
 }
 
-QStringList OperatorSelection::operator_items() const
+QStringList OperatorSelection::operatorItems() const
 {
-    return m_catalogue.operator_items(m_values.country_position);
+    return m_catalogue.operatorItems(m_values.country_position);
 }
 
-bool OperatorSelection::custom_enabled() const
+bool OperatorSelection::customEnabled() const
 {
-    return m_catalogue.is_custom(m_values.country_position, m_values.operator_position);
+    return m_catalogue.isCustom(m_values.country_position, m_values.operator_position);
 }
 
 bool OperatorSelection::isExtraCustomerItem() const
 {
     const int row = m_values.country_position;
     return row != OperatorCatalogue::kAutoRow && row != OperatorCatalogue::kCustomerRow
-           && m_values.operator_position == m_catalogue.operator_count(row);
+           && m_values.operator_position == m_catalogue.operatorCount(row);
 }
 
 void OperatorSelection::copyChosenCustomIntoRecord()
 {
-    m_record.operator_ = m_catalogue.custom_entry(m_values.country_position, m_values.operator_position);
+    m_record.operator_ = m_catalogue.customEntry(m_values.country_position, m_values.operator_position);
 }

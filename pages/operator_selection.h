@@ -13,21 +13,21 @@ public:
     OperatorSelection(PageValues &values, ProfileRecord &record, const OperatorCatalogue &catalogue);
 
     // Finds the stored choice again; a position outside the lists falls back to 0.
-    void open();
-    void country_changed(int position);
-    void operator_changed(int position);
+    void load();
+    void countryChanged(int position);
+    void operatorChanged(int position);
     // On "OK": the record's entry goes back into the chosen custom entry, or
     // the chosen carrier's entry comes into the record.
     void transfer();
     // A card opened from a file: the custom item it chose takes the card's
     // entry, as the card's own "OK" did, so the card is shown and saved as it is.
-    void take_card_operator();
+    void takeCardOperator();
     // "Default All": the first country and its first operator, "Auto".
     void reset();
 
-    QStringList country_items() const;
-    QStringList operator_items() const;
-    bool custom_enabled() const;
+    QStringList countryItems() const;
+    QStringList operatorItems() const;
+    bool customEnabled() const;
 
 private:
     bool isExtraCustomerItem() const;

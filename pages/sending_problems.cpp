@@ -1,6 +1,6 @@
 #include "pages/sending_problems.h"
 
-#include "dialogs/email_setting_form.h"
+#include "dialogs/sender_email_form.h"
 #include "dialogs/operator_form.h"
 #include "pages/page_items.h"
 #include "presets/email_presets.h"
@@ -28,15 +28,15 @@ QString emptyFields(const QStringList &labels)
 
 QString senderProblem(const EmailEntry &sender)
 {
-    using Field = EmailSettingForm::Field;
+    using Field = SenderEmailForm::Field;
     QStringList empty;
     const bool noServer = LoadRecordText(sender.smtp_server).isEmpty();
     if (noServer)
-        empty.append(EmailSettingForm::label(Field::SmtpServer));
+        empty.append(SenderEmailForm::label(Field::SmtpServer));
     if (LoadRecordText(sender.account).isEmpty())
-        empty.append(EmailSettingForm::label(Field::Account));
+        empty.append(SenderEmailForm::label(Field::Account));
     if (LoadRecordText(sender.email).isEmpty())
-        empty.append(EmailSettingForm::label(Field::Email));
+        empty.append(SenderEmailForm::label(Field::Email));
     if (empty.isEmpty())
         return {};
     QString text = QStringLiteral("Sender e-mail: %1, so the camera cannot send e-mails. Press %2, choose your "
@@ -68,7 +68,7 @@ QString operatorProblem(const OperatorEntry &entry, bool byPhone)
     return QStringLiteral("Operator %1: %2 %3, so the camera cannot %4. Choose the operator %5, or a %6 item and "
                           "type your operator's settings under %7.")
         .arg(quoted(EntryName(entry)), group, emptyFields(empty), purpose, quoted(EntryName(AutoEntry)),
-             quoted(EntryName(CustomOperators::BuiltIn().CustomerEntry)), quoted(PageItems::customButtonText()));
+             quoted(EntryName(CustomOperators::BuiltIn().extra_customer)), quoted(PageItems::customButtonText()));
 }
 
 } // namespace

@@ -74,7 +74,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     if (record.select_email >= EmailPresets::kProviderCount)
         record.select_email = EmailPresets::kDefaultPosition;
     if (record.select_email == EmailPresets::kDefaultPosition) {
-        values.default_sender = session.presets.default_account(values.country_position);
+        values.default_sender = session.presets.defaultAccount(values.country_position);
         record.sender_email = values.default_sender;
     }
 

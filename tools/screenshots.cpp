@@ -2,8 +2,8 @@
 // typical camera set up, then each dialog as its page button opens it.
 // Usage: talmeris-screenshots OUTPUT_FOLDER (run offscreen by scripts/screenshots.sh)
 
-#include "app/talmeris_setup_app.h"
-#include "app/talmeris_setup_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
 #include "pages/profile_session.h"
@@ -86,7 +86,7 @@ public:
 private:
     QString m_folder;
     std::map<QString, std::pair<QString, std::function<void(QDialog &)>>> m_fillers{
-        {QStringLiteral("DlgCAM"),
+        {QStringLiteral("CameraDialog"),
          {QStringLiteral("camera-dialog.png"),
           [](QDialog &d) {
               controlOf<QComboBox>(d, "photoBurstCombo")->setCurrentIndex(2);
@@ -95,14 +95,14 @@ private:
               controlOf<QComboBox>(d, "workTime1StartHourCombo")->setCurrentIndex(6);
               controlOf<QComboBox>(d, "workTime1StopHourCombo")->setCurrentIndex(20);
           }}},
-        {QStringLiteral("DlgEmailSetting"),
+        {QStringLiteral("SenderEmailDialog"),
          {QStringLiteral("sender-email-dialog.png"),
           [](QDialog &d) {
               controlOf<QComboBox>(d, "selectEmailCombo")->setCurrentIndex(1);
               controlOf<QLineEdit>(d, "emailEdit")->setText(QStringLiteral("trailcam.example@gmail.com"));
               controlOf<QLineEdit>(d, "passwordEdit")->setText(QStringLiteral("app-password"));
           }}},
-        {QStringLiteral("DlgOperator"),
+        {QStringLiteral("OperatorDialog"),
          {QStringLiteral("operator-dialog.png"),
           [](QDialog &d) {
               controlOf<QLineEdit>(d, "urlEdit")->setText(QStringLiteral("http://mms.example.net/servlets/mms"));
@@ -128,7 +128,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TalmerisSetup"));
-    QApplication::setWindowIcon(TalmerisSetupApp::applicationIcon());
+    QApplication::setWindowIcon(Application::applicationIcon());
     const QStringList arguments = QApplication::arguments();
     const QString folder = arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots");
     if (!QDir().mkpath(folder))
@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
     ProfileSession session;
     StartSession(session);
     ScreenshotPrompter prompter(folder);
-    TalmerisSetupDlg window(session, prompter);
+    MainWindow window(session, prompter);
     window.show();
     settle();
 

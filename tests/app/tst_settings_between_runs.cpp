@@ -1,7 +1,7 @@
 // Settings that outlast the temporary folder, cards opened from their files,
 // by the command line or a drop, and the card folder remembered.
-#include "app/talmeris_setup_app.h"
-#include "pages/dlg_gsm.h"
+#include "app/application.h"
+#include "pages/settings_page.h"
 #include "profile/profile_files.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"
@@ -40,7 +40,7 @@ void clickButton(StartedWindow &started, const char *name, std::function<int(QDi
     QTest::mouseClick(started.control<QPushButton>(name), Qt::LeftButton);
 }
 
-void pressPageOk(TalmerisSetupDlg &window)
+void pressPageOk(MainWindow &window)
 {
     QTest::mouseClick(findControl<QPushButton>(window, "okButton"), Qt::LeftButton);
 }
@@ -165,7 +165,7 @@ private slots:
 
         ScopedTempFolder fresh; // another computer: no copy, built-in custom entries
         StartedWindow started(true);
-        QVERIFY(started.window->open_file(profile));
+        QVERIFY(started.window->openFile(profile));
         QCOMPARE(started.control<QLineEdit>("savePathEdit")->text(), QDir::toNativeSeparators(card.path()));
         verifyShown(started);
 
@@ -245,8 +245,8 @@ private slots:
         QVERIFY(writeFile(path, ProfileFileBytes(EncodeProfileImage(other.record)).left(size)));
 
         FakePrompter prompter;
-        TalmerisSetupApp app(prompter);
-        TalmerisSetupDlg &window = app.start(path);
+        Application app(prompter);
+        MainWindow &window = app.start(path);
         QCOMPARE(findControl<QComboBox>(window, "gpsCombo")->currentText(),
                  message.isEmpty() ? QStringLiteral("On") : QStringLiteral("Off"));
         if (message.isEmpty()) {
@@ -267,8 +267,8 @@ private slots:
         const QString folder = card->path();
         {
             FakePrompter prompter;
-            TalmerisSetupApp app(prompter);
-            TalmerisSetupDlg &window = app.start(std::nullopt);
+            Application app(prompter);
+            MainWindow &window = app.start(std::nullopt);
             QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), QString());
             // The default sender has no account: each OK asks whether to save anyway.
             prompter.yesNoAnswers << true << true << true;
@@ -285,8 +285,8 @@ private slots:
             if (!present)
                 card.reset();
             FakePrompter prompter;
-            TalmerisSetupApp app(prompter);
-            TalmerisSetupDlg &window = app.start(std::nullopt);
+            Application app(prompter);
+            MainWindow &window = app.start(std::nullopt);
             QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), present ? folder : QString());
         }
     }

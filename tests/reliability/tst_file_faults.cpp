@@ -4,7 +4,7 @@
 // runs in a child process started there. A machine that cannot make a fault
 // skips it and says why.
 #include "dialogs/message.h"
-#include "pages/gsm_form.h"
+#include "pages/settings_form.h"
 #include "profile/profile_files.h"
 #include "support/fresh_session.h"
 #include "support/started_window.h"

@@ -212,8 +212,8 @@ private slots:
         QVERIFY(record.instant_number <= 99);
         QVERIFY(record.send_mode <= 3);
         QVERIFY(record.send_to <= 1);
-        QVERIFY(record.country_index < started.session.catalogue.country_count());
-        QVERIFY(record.operator_index < started.session.catalogue.operator_items(record.country_index).size());
+        QVERIFY(record.country_index < started.session.catalogue.countryCount());
+        QVERIFY(record.operator_index < started.session.catalogue.operatorItems(record.country_index).size());
         QVERIFY(soundWord(record.email_size, 2));
         QVERIFY(soundWord(record.rename, 2));
         QVERIFY(soundWord(record.sms_switch, 3));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/talmeris_setup_dlg.h"
+#include "app/main_window.h"
 #include "pages/profile_session.h"
 #include "support/fake_prompter.h"
 
@@ -31,7 +31,7 @@ T *findControl(const QWidget &parent, const char *name)
 struct StartedWindow {
     ProfileSession session;
     FakePrompter prompter;
-    std::unique_ptr<TalmerisSetupDlg> window;
+    std::unique_ptr<MainWindow> window;
 
     // `shown`: on screen (offscreen), as the user would see it.
     explicit StartedWindow(bool shown = false);

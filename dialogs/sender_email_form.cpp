@@ -1,4 +1,4 @@
-#include "dialogs/email_setting_form.h"
+#include "dialogs/sender_email_form.h"
 
 #include "dialogs/decimal_text.h"
 #include "profile/record_text.h"
@@ -12,7 +12,7 @@ constexpr qsizetype kShortestStoredAddress = 4;
 
 Message senderMessage(const char *text)
 {
-    return {EmailSettingForm::caption(), QString::fromLatin1(text), Message::Icon::None};
+    return {SenderEmailForm::caption(), QString::fromLatin1(text), Message::Icon::None};
 }
 
 std::optional<std::int64_t> smtpPortNumber(const QString &text)
@@ -31,27 +31,27 @@ void replaceText(std::span<char> field, const QString &text)
 
 } // namespace
 
-QStringList EmailSettingForm::secureTypeNames()
+QStringList SenderEmailForm::secureTypeNames()
 {
     return {QStringLiteral("NO"), QStringLiteral("SSL/TLS"), QStringLiteral("STARTTLS")};
 }
 
-QString EmailSettingForm::caption()
+QString SenderEmailForm::caption()
 {
     return QStringLiteral("Sender Email Setting");
 }
 
-QString EmailSettingForm::selectEmailLabel()
+QString SenderEmailForm::selectEmailLabel()
 {
     return QStringLiteral("Select Email");
 }
 
-QString EmailSettingForm::secureTypeLabel()
+QString SenderEmailForm::secureTypeLabel()
 {
     return QStringLiteral("Secure Type");
 }
 
-QString EmailSettingForm::label(Field field)
+QString SenderEmailForm::label(Field field)
 {
     switch (field) {
     case Field::Email: return QStringLiteral("Email");
@@ -63,12 +63,12 @@ QString EmailSettingForm::label(Field field)
     return {};
 }
 
-EmailSettingForm::EmailSettingForm(EmailPresets &presets)
+SenderEmailForm::SenderEmailForm(EmailPresets &presets)
     : m_presets(presets)
 {
 }
 
-EmailSettingForm::State EmailSettingForm::state() const
+SenderEmailForm::State SenderEmailForm::state() const
 {
     const bool isDefault = m_position == EmailPresets::kDefaultPosition;
     const bool isRevierwelt = m_position == EmailPresets::kRevierweltPosition;
@@ -86,7 +86,7 @@ EmailSettingForm::State EmailSettingForm::state() const
     return state;
 }
 
-void EmailSettingForm::open(const ProfileRecord &record)
+void SenderEmailForm::load(const ProfileRecord &record)
 {
     const int stored = record.select_email;
     // A position beyond the list can only come from a foreign working copy.
@@ -100,7 +100,7 @@ void EmailSettingForm::open(const ProfileRecord &record)
     }
 }
 
-void EmailSettingForm::loadFrom(const EmailEntry &entry)
+void SenderEmailForm::loadFrom(const EmailEntry &entry)
 {
     texts.email = LoadRecordText(entry.email);
     texts.account = LoadRecordText(entry.account);
@@ -114,22 +114,22 @@ void EmailSettingForm::loadFrom(const EmailEntry &entry)
                                                                   : 0;
 }
 
-void EmailSettingForm::emailChanged()
+void SenderEmailForm::emailChanged()
 {
     texts.account = texts.email;
 }
 
-void EmailSettingForm::setShowPassword(bool shown)
+void SenderEmailForm::setShowPassword(bool shown)
 {
     m_showPassword = shown;
 }
 
-int EmailSettingForm::secureTypeIndexOrNone() const
+int SenderEmailForm::secureTypeIndexOrNone() const
 {
     return secureTypeIndex >= 0 && secureTypeIndex < secureTypeNames().size() ? secureTypeIndex : 0;
 }
 
-void EmailSettingForm::keepInPreset(EmailEntry &preset) const
+void SenderEmailForm::keepInPreset(EmailEntry &preset) const
 {
     replaceText(preset.account, texts.account);
     replaceText(preset.password, texts.password);
@@ -143,7 +143,7 @@ void EmailSettingForm::keepInPreset(EmailEntry &preset) const
     }
 }
 
-void EmailSettingForm::switchProvider(int position)
+void SenderEmailForm::switchProvider(int position)
 {
     if (position < 0 || position >= EmailPresets::kProviderCount || position == m_position)
         return;
@@ -152,7 +152,7 @@ void EmailSettingForm::switchProvider(int position)
     loadFrom(m_presets.entries[m_position]);
 }
 
-std::optional<EmailSettingForm::Failure> EmailSettingForm::check() const
+std::optional<SenderEmailForm::Failure> SenderEmailForm::check() const
 {
     if (m_position == EmailPresets::kOtherPosition) {
         if (texts.smtpServer.isEmpty())
@@ -176,7 +176,7 @@ std::optional<EmailSettingForm::Failure> EmailSettingForm::check() const
     return std::nullopt;
 }
 
-std::optional<EmailSettingForm::Failure> EmailSettingForm::store(ProfileRecord &record) const
+std::optional<SenderEmailForm::Failure> SenderEmailForm::store(ProfileRecord &record) const
 {
     if (std::optional<Failure> failure = check())
         return failure;

@@ -1,4 +1,4 @@
-#include "pages/gsm_form.h"
+#include "pages/settings_form.h"
 #include "profile/record_text.h"
 #include "support/fresh_session.h"
 
@@ -30,7 +30,7 @@ PageControls controlsOf(const PageValues &values)
 
 } // namespace
 
-class TestGsmForm : public QObject
+class TestSettingsForm : public QObject
 {
     Q_OBJECT
 
@@ -39,8 +39,8 @@ private slots:
     {
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
 
         const PageValues &v = form.values();
         QCOMPARE(v.instant_on, 1);
@@ -106,10 +106,10 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
-        form.send_to_clicked(sendTo);
-        form.sms_switch_changed(smsSwitch);
+        SettingsForm form(session);
+        form.load();
+        form.sendToClicked(sendTo);
+        form.smsSwitchChanged(smsSwitch);
 
         const PageState s = form.state();
         QCOMPARE(s.first_phone_label, firstLabel);
@@ -130,15 +130,15 @@ private slots:
     {
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
-        form.sms_switch_changed(2);
-        form.sms_start_changed(8);
-        form.sms_stop_changed(20);
-        form.sms_switch_changed(0);
+        SettingsForm form(session);
+        form.load();
+        form.smsSwitchChanged(2);
+        form.smsStartChanged(8);
+        form.smsStopChanged(20);
+        form.smsSwitchChanged(0);
         QCOMPARE(form.values().sms_start_hour, 0);
         QCOMPARE(form.values().sms_stop_hour, 0);
-        form.sms_switch_changed(2);
+        form.smsSwitchChanged(2);
         QCOMPARE(form.values().sms_start_hour, 8);
         QCOMPARE(form.values().sms_stop_hour, 20);
     }
@@ -150,10 +150,10 @@ private slots:
         session.record.sms_start_hour = 6;
         session.record.sms_stop_hour = 22;
         session.record.sms_switch = 1;
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         QCOMPARE(form.values().sms_start_hour, 0);
-        form.sms_switch_changed(2);
+        form.smsSwitchChanged(2);
         QCOMPARE(form.values().sms_start_hour, 6);
         QCOMPARE(form.values().sms_stop_hour, 22);
     }
@@ -186,15 +186,15 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
-        form.sms_switch_changed(2);
+        SettingsForm form(session);
+        form.load();
+        form.smsSwitchChanged(2);
         form.values().sms_start_hour = start;
         form.values().sms_stop_hour = stop;
         if (changed == "start")
-            form.sms_start_changed(hour);
+            form.smsStartChanged(hour);
         else
-            form.sms_stop_changed(hour);
+            form.smsStopChanged(hour);
 
         QCOMPARE(form.values().sms_start_hour, startAfter);
         QCOMPARE(form.values().sms_stop_hour, stopAfter);
@@ -207,14 +207,14 @@ private slots:
         ProfileSession session;
         startWithoutWorkingCopy(session);
         session.record.send_mode = 3;
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         QCOMPARE(form.values().instant_on, 1);
         QCOMPARE(form.values().daily_report_on, 1);
         QVERIFY(form.state().instant_number_enabled);
         QVERIFY(form.state().daily_report_time_enabled);
 
-        form.instant_changed(0);
+        form.instantChanged(0);
         QCOMPARE(form.values().send_mode, 2);
         QVERIFY(!form.state().instant_number_enabled);
     }
@@ -250,8 +250,8 @@ private slots:
         session.record.send_to = std::uint16_t(sendTo);
         session.record.country_index = std::uint8_t(country);
         session.record.operator_index = std::uint8_t(operatorIndex);
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         QCOMPARE(form.values().send_to, shownSendTo);
         QCOMPARE(form.values().country_position, shownCountry);
         QCOMPARE(form.values().operator_position, shownOperator);
@@ -281,15 +281,15 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         PageControls controls = controlsOf(form.values());
         controls.save_path = savePath;
         controls.instant_number = instantNumber;
         controls.daily_report_hour = 7;
         controls.phone_number[3] = "1234";
 
-        const auto failure = form.read_page(controls);
+        const auto failure = form.take(controls);
         QCOMPARE(failure ? failure->text : QString(), message);
         if (failure) {
             QCOMPARE(failure->caption, QCoreApplication::applicationName());
@@ -308,13 +308,13 @@ private slots:
         StoreRecordText(session.record.receive_email_2, QStringLiteral("j\u00f6rg@example.org"));
         StoreRecordText(session.record.phone_number_4, QStringLiteral("0049301234"));
         StoreRecordText(session.record.rename_text, QStringLiteral("CAM7"));
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         QCOMPARE(form.values().receive_email[1], QStringLiteral("j\u00f6rg@example.org"));
         QCOMPARE(form.values().phone_number[3], QStringLiteral("0049301234"));
         QCOMPARE(form.values().rename_text, QStringLiteral("CAM7"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestGsmForm)
-#include "tst_gsm_form.moc"
+QTEST_GUILESS_MAIN(TestSettingsForm)
+#include "tst_settings_form.moc"

@@ -10,7 +10,7 @@
 
 // The camera dialog without its widgets: one working value per control, the
 // enabling rules, the selection handlers, OK and Default.
-class CamForm
+class CameraForm
 {
 public:
     static constexpr int kWindowCount = 4;
@@ -34,7 +34,7 @@ public:
 
     // Stores into the record; on a failing window check returns its message,
     // with the picture and trigger bytes already stored.
-    std::optional<Message> ok(ProfileRecord &record) const;
+    std::optional<Message> store(ProfileRecord &record) const;
     // The first window OK finds at fault, or -1.
     int failingWindow() const;
 

@@ -1,44 +1,44 @@
-#include "app/talmeris_setup_app.h"
+#include "app/application.h"
 
-#include "app/talmeris_setup_dlg.h"
+#include "app/main_window.h"
 #include "pages/card_folder.h"
-#include "pages/dlg_gsm.h"
+#include "pages/settings_page.h"
 
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 
-TalmerisSetupApp::TalmerisSetupApp(Prompter &prompter)
+Application::Application(Prompter &prompter)
     : m_prompter(prompter)
 {
 }
 
-TalmerisSetupApp::~TalmerisSetupApp() = default;
+Application::~Application() = default;
 
-TalmerisSetupDlg &TalmerisSetupApp::start(const std::optional<QString> &file)
+MainWindow &Application::start(const std::optional<QString> &file)
 {
     StartSession(m_session);
-    m_window = std::make_unique<TalmerisSetupDlg>(m_session, m_prompter);
-    DlgGSM *page = m_window->page();
+    m_window = std::make_unique<MainWindow>(m_session, m_prompter);
+    SettingsPage *page = m_window->page();
     if (const auto folder = RememberedCardFolder())
-        page->show_save_path(*folder);
-    QObject::connect(page, &DlgGSM::saved, page, &RememberCardFolder);
+        page->showSavePath(*folder);
+    QObject::connect(page, &SettingsPage::saved, page, &RememberCardFolder);
     if (file) {
         // A refused file is reported over the window, not before it.
         m_window->show();
-        m_window->open_file(*file);
+        m_window->openFile(*file);
     }
     return *m_window;
 }
 
-int TalmerisSetupApp::run(const std::optional<QString> &file)
+int Application::run(const std::optional<QString> &file)
 {
     // The window shows the application's icon, which main() set once for every window.
     start(file).exec();
     return 0;
 }
 
-QIcon TalmerisSetupApp::applicationIcon()
+QIcon Application::applicationIcon()
 {
     // Raw pixels drawn from the SVG at build time: an SVG or PNG would load its
     // plugins at start-up.

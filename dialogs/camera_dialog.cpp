@@ -1,4 +1,4 @@
-#include "dialogs/dlg_cam.h"
+#include "dialogs/camera_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_tips.h"
@@ -45,21 +45,21 @@ QPushButton *newButton(const QString &text, const QString &objectName, QWidget *
 
 } // namespace
 
-DlgCAM::DlgCAM(ProfileRecord &record, Prompter &prompter, QWidget *parent)
+CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_record(record)
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("DlgCAM"));
+    setObjectName(QStringLiteral("CameraDialog"));
     setWindowTitle(QStringLiteral("Camera Parameter Setting"));
 }
 
-DlgCAM::SettingControls &DlgCAM::controlsOf(CameraSetting setting)
+CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
 {
     return m_settings[static_cast<int>(setting)];
 }
 
-void DlgCAM::createSetting(CameraSetting setting, QWidget *parent)
+void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
 {
     SettingControls &controls = controlsOf(setting);
     controls.label = new QLabel(CameraSettingLabel(setting), parent);
@@ -73,7 +73,7 @@ void DlgCAM::createSetting(CameraSetting setting, QWidget *parent)
             [this, setting] { onSettingChanged(setting); });
 }
 
-QWidget *DlgCAM::newSettingGroup(const QString &title, const QString &objectName,
+QWidget *CameraDialog::newSettingGroup(const QString &title, const QString &objectName,
                                  const QList<CameraSetting> &settings)
 {
     auto *group = new QGroupBox(title, this);
@@ -87,7 +87,7 @@ QWidget *DlgCAM::newSettingGroup(const QString &title, const QString &objectName
     return group;
 }
 
-void DlgCAM::buildLayout()
+void CameraDialog::buildLayout()
 {
     auto *heading = new QLabel(QStringLiteral(" Camera Setting"), this);
     heading->setObjectName(QStringLiteral("headingLabel"));
@@ -117,7 +117,7 @@ void DlgCAM::buildLayout()
         controls.label->setMinimumWidth(labelWidth);
 
     auto *windowsColumn = new QVBoxLayout;
-    for (int window = 0; window < CamForm::kWindowCount; ++window) {
+    for (int window = 0; window < CameraForm::kWindowCount; ++window) {
         auto *group = new WorkTimeGroup(window + 1, this);
         connect(group, &WorkTimeGroup::switchChanged, this,
                 [this, window](int index) { onSwitchChanged(window, index); });
@@ -135,9 +135,9 @@ void DlgCAM::buildLayout()
     QPushButton *ok = newButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     QPushButton *defaults = newButton(QStringLiteral("Default"), QStringLiteral("defaultButton"), this);
     QPushButton *cancel = newButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
-    connect(ok, &QPushButton::clicked, this, &DlgCAM::onOk);
-    connect(defaults, &QPushButton::clicked, this, &DlgCAM::onDefault);
-    connect(cancel, &QPushButton::clicked, this, &DlgCAM::reject);
+    connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
+    connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
+    connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -165,7 +165,7 @@ void DlgCAM::buildLayout()
     main->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
-int DlgCAM::run()
+int CameraDialog::run()
 {
     // Built when first opened, so that the main window paints sooner.
     if (!m_windows.front())
@@ -175,15 +175,15 @@ int DlgCAM::run()
     return m_prompter.runModal(*this);
 }
 
-void DlgCAM::takeControls()
+void CameraDialog::readControls()
 {
     for (CameraSetting setting : kCameraSettings)
         m_form.setValue(setting, controlsOf(setting).combo->currentIndex());
-    for (int window = 0; window < CamForm::kWindowCount; ++window)
+    for (int window = 0; window < CameraForm::kWindowCount; ++window)
         m_windows[window]->take(m_form.windows[window].values);
 }
 
-void DlgCAM::showForm()
+void CameraDialog::showForm()
 {
     for (CameraSetting setting : kCameraSettings) {
         const SettingControls &controls = controlsOf(setting);
@@ -193,37 +193,37 @@ void DlgCAM::showForm()
         controls.combo->setEnabled(enabled);
         controls.label->setEnabled(enabled);
     }
-    for (int window = 0; window < CamForm::kWindowCount; ++window)
+    for (int window = 0; window < CameraForm::kWindowCount; ++window)
         m_windows[window]->display(m_form.windows[window]);
 }
 
-void DlgCAM::onSettingChanged(CameraSetting setting)
+void CameraDialog::onSettingChanged(CameraSetting setting)
 {
-    takeControls();
+    readControls();
     const std::optional<Message> note = m_form.select(setting, m_form.value(setting));
     if (note)
         m_prompter.show(this, *note);
     showForm();
 }
 
-void DlgCAM::onSwitchChanged(int window, int index)
+void CameraDialog::onSwitchChanged(int window, int index)
 {
-    takeControls();
+    readControls();
     m_form.windows[window].switchChanged(index);
     showForm();
 }
 
-void DlgCAM::onBoxClicked(int window, int box, bool checked)
+void CameraDialog::onBoxClicked(int window, int box, bool checked)
 {
-    takeControls();
+    readControls();
     m_form.windows[window].boxClicked(box, checked);
     showForm();
 }
 
-void DlgCAM::onOk()
+void CameraDialog::onOk()
 {
-    takeControls();
-    if (const std::optional<Message> failure = m_form.ok(m_record)) {
+    readControls();
+    if (const std::optional<Message> failure = m_form.store(m_record)) {
         m_prompter.show(this, *failure);
         if (const int window = m_form.failingWindow(); window >= 0)
             m_windows[window]->focusFault(m_form.windows[window].fault());
@@ -232,7 +232,7 @@ void DlgCAM::onOk()
     accept();
 }
 
-void DlgCAM::onDefault()
+void CameraDialog::onDefault()
 {
     // The toolkit shows a line break where the camera's own text has "\r\n".
     if (!m_prompter.askYesNo(this, QStringLiteral("Camera Default Setting"),
@@ -242,7 +242,7 @@ void DlgCAM::onDefault()
     showForm();
 }
 
-void DlgCAM::keyPressEvent(QKeyEvent *event)
+void CameraDialog::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && event->modifiers() == Qt::NoModifier) {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "pages/gsm_form.h"
+#include "pages/settings_form.h"
 
 #include <QWidget>
 
 #include <array>
 
-class DlgCAM;
-class DlgEmailSetting;
-class DlgOperator;
+class CameraDialog;
+class SenderEmailDialog;
+class OperatorDialog;
 class Prompter;
 class QButtonGroup;
 class QComboBox;
@@ -19,24 +19,24 @@ class QRadioButton;
 
 // The settings page: sending, recipients, operator, GPS/SMS control, camera
 // name and save folder. It edits its own values and writes the record on "OK".
-class DlgGSM : public QWidget
+class SettingsPage : public QWidget
 {
     Q_OBJECT
 
 public:
     // `headerConstant` is the main window's, which "OK" stores first.
-    DlgGSM(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent = nullptr);
-    ~DlgGSM() override;
+    SettingsPage(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent = nullptr);
+    ~SettingsPage() override;
 
     // Fills every control from the record.
-    void open_page();
+    void load();
     // Loads a PROFILE.BIN or working copy into the page and the dialogs; a
     // refused file is reported and changes nothing. True when it was loaded.
-    bool open_file(const QString &path);
+    bool openFile(const QString &path);
     // Shows a folder in "Save Path".
-    void show_save_path(const QString &folder);
+    void showSavePath(const QString &folder);
 
-    GsmForm &form() { return m_form; }
+    SettingsForm &form() { return m_form; }
 
 signals:
     // "Cancel": the tool ends without writing anything.
@@ -58,11 +58,11 @@ private:
 
     PageControls controlValues() const;
     // Reads the controls into the form; a value that cannot be read is reported.
-    void read_page();
+    void readControls();
     // Puts the user on the control the last failure points at, its text selected.
     void focusFault();
     // Shows the form's values and its enabling rules.
-    void write_page();
+    void showForm();
     void fillOperatorCombo();
     // Shows the form's values after they all changed.
     void showOpened();
@@ -85,13 +85,13 @@ private:
     ProfileSession &m_session;
     Prompter &m_prompter;
     int m_headerConstant;
-    GsmForm m_form;
-    // Set when a reading failed: the handler's write_page selects the field again.
+    SettingsForm m_form;
+    // Set when a reading failed: the handler's showForm selects the field again.
     bool m_pointAtFault = false;
     // Kept for the page's lifetime: the sender dialog remembers "Show password".
-    DlgEmailSetting *m_emailSettingDialog;
-    DlgOperator *m_operatorDialog;
-    DlgCAM *m_camDialog;
+    SenderEmailDialog *m_emailSettingDialog;
+    OperatorDialog *m_operatorDialog;
+    CameraDialog *m_camDialog;
 
     QComboBox *m_instantCombo = nullptr;
     QLineEdit *m_instantNumberEdit = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/cam_form.h"
+#include "dialogs/camera_form.h"
 
 #include <QDialog>
 
@@ -14,12 +14,12 @@ class WorkTimeGroup;
 
 // The camera parameter dialog: edits the camera block of the record in place
 // and stores it only on OK.
-class DlgCAM : public QDialog
+class CameraDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DlgCAM(ProfileRecord &record, Prompter &prompter, QWidget *parent = nullptr);
+    explicit CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent = nullptr);
 
     // Reloads every control from the record and runs the dialog modally.
     int run();
@@ -39,7 +39,7 @@ private:
                              const QList<CameraSetting> &settings);
     void createSetting(CameraSetting setting, QWidget *parent);
 
-    void takeControls();
+    void readControls();
     void showForm();
 
     void onSettingChanged(CameraSetting setting);
@@ -50,7 +50,7 @@ private:
 
     ProfileRecord &m_record;
     Prompter &m_prompter;
-    CamForm m_form;
+    CameraForm m_form;
     std::array<SettingControls, kCameraSettingCount> m_settings{};
-    std::array<WorkTimeGroup *, CamForm::kWindowCount> m_windows{};
+    std::array<WorkTimeGroup *, CameraForm::kWindowCount> m_windows{};
 };

@@ -1,4 +1,4 @@
-#include "dialogs/cam_form.h"
+#include "dialogs/camera_form.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ Message videoLengthMessage()
 
 } // namespace
 
-void CamForm::load(const ProfileRecord &record)
+void CameraForm::load(const ProfileRecord &record)
 {
     for (CameraSetting setting : kCameraSettings) {
         const int byte = record.*CameraSettingField(setting);
@@ -55,12 +55,12 @@ void CamForm::load(const ProfileRecord &record)
         windows[window].load(record.*windowField(window));
 }
 
-bool CamForm::photoMode() const
+bool CameraForm::photoMode() const
 {
     return value(CameraSetting::CameraMode) == kPhotoMode;
 }
 
-bool CamForm::isEnabled(CameraSetting setting) const
+bool CameraForm::isEnabled(CameraSetting setting) const
 {
     switch (setting) {
     case CameraSetting::CameraScene:
@@ -85,7 +85,7 @@ bool CamForm::isEnabled(CameraSetting setting) const
     }
 }
 
-std::optional<Message> CamForm::select(CameraSetting setting, int index)
+std::optional<Message> CameraForm::select(CameraSetting setting, int index)
 {
     setValue(setting, index);
     switch (setting) {
@@ -107,13 +107,13 @@ std::optional<Message> CamForm::select(CameraSetting setting, int index)
     }
 }
 
-std::optional<Message> CamForm::sendOptionCorrection()
+std::optional<Message> CameraForm::sendOptionCorrection()
 {
     setValue(CameraSetting::SendOption, value(CameraSetting::PhotoBurst));
     return sendOptionMessage();
 }
 
-std::optional<Message> CamForm::ok(ProfileRecord &record) const
+std::optional<Message> CameraForm::store(ProfileRecord &record) const
 {
     // The low byte of -1 (no selection) is 255.
     const auto store = [&](CameraSetting setting) {
@@ -133,7 +133,7 @@ std::optional<Message> CamForm::ok(ProfileRecord &record) const
     return std::nullopt;
 }
 
-int CamForm::failingWindow() const
+int CameraForm::failingWindow() const
 {
     for (int window = 0; window < kWindowCount; ++window) {
         if (windows[window].fault() != WorkTimeForm::Fault::None)
@@ -142,7 +142,7 @@ int CamForm::failingWindow() const
     return -1;
 }
 
-void CamForm::reset()
+void CameraForm::reset()
 {
     for (CameraSetting setting : kCameraSettings)
         setValue(setting, CameraSettingDefault(setting));

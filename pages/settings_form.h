@@ -33,10 +33,10 @@ QString CannotSendQuestion(const QStringList &problems);
 
 // The settings page without its widgets: its values, the rules that enable
 // and label its controls, and what its handlers do to the values and the record.
-class GsmForm
+class SettingsForm
 {
 public:
-    explicit GsmForm(ProfileSession &session);
+    explicit SettingsForm(ProfileSession &session);
 
     PageValues &values() { return m_values; }
     const PageValues &values() const { return m_values; }
@@ -44,46 +44,46 @@ public:
     const OperatorSelection &operators() const { return m_operators; }
 
     // Fills the values from the record.
-    void open_page();
+    void load();
     // Reads the controls into the values; a message when one cannot be read.
-    std::optional<Message> read_page(const PageControls &controls);
+    std::optional<Message> take(const PageControls &controls);
     PageState state() const;
     // The control that the last reading, check or save found at fault; none after a success.
     const std::optional<PageFault> &fault() const { return m_fault; }
 
-    void instant_changed(int index);
-    void daily_report_changed(int index);
-    void send_to_clicked(int sendTo);
-    void rename_changed(int index);
-    void sms_switch_changed(int index);
-    void sms_start_changed(int hour);
-    void sms_stop_changed(int hour);
+    void instantChanged(int index);
+    void dailyReportChanged(int index);
+    void sendToClicked(int sendTo);
+    void renameChanged(int index);
+    void smsSwitchChanged(int index);
+    void smsStartChanged(int hour);
+    void smsStopChanged(int hour);
 
     // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
-    void refresh_command_phone();
+    void refreshCommandPhone();
 
     // Asked with the problems before settings that cannot send are written; true writes them.
     using SaveAnyway = std::function<bool(const QStringList &problems)>;
     // "OK": stores the page and saves both files and the durable copy; no
     // message when the user chose not to save settings that cannot send.
-    OkOutcome ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway);
-    std::optional<Message> store_page(const PageControls &controls);
+    OkOutcome save(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway);
+    std::optional<Message> store(const PageControls &controls);
 
     // "...": where the picker starts and the drives it lists; then the chosen
     // folder is taken, or the message says why it cannot be.
-    QString picker_start() const;
-    QStringList picker_drives() const;
-    std::optional<Message> folder_chosen(const QUrl &folder);
+    QString pickerStart() const;
+    QStringList pickerDrives() const;
+    std::optional<Message> folderChosen(const QUrl &folder);
     // The removable-media folders to look in instead of the user's own.
-    void set_media_folders(const QStringList &folders) { m_mediaFolders = folders; }
+    void setMediaFolders(const QStringList &folders) { m_mediaFolders = folders; }
 
     // Puts a PROFILE.BIN or working copy into the record and the values, or says
     // why not and changes nothing. A PROFILE.BIN's folder becomes the save path.
-    std::optional<Message> open_file(const QString &path);
+    std::optional<Message> openFile(const QString &path);
 
     // "Default All", once the user said Yes.
-    void default_all();
-    void reset_page();
+    void defaultAll();
+    void reset();
 
 private:
     void takeSendMode();

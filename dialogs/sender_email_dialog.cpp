@@ -1,4 +1,4 @@
-#include "dialogs/dlg_email_setting.h"
+#include "dialogs/sender_email_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_tips.h"
@@ -18,8 +18,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-using Echo = EmailSettingForm::Echo;
-using Field = EmailSettingForm::Field;
+using Echo = SenderEmailForm::Echo;
+using Field = SenderEmailForm::Field;
 
 namespace {
 
@@ -51,48 +51,48 @@ QComboBox *makeList(const QString &objectName, const QStringList &items, QWidget
 
 } // namespace
 
-DlgEmailSetting::DlgEmailSetting(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
+SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
                                  QWidget *parent)
     : QDialog(parent)
     , m_record(record)
     , m_prompter(prompter)
     , m_form(presets)
 {
-    setObjectName(QStringLiteral("DlgEmailSetting"));
-    setWindowTitle(EmailSettingForm::caption());
+    setObjectName(QStringLiteral("SenderEmailDialog"));
+    setWindowTitle(SenderEmailForm::caption());
 }
 
-void DlgEmailSetting::buildControls()
+void SenderEmailDialog::buildControls()
 {
     m_selectEmail = makeList(QStringLiteral("selectEmailCombo"), ProviderNames(), this);
     auto *top = MakeFormLayout(nullptr);
     // The frames below carry their own margins; line the combo up with their fields.
     top->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0,
                             style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
-    QList<QLabel *> labels{AddLabelledRow(top, EmailSettingForm::selectEmailLabel(), m_selectEmail)};
+    QList<QLabel *> labels{AddLabelledRow(top, SenderEmailForm::selectEmailLabel(), m_selectEmail)};
 
     QFrame *accountFrame = makeFrame(QStringLiteral("accountFrame"), this);
     auto *account = MakeFormLayout(accountFrame);
-    m_email = MakeRecordTextEdit(QStringLiteral("emailEdit"), EmailSettingForm::kEmailLimit, accountFrame);
-    m_account = MakeRecordTextEdit(QStringLiteral("accountEdit"), EmailSettingForm::kAccountLimit,
+    m_email = MakeRecordTextEdit(QStringLiteral("emailEdit"), SenderEmailForm::kEmailLimit, accountFrame);
+    m_account = MakeRecordTextEdit(QStringLiteral("accountEdit"), SenderEmailForm::kAccountLimit,
                                    accountFrame);
-    m_password = MakeRecordTextEdit(QStringLiteral("passwordEdit"), EmailSettingForm::kPasswordLimit,
+    m_password = MakeRecordTextEdit(QStringLiteral("passwordEdit"), SenderEmailForm::kPasswordLimit,
                                     accountFrame);
     m_showPassword = new QCheckBox(QStringLiteral("Show password"), accountFrame);
     m_showPassword->setObjectName(QStringLiteral("showPasswordCheck"));
-    labels << AddLabelledRow(account, EmailSettingForm::label(Field::Email), m_email)
-           << AddLabelledRow(account, EmailSettingForm::label(Field::Account), m_account)
-           << AddLabelledRow(account, EmailSettingForm::label(Field::Password), m_password);
+    labels << AddLabelledRow(account, SenderEmailForm::label(Field::Email), m_email)
+           << AddLabelledRow(account, SenderEmailForm::label(Field::Account), m_account)
+           << AddLabelledRow(account, SenderEmailForm::label(Field::Password), m_password);
     account->addRow(QString(), m_showPassword);
 
     QFrame *serverFrame = makeFrame(QStringLiteral("serverFrame"), this);
     auto *server = MakeFormLayout(serverFrame);
-    m_smtpServer = MakeRecordTextEdit(QStringLiteral("smtpServerEdit"), EmailSettingForm::kServerLimit,
+    m_smtpServer = MakeRecordTextEdit(QStringLiteral("smtpServerEdit"), SenderEmailForm::kServerLimit,
                                       serverFrame);
-    m_secureType = makeList(QStringLiteral("secureTypeCombo"), EmailSettingForm::secureTypeNames(),
+    m_secureType = makeList(QStringLiteral("secureTypeCombo"), SenderEmailForm::secureTypeNames(),
                             serverFrame);
     m_secureType->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_smtpPort = MakeRecordTextEdit(QStringLiteral("smtpPortEdit"), EmailSettingForm::kPortLimit,
+    m_smtpPort = MakeRecordTextEdit(QStringLiteral("smtpPortEdit"), SenderEmailForm::kPortLimit,
                                     serverFrame);
     m_smtpPort->setValidator(new DigitsValidator(m_smtpPort));
     m_smtpPort->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
@@ -103,23 +103,23 @@ void DlgEmailSetting::buildControls()
     SetTip(m_smtpServer, DialogTips::smtpServer);
     SetTip(m_secureType, DialogTips::secureType);
     SetTip(m_smtpPort, DialogTips::smtpPort);
-    m_smtpServerLabel = AddLabelledRow(server, EmailSettingForm::label(Field::SmtpServer), m_smtpServer);
-    m_secureTypeLabel = AddLabelledRow(server, EmailSettingForm::secureTypeLabel(), m_secureType);
-    m_smtpPortLabel = AddLabelledRow(server, EmailSettingForm::label(Field::SmtpPort), m_smtpPort);
+    m_smtpServerLabel = AddLabelledRow(server, SenderEmailForm::label(Field::SmtpServer), m_smtpServer);
+    m_secureTypeLabel = AddLabelledRow(server, SenderEmailForm::secureTypeLabel(), m_secureType);
+    m_smtpPortLabel = AddLabelledRow(server, SenderEmailForm::label(Field::SmtpPort), m_smtpPort);
     labels << m_smtpServerLabel << m_secureTypeLabel << m_smtpPortLabel;
     AlignLabels(labels);
 
     // Room for a full address of typical length.
     m_email->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
 
-    connect(m_selectEmail, &QComboBox::currentIndexChanged, this, &DlgEmailSetting::onProviderChanged);
-    connect(m_email, &QLineEdit::textChanged, this, &DlgEmailSetting::onEmailChanged);
-    connect(m_showPassword, &QCheckBox::clicked, this, &DlgEmailSetting::onShowPasswordClicked);
+    connect(m_selectEmail, &QComboBox::currentIndexChanged, this, &SenderEmailDialog::onProviderChanged);
+    connect(m_email, &QLineEdit::textChanged, this, &SenderEmailDialog::onEmailChanged);
+    connect(m_showPassword, &QCheckBox::clicked, this, &SenderEmailDialog::onShowPasswordClicked);
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     m_cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
-    connect(m_ok, &QPushButton::clicked, this, &DlgEmailSetting::onOk);
-    connect(m_cancel, &QPushButton::clicked, this, &DlgEmailSetting::onCancel);
+    connect(m_ok, &QPushButton::clicked, this, &SenderEmailDialog::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &SenderEmailDialog::onCancel);
 
     SetTabChain({m_selectEmail, m_email, m_account, m_password, m_showPassword, m_smtpServer, m_secureType,
                  m_smtpPort, m_ok, m_cancel});
@@ -132,12 +132,12 @@ void DlgEmailSetting::buildControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int DlgEmailSetting::run()
+int SenderEmailDialog::run()
 {
     // Built when first opened, so that the main window paints sooner.
     if (!m_selectEmail)
         buildControls();
-    m_form.open(m_record);
+    m_form.load(m_record);
     {
         const QSignalBlocker blocker(m_selectEmail);
         m_selectEmail->setCurrentIndex(m_form.position());
@@ -148,14 +148,14 @@ int DlgEmailSetting::run()
     return m_prompter.runModal(*this);
 }
 
-void DlgEmailSetting::readControls()
+void SenderEmailDialog::readControls()
 {
     m_form.texts = {m_email->text(), m_account->text(), m_password->text(), m_smtpServer->text(),
                     m_smtpPort->text()};
     m_form.secureTypeIndex = m_secureType->currentIndex();
 }
 
-void DlgEmailSetting::showValues()
+void SenderEmailDialog::showValues()
 {
     // Account after Email: the account written here wins over the address.
     const QList<QWidget *> controls{m_email, m_account, m_password, m_smtpServer, m_smtpPort, m_secureType};
@@ -171,9 +171,9 @@ void DlgEmailSetting::showValues()
         control->blockSignals(false);
 }
 
-void DlgEmailSetting::showState()
+void SenderEmailDialog::showState()
 {
-    const EmailSettingForm::State state = m_form.state();
+    const SenderEmailForm::State state = m_form.state();
     for (QLineEdit *edit : {m_email, m_account, m_smtpServer, m_smtpPort})
         edit->setEchoMode(echoMode(state.textEcho));
     m_password->setEchoMode(echoMode(state.passwordEcho));
@@ -189,7 +189,7 @@ void DlgEmailSetting::showState()
         control->setEnabled(state.serverEnabled);
 }
 
-void DlgEmailSetting::onProviderChanged(int position)
+void SenderEmailDialog::onProviderChanged(int position)
 {
     readControls();
     m_form.switchProvider(position);
@@ -197,7 +197,7 @@ void DlgEmailSetting::onProviderChanged(int position)
     showValues();
 }
 
-void DlgEmailSetting::onEmailChanged()
+void SenderEmailDialog::onEmailChanged()
 {
     readControls();
     m_form.emailChanged();
@@ -205,17 +205,17 @@ void DlgEmailSetting::onEmailChanged()
     m_account->setText(m_form.texts.account);
 }
 
-void DlgEmailSetting::onShowPasswordClicked(bool checked)
+void SenderEmailDialog::onShowPasswordClicked(bool checked)
 {
     readControls();
     m_form.setShowPassword(checked);
     showState();
 }
 
-void DlgEmailSetting::onOk()
+void SenderEmailDialog::onOk()
 {
     readControls();
-    const std::optional<EmailSettingForm::Failure> failure = m_form.store(m_record);
+    const std::optional<SenderEmailForm::Failure> failure = m_form.store(m_record);
     if (!failure) {
         accept();
         return;
@@ -233,13 +233,13 @@ void DlgEmailSetting::onOk()
     field->selectAll();
 }
 
-void DlgEmailSetting::onCancel()
+void SenderEmailDialog::onCancel()
 {
     readControls();
     reject();
 }
 
-void DlgEmailSetting::keyPressEvent(QKeyEvent *event)
+void SenderEmailDialog::keyPressEvent(QKeyEvent *event)
 {
     if (!RouteEnterKey(*this, *event, [this] { onCancel(); }))
         QDialog::keyPressEvent(event);

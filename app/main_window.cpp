@@ -1,7 +1,7 @@
-#include "app/talmeris_setup_dlg.h"
+#include "app/main_window.h"
 
 #include "dialogs/prompter.h"
-#include "pages/dlg_gsm.h"
+#include "pages/settings_page.h"
 #include "profile/version.h"
 
 #include <QApplication>
@@ -31,23 +31,23 @@ QString MainWindowCaption()
     return QStringLiteral("Quenda ") + VersionText();
 }
 
-TalmerisSetupDlg::TalmerisSetupDlg(ProfileSession &session, Prompter &prompter, QWidget *parent)
+MainWindow::MainWindow(ProfileSession &session, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
-    , m_page(new DlgGSM(session, prompter, kHeaderConstant, this))
+    , m_page(new SettingsPage(session, prompter, kHeaderConstant, this))
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(MainWindowCaption());
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
-    m_page->open_page();
+    m_page->load();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_page);
     // The window ends where the page ends.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_page, &DlgGSM::cancelRequested, this, &QDialog::reject);
+    connect(m_page, &SettingsPage::cancelRequested, this, &QDialog::reject);
 
     setAcceptDrops(true);
     // Fields take dropped text; a dropped file is for the window wherever it lands.
@@ -57,18 +57,18 @@ TalmerisSetupDlg::TalmerisSetupDlg(ProfileSession &session, Prompter &prompter, 
     }
 }
 
-bool TalmerisSetupDlg::open_file(const QString &path)
+bool MainWindow::openFile(const QString &path)
 {
-    return m_page->open_file(path);
+    return m_page->openFile(path);
 }
 
-void TalmerisSetupDlg::askToOpen(const QString &path)
+void MainWindow::askToOpen(const QString &path)
 {
     if (m_prompter.askYesNo(this, OpenSettingsCaption(), OpenSettingsQuestion(path)))
-        open_file(path);
+        openFile(path);
 }
 
-std::optional<QString> TalmerisSetupDlg::fileToTake(const QDropEvent *event) const
+std::optional<QString> MainWindow::fileToTake(const QDropEvent *event) const
 {
     // While a dialog or message is open over the window, its values would be stored over the opened file's.
     const QWidget *modal = QApplication::activeModalWidget();
@@ -77,19 +77,19 @@ std::optional<QString> TalmerisSetupDlg::fileToTake(const QDropEvent *event) con
     return DroppedFile(event->mimeData());
 }
 
-void TalmerisSetupDlg::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (fileToTake(event))
         event->acceptProposedAction();
 }
 
-void TalmerisSetupDlg::dragMoveEvent(QDragMoveEvent *event)
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
 {
     if (fileToTake(event))
         event->acceptProposedAction();
 }
 
-void TalmerisSetupDlg::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const auto path = fileToTake(event);
     if (!path)
@@ -99,7 +99,7 @@ void TalmerisSetupDlg::dropEvent(QDropEvent *event)
     QMetaObject::invokeMethod(this, [this, file = *path] { askToOpen(file); }, Qt::QueuedConnection);
 }
 
-bool TalmerisSetupDlg::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:
@@ -123,7 +123,7 @@ bool TalmerisSetupDlg::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TalmerisSetupDlg::keyPressEvent(QKeyEvent *event)
+void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // Enter and Escape neither save nor close: that is for "OK", "Cancel" and the close box.
     switch (event->key()) {

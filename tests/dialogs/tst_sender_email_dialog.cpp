@@ -1,4 +1,4 @@
-#include "dialogs/dlg_email_setting.h"
+#include "dialogs/sender_email_dialog.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
 
@@ -24,7 +24,7 @@ struct Harness {
     }();
     EmailPresets presets = EmailPresets::BuiltIn();
     FakePrompter prompter;
-    DlgEmailSetting dialog{record, presets, prompter};
+    SenderEmailDialog dialog{record, presets, prompter};
 
     int run(std::function<void(QDialog &)> action)
     {
@@ -60,7 +60,7 @@ QString passwordView(QDialog &d)
 
 } // namespace
 
-class TestDlgEmailSetting : public QObject
+class TestSenderEmailDialog : public QObject
 {
     Q_OBJECT
 
@@ -214,5 +214,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDlgEmailSetting)
-#include "tst_dlg_email_setting.moc"
+QTEST_MAIN(TestSenderEmailDialog)
+#include "tst_sender_email_dialog.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/email_setting_form.h"
+#include "dialogs/sender_email_form.h"
 
 #include <QDialog>
 
@@ -14,12 +14,12 @@ class QPushButton;
 // The sender account: a provider from "Select Email" with the personal
 // texts typed in. OK rewrites `select_email` and `sender_email`; Cancel,
 // Escape and the close box leave the record alone.
-class DlgEmailSetting : public QDialog
+class SenderEmailDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DlgEmailSetting(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
+    explicit SenderEmailDialog(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
                              QWidget *parent = nullptr);
 
     // Loads the record's account and runs the dialog modally.
@@ -41,7 +41,7 @@ private:
 
     ProfileRecord &m_record;
     Prompter &m_prompter;
-    EmailSettingForm m_form;
+    SenderEmailForm m_form;
 
     QComboBox *m_selectEmail = nullptr;
     QLineEdit *m_email = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "readback/read_back.h"
-#include "readback/setting_line.h"
+#include "readback/setting_field.h"
 
 #include <QList>
 #include <QString>
@@ -15,4 +15,4 @@ QString CustomSectionTitle();
 
 // Every setting of the file, grouped as the dialogs group them, with the
 // item texts and ranges of the dialogs' own lists.
-QList<SettingLine> SettingLines(const ReadBack &readBack);
+QList<SettingLine> ListSettings(const ReadBack &readBack);

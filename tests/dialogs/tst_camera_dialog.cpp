@@ -1,4 +1,4 @@
-#include "dialogs/dlg_cam.h"
+#include "dialogs/camera_dialog.h"
 #include "support/fake_prompter.h"
 
 #include <QAccessible>
@@ -46,7 +46,7 @@ struct Harness {
         return r;
     }();
     FakePrompter prompter;
-    DlgCAM dialog{record, prompter};
+    CameraDialog dialog{record, prompter};
 
     int run(std::function<void(QDialog &)> action = {})
     {
@@ -63,7 +63,7 @@ struct Harness {
 
 } // namespace
 
-class TestDlgCam : public QObject
+class TestCameraDialog : public QObject
 {
     Q_OBJECT
 
@@ -322,5 +322,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDlgCam)
-#include "tst_dlg_cam.moc"
+QTEST_MAIN(TestCameraDialog)
+#include "tst_camera_dialog.moc"

@@ -1,4 +1,4 @@
-#include "pages/dlg_gsm.h"
+#include "pages/settings_page.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
@@ -21,7 +21,7 @@ struct Page {
     ScopedTempFolder temp;
     ProfileSession session;
     FakePrompter prompter;
-    DlgGSM page{session, prompter, 2};
+    SettingsPage page{session, prompter, 2};
 
     Page() { StartSession(session); }
 
@@ -49,7 +49,7 @@ struct Page {
 
 } // namespace
 
-class TestDlgGsm : public QObject
+class TestSettingsPage : public QObject
 {
     Q_OBJECT
 
@@ -57,7 +57,7 @@ private slots:
     void defaultPageOnTheWidgets()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
 
         QCOMPARE(p.combo("instantCombo")->currentText(), QStringLiteral("On"));
         QCOMPARE(p.edit("instantNumberEdit")->text(), QStringLiteral("99"));
@@ -96,7 +96,7 @@ private slots:
     void smsSwitchRelabelsTheCommandPhone()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         p.combo("smsSwitchCombo")->setCurrentIndex(1);
 
         QCOMPARE(p.get<QLabel>("phoneNumber1Label")->text(), QStringLiteral("Command Phone"));
@@ -120,7 +120,7 @@ private slots:
     void startAboveStopMovesTheStopCombo()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         p.combo("smsSwitchCombo")->setCurrentIndex(2);
         p.combo("smsStartCombo")->setCurrentIndex(10);
         QCOMPARE(p.combo("smsStopCombo")->currentIndex(), 10);
@@ -131,7 +131,7 @@ private slots:
     void sendToRadiosSwitchTheFields()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         QTest::mouseClick(p.get<QRadioButton>("phoneRadio"), Qt::LeftButton);
         QVERIFY(p.edit("phoneNumber3Edit")->isEnabled());
         QVERIFY(!p.edit("receiveEmail3Edit")->isEnabled());
@@ -144,7 +144,7 @@ private slots:
     void renameEnablesItsField()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         p.combo("renameCombo")->setCurrentIndex(1);
         QVERIFY(p.edit("renameEdit")->isEnabled());
         QTest::keyClicks(p.edit("renameEdit"), "cam12345x");
@@ -154,7 +154,7 @@ private slots:
     void countryAndOperatorCombos()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         p.combo("countryCombo")->setCurrentIndex(4);
         QCOMPARE(p.combo("operatorCombo")->count(), 13);
         QCOMPARE(p.combo("operatorCombo")->currentIndex(), 0);
@@ -175,16 +175,16 @@ private slots:
         Page p;
         p.session.record.country_index = 18; // United Kingdom: three carriers
         p.session.record.operator_index = 3;
-        p.page.open_page();
+        p.page.load();
         QCOMPARE(p.combo("operatorCombo")->currentText(), QStringLiteral("Customer"));
         QVERIFY(p.get<QPushButton>("customButton")->isEnabled());
-        QVERIFY(p.session.record.operator_ == p.session.custom.CustomerEntry);
+        QVERIFY(p.session.record.operator_ == p.session.custom.extra_customer);
     }
 
     void anEmptyNumberIsReportedWhenAHandlerReadsThePage()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         p.edit("instantNumberEdit")->clear();
         p.combo("dailyReportCombo")->setCurrentIndex(1);
         QCOMPARE(p.prompter.lastMessage().text, QStringLiteral("Enter an integer."));
@@ -198,7 +198,7 @@ private slots:
     void typingStopsAtTheSavePathLimit()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         QLineEdit *path = p.edit("savePathEdit");
         QTest::keyClicks(path, QString(130, u'a'));
         QCOMPARE(path->text().size(), 128);
@@ -207,7 +207,7 @@ private slots:
     void browseShowsTheChosenFolder()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         const QString longFolder = "/media/" + QString(150, u'd');
         p.prompter.folderAnswers.enqueue(std::nullopt);
         p.prompter.folderAnswers.enqueue(QUrl("sftp://host/x"));
@@ -252,8 +252,8 @@ private slots:
         if (cardExists)
             QVERIFY(QDir().mkpath(card));
         Page p;
-        p.page.open_page();
-        p.page.form().set_media_folders(mediaFolder ? QStringList{media} : QStringList{});
+        p.page.load();
+        p.page.form().setMediaFolders(mediaFolder ? QStringList{media} : QStringList{});
         p.edit("savePathEdit")->setText(card);
         QTest::mouseClick(p.get<QPushButton>("browseButton"), Qt::LeftButton);
         QCOMPARE(p.prompter.calls.size(), 1);
@@ -263,7 +263,7 @@ private slots:
     void tipsFollowTheControlsState()
     {
         Page p;
-        p.page.open_page();
+        p.page.load();
         auto *custom = p.get<QPushButton>("customButton");
         QVERIFY(!custom->isEnabled());
         const QString disabledTip = custom->toolTip();
@@ -310,7 +310,7 @@ private slots:
 
         Page p;
         QTemporaryDir card;
-        p.page.open_page();
+        p.page.load();
         p.combo("countryCombo")->setCurrentIndex(country);
         p.combo("operatorCombo")->setCurrentIndex(carrier);
         if (byPhone) {
@@ -373,7 +373,7 @@ private slots:
     {
         QFETCH(bool, yes);
         Page p;
-        p.page.open_page();
+        p.page.load();
         p.combo("gpsCombo")->setCurrentIndex(1);
         QTest::mouseClick(p.get<QRadioButton>("phoneRadio"), Qt::LeftButton);
         p.edit("phoneNumber2Edit")->setText("12345678");
@@ -413,12 +413,12 @@ private slots:
     void cancelAsksToEnd()
     {
         Page p;
-        p.page.open_page();
-        QSignalSpy cancelled(&p.page, &DlgGSM::cancelRequested);
+        p.page.load();
+        QSignalSpy cancelled(&p.page, &SettingsPage::cancelRequested);
         QTest::mouseClick(p.get<QPushButton>("cancelButton"), Qt::LeftButton);
         QCOMPARE(cancelled.count(), 1);
     }
 };
 
-QTEST_MAIN(TestDlgGsm)
-#include "tst_dlg_gsm.moc"
+QTEST_MAIN(TestSettingsPage)
+#include "tst_settings_page.moc"

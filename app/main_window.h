@@ -5,14 +5,14 @@
 
 #include <optional>
 
-class DlgGSM;
+class SettingsPage;
 class Prompter;
 class QDropEvent;
 struct ProfileSession;
 
 // The main window: it hosts the settings page at its origin and is sized to
 // it. A settings file dropped anywhere on it is opened once the user agrees.
-class TalmerisSetupDlg : public QDialog
+class MainWindow : public QDialog
 {
     Q_OBJECT
 
@@ -20,12 +20,12 @@ public:
     // The page's "OK" stores this into the record's header_value.
     static constexpr int kHeaderConstant = 2;
 
-    TalmerisSetupDlg(ProfileSession &session, Prompter &prompter, QWidget *parent = nullptr);
+    MainWindow(ProfileSession &session, Prompter &prompter, QWidget *parent = nullptr);
 
-    DlgGSM *page() const { return m_page; }
+    SettingsPage *page() const { return m_page; }
 
     // Loads the file into the page and the dialogs, or reports why not.
-    bool open_file(const QString &path);
+    bool openFile(const QString &path);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -40,7 +40,7 @@ private:
     // Asks whether to open the dropped file, then opens it.
     void askToOpen(const QString &path);
 
-    DlgGSM *m_page;
+    SettingsPage *m_page;
     Prompter &m_prompter;
 };
 

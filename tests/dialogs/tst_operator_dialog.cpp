@@ -1,4 +1,4 @@
-#include "dialogs/dlg_operator.h"
+#include "dialogs/operator_dialog.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
@@ -19,7 +19,7 @@ struct Harness {
         return e;
     }();
     FakePrompter prompter;
-    DlgOperator dialog{entry, prompter};
+    OperatorDialog dialog{entry, prompter};
 
     int run(std::function<void(QDialog &)> action)
     {
@@ -38,7 +38,7 @@ QLineEdit *edit(QDialog &d, const char *name)
 
 } // namespace
 
-class TestDlgOperator : public QObject
+class TestOperatorDialog : public QObject
 {
     Q_OBJECT
 
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDlgOperator)
-#include "tst_dlg_operator.moc"
+QTEST_MAIN(TestOperatorDialog)
+#include "tst_operator_dialog.moc"

@@ -12,7 +12,7 @@
 // The sender e-mail dialog without its widgets: the provider shown, one
 // working value per control, the rules that lock fields per provider, the
 // checks and the store into the record.
-class EmailSettingForm
+class SenderEmailForm
 {
 public:
     enum class Field { Email, Account, Password, SmtpServer, SmtpPort };
@@ -60,7 +60,7 @@ public:
     static QString secureTypeLabel();
     static QString label(Field field);
 
-    explicit EmailSettingForm(EmailPresets &presets);
+    explicit SenderEmailForm(EmailPresets &presets);
 
     Texts texts;
     int secureTypeIndex = -1; // the "Secure Type" item, -1 for none
@@ -72,7 +72,7 @@ public:
     // Takes the record's account when it names a provider and holds an
     // address of more than 3 characters, else the "Default" one. The
     // show-password flag is kept from the previous opening.
-    void open(const ProfileRecord &record);
+    void load(const ProfileRecord &record);
 
     // The account follows the address whenever the address changes.
     void emailChanged();

@@ -1,4 +1,4 @@
-#include "readback/setting_line.h"
+#include "readback/setting_field.h"
 
 #include <algorithm>
 

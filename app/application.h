@@ -9,20 +9,20 @@
 #include <optional>
 
 class Prompter;
-class TalmerisSetupDlg;
+class MainWindow;
 
 // The application: restores the settings, runs the main window until the
 // user closes it, and ends without writing anything.
-class TalmerisSetupApp
+class Application
 {
 public:
-    explicit TalmerisSetupApp(Prompter &prompter);
-    ~TalmerisSetupApp();
+    explicit Application(Prompter &prompter);
+    ~Application();
 
     // Restores the settings and makes the main window, showing the card folder
     // saved to last; opens `file` when one is given. Each successful save is
     // remembered for the next start.
-    TalmerisSetupDlg &start(const std::optional<QString> &file);
+    MainWindow &start(const std::optional<QString> &file);
 
     int run(const std::optional<QString> &file);
 
@@ -31,5 +31,5 @@ public:
 private:
     ProfileSession m_session;
     Prompter &m_prompter;
-    std::unique_ptr<TalmerisSetupDlg> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };

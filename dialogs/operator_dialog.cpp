@@ -1,4 +1,4 @@
-#include "dialogs/dlg_operator.h"
+#include "dialogs/operator_dialog.h"
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_tips.h"
@@ -16,16 +16,16 @@
 
 using Field = OperatorForm::Field;
 
-DlgOperator::DlgOperator(OperatorEntry &entry, Prompter &prompter, QWidget *parent)
+OperatorDialog::OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_entry(entry)
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("DlgOperator"));
+    setObjectName(QStringLiteral("OperatorDialog"));
     setWindowTitle(QStringLiteral("Operator Parameter Setting"));
 }
 
-void DlgOperator::buildControls()
+void OperatorDialog::buildControls()
 {
     auto *mmsGroup = new QGroupBox(OperatorForm::mmsTitle(), this);
     mmsGroup->setObjectName(QStringLiteral("mmsGroup"));
@@ -91,8 +91,8 @@ void DlgOperator::buildControls()
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     m_cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
-    connect(m_ok, &QPushButton::clicked, this, &DlgOperator::onOk);
-    connect(m_cancel, &QPushButton::clicked, this, &DlgOperator::onCancel);
+    connect(m_ok, &QPushButton::clicked, this, &OperatorDialog::onOk);
+    connect(m_cancel, &QPushButton::clicked, this, &OperatorDialog::onCancel);
 
     // The address field takes no focus itself: its four octets are the stops.
     QList<QWidget *> chain{m_url};
@@ -109,7 +109,7 @@ void DlgOperator::buildControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int DlgOperator::run()
+int OperatorDialog::run()
 {
     // Built when first opened, so that the main window paints sooner.
     if (!m_url)
@@ -120,7 +120,7 @@ int DlgOperator::run()
     return m_prompter.runModal(*this);
 }
 
-void DlgOperator::readControls()
+void OperatorDialog::readControls()
 {
     m_form.url = m_url->text();
     m_form.gateway = m_gateway->octets();
@@ -133,7 +133,7 @@ void DlgOperator::readControls()
     m_form.gprsPassword = m_gprsPassword->text();
 }
 
-void DlgOperator::showValues()
+void OperatorDialog::showValues()
 {
     m_url->setText(m_form.url);
     m_gateway->setOctets(m_form.gateway);
@@ -146,7 +146,7 @@ void DlgOperator::showValues()
     m_gprsPassword->setText(m_form.gprsPassword);
 }
 
-bool DlgOperator::refused(const std::optional<OperatorForm::Failure> &failure)
+bool OperatorDialog::refused(const std::optional<OperatorForm::Failure> &failure)
 {
     if (!failure)
         return false;
@@ -170,21 +170,21 @@ bool DlgOperator::refused(const std::optional<OperatorForm::Failure> &failure)
     return true;
 }
 
-void DlgOperator::onOk()
+void OperatorDialog::onOk()
 {
     readControls();
     if (!refused(m_form.store(m_entry)))
         accept();
 }
 
-void DlgOperator::onCancel()
+void OperatorDialog::onCancel()
 {
     readControls();
     if (!refused(m_form.check()))
         reject();
 }
 
-void DlgOperator::keyPressEvent(QKeyEvent *event)
+void OperatorDialog::keyPressEvent(QKeyEvent *event)
 {
     if (!RouteEnterKey(*this, *event, [this] { onCancel(); }))
         QDialog::keyPressEvent(event);

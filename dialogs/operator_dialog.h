@@ -11,12 +11,12 @@ class QPushButton;
 
 // The custom operator's MMS and GPRS parameters. Edits the entry in place on
 // OK; Cancel checks the port but writes nothing; Escape closes unchecked.
-class DlgOperator : public QDialog
+class OperatorDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DlgOperator(OperatorEntry &entry, Prompter &prompter, QWidget *parent = nullptr);
+    explicit OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget *parent = nullptr);
 
     // Fills the controls from the entry and runs the dialog modally.
     int run();

@@ -1,10 +1,10 @@
-#include "pages/dlg_gsm.h"
+#include "pages/settings_page.h"
 
 #include "dialogs/camera_items.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dlg_cam.h"
-#include "dialogs/dlg_email_setting.h"
-#include "dialogs/dlg_operator.h"
+#include "dialogs/camera_dialog.h"
+#include "dialogs/sender_email_dialog.h"
+#include "dialogs/operator_dialog.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
 #include "dialogs/two_digit_texts.h"
@@ -70,24 +70,24 @@ void setIndex(QComboBox *combo, int index)
 
 } // namespace
 
-DlgGSM::DlgGSM(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent)
+SettingsPage::SettingsPage(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
     , m_prompter(prompter)
     , m_headerConstant(headerConstant)
     , m_form(session)
-    , m_emailSettingDialog(new DlgEmailSetting(session.record, session.presets, prompter, this))
-    , m_operatorDialog(new DlgOperator(session.record.operator_, prompter, this))
-    , m_camDialog(new DlgCAM(session.record, prompter, this))
+    , m_emailSettingDialog(new SenderEmailDialog(session.record, session.presets, prompter, this))
+    , m_operatorDialog(new OperatorDialog(session.record.operator_, prompter, this))
+    , m_camDialog(new CameraDialog(session.record, prompter, this))
 {
     setObjectName(QStringLiteral("settingsPage"));
     buildControls();
     connectHandlers();
 }
 
-DlgGSM::~DlgGSM() = default;
+SettingsPage::~SettingsPage() = default;
 
-void DlgGSM::buildControls()
+void SettingsPage::buildControls()
 {
     // Paired rows, so that neighbouring groups share their height.
     auto *groups = new QGridLayout;
@@ -117,7 +117,7 @@ void DlgGSM::buildControls()
     SetTabChain(chain);
 }
 
-QWidget *DlgGSM::buildSendMode()
+QWidget *SettingsPage::buildSendMode()
 {
     auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
     m_instantCombo = makeCombo(QStringLiteral("instantCombo"), OffOnItems(), group);
@@ -166,7 +166,7 @@ QWidget *DlgGSM::buildSendMode()
     return group;
 }
 
-QWidget *DlgGSM::buildSendTo()
+QWidget *SettingsPage::buildSendTo()
 {
     auto *group = new QGroupBox(PageItems::sendToTitle(), this);
     m_phoneRadio = new QRadioButton(PageItems::sendToItems().at(0), group);
@@ -195,7 +195,7 @@ QWidget *DlgGSM::buildSendTo()
     return group;
 }
 
-QWidget *DlgGSM::buildRecipients()
+QWidget *SettingsPage::buildRecipients()
 {
     auto *group = new QGroupBox(PageItems::recipientsTitle(), this);
     auto *grid = new QGridLayout(group);
@@ -221,7 +221,7 @@ QWidget *DlgGSM::buildRecipients()
     return group;
 }
 
-QWidget *DlgGSM::buildOperatorParameter()
+QWidget *SettingsPage::buildOperatorParameter()
 {
     auto *group = new QGroupBox(PageItems::operatorParameterTitle(), this);
     m_countryCombo = makeCombo(QStringLiteral("countryCombo"), {}, group);
@@ -241,7 +241,7 @@ QWidget *DlgGSM::buildOperatorParameter()
     return group;
 }
 
-QWidget *DlgGSM::buildGpsSms()
+QWidget *SettingsPage::buildGpsSms()
 {
     auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
     m_gpsCombo = makeCombo(QStringLiteral("gpsCombo"), OffOnItems(), group);
@@ -277,7 +277,7 @@ QWidget *DlgGSM::buildGpsSms()
     return group;
 }
 
-QWidget *DlgGSM::buildRenameFrame()
+QWidget *SettingsPage::buildRenameFrame()
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -306,7 +306,7 @@ QWidget *DlgGSM::buildRenameFrame()
     return frame;
 }
 
-QWidget *DlgGSM::buildSavePath()
+QWidget *SettingsPage::buildSavePath()
 {
     auto *row = new QWidget(this);
     m_savePathEdit = makeEdit(QStringLiteral("savePathEdit"), nullptr, row);
@@ -324,7 +324,7 @@ QWidget *DlgGSM::buildSavePath()
     return row;
 }
 
-QWidget *DlgGSM::buildButtons()
+QWidget *SettingsPage::buildButtons()
 {
     auto *row = new QWidget(this);
     m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
@@ -340,43 +340,43 @@ QWidget *DlgGSM::buildButtons()
     return row;
 }
 
-void DlgGSM::connectHandlers()
+void SettingsPage::connectHandlers()
 {
-    connect(m_instantCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSendModeChanged);
-    connect(m_dailyReportCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSendModeChanged);
+    connect(m_instantCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSendModeChanged);
+    connect(m_dailyReportCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSendModeChanged);
     connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        read_page();
+        readControls();
         m_form.values().daily_report_hour = index;
     });
     connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        read_page();
+        readControls();
         m_form.values().daily_report_minute = index;
     });
-    connect(m_sendToGroup, &QButtonGroup::idClicked, this, &DlgGSM::onSendToClicked);
-    connect(m_renameCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onRenameChanged);
-    connect(m_smsSwitchCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsSwitchChanged);
-    connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsStartChanged);
-    connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onSmsStopChanged);
-    connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onCountryChanged);
-    connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &DlgGSM::onOperatorChanged);
-    connect(m_emailSettingButton, &QPushButton::clicked, this, &DlgGSM::onEmailSettingClicked);
-    connect(m_customButton, &QPushButton::clicked, this, &DlgGSM::onCustomClicked);
-    connect(m_camSettingButton, &QPushButton::clicked, this, &DlgGSM::onCamSettingClicked);
-    connect(m_okButton, &QPushButton::clicked, this, &DlgGSM::onOkClicked);
-    connect(m_browseButton, &QPushButton::clicked, this, &DlgGSM::onBrowseClicked);
-    connect(m_defaultAllButton, &QPushButton::clicked, this, &DlgGSM::onDefaultAllClicked);
-    connect(m_cancelButton, &QPushButton::clicked, this, &DlgGSM::cancelRequested);
+    connect(m_sendToGroup, &QButtonGroup::idClicked, this, &SettingsPage::onSendToClicked);
+    connect(m_renameCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onRenameChanged);
+    connect(m_smsSwitchCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSmsSwitchChanged);
+    connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSmsStartChanged);
+    connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSmsStopChanged);
+    connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onCountryChanged);
+    connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onOperatorChanged);
+    connect(m_emailSettingButton, &QPushButton::clicked, this, &SettingsPage::onEmailSettingClicked);
+    connect(m_customButton, &QPushButton::clicked, this, &SettingsPage::onCustomClicked);
+    connect(m_camSettingButton, &QPushButton::clicked, this, &SettingsPage::onCamSettingClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &SettingsPage::onOkClicked);
+    connect(m_browseButton, &QPushButton::clicked, this, &SettingsPage::onBrowseClicked);
+    connect(m_defaultAllButton, &QPushButton::clicked, this, &SettingsPage::onDefaultAllClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &SettingsPage::cancelRequested);
 }
 
-void DlgGSM::open_page()
+void SettingsPage::load()
 {
-    m_form.open_page();
+    m_form.load();
     showOpened();
 }
 
-bool DlgGSM::open_file(const QString &path)
+bool SettingsPage::openFile(const QString &path)
 {
-    if (const auto refused = m_form.open_file(path)) {
+    if (const auto refused = m_form.openFile(path)) {
         m_prompter.show(this, *refused);
         return false;
     }
@@ -384,30 +384,30 @@ bool DlgGSM::open_file(const QString &path)
     return true;
 }
 
-void DlgGSM::show_save_path(const QString &folder)
+void SettingsPage::showSavePath(const QString &folder)
 {
-    read_page();
+    readControls();
     m_form.values().save_path = folder;
-    write_page();
+    showForm();
 }
 
-void DlgGSM::showOpened()
+void SettingsPage::showOpened()
 {
     const QSignalBlocker blocker(m_countryCombo);
     m_countryCombo->clear();
-    m_countryCombo->addItems(m_form.operators().country_items());
+    m_countryCombo->addItems(m_form.operators().countryItems());
     fillOperatorCombo();
-    write_page();
+    showForm();
 }
 
-void DlgGSM::fillOperatorCombo()
+void SettingsPage::fillOperatorCombo()
 {
     const QSignalBlocker blocker(m_operatorCombo);
     m_operatorCombo->clear();
-    m_operatorCombo->addItems(m_form.operators().operator_items());
+    m_operatorCombo->addItems(m_form.operators().operatorItems());
 }
 
-PageControls DlgGSM::controlValues() const
+PageControls SettingsPage::controlValues() const
 {
     PageControls controls;
     controls.save_path = m_savePathEdit->text();
@@ -431,17 +431,17 @@ PageControls DlgGSM::controlValues() const
     return controls;
 }
 
-void DlgGSM::read_page()
+void SettingsPage::readControls()
 {
     m_pointAtFault = false;
-    if (const auto message = m_form.read_page(controlValues())) {
+    if (const auto message = m_form.take(controlValues())) {
         m_prompter.show(this, *message);
         m_pointAtFault = true;
         focusFault();
     }
 }
 
-void DlgGSM::focusFault()
+void SettingsPage::focusFault()
 {
     const std::optional<PageFault> &fault = m_form.fault();
     if (!fault)
@@ -466,7 +466,7 @@ void DlgGSM::focusFault()
     field->selectAll();
 }
 
-void DlgGSM::write_page()
+void SettingsPage::showForm()
 {
     const PageValues &values = m_form.values();
     const QList<QWidget *> controls = findChildren<QWidget *>();
@@ -530,88 +530,88 @@ void DlgGSM::write_page()
         focusFault();
 }
 
-void DlgGSM::onSendModeChanged()
+void SettingsPage::onSendModeChanged()
 {
-    read_page();
-    m_form.instant_changed(m_instantCombo->currentIndex());
-    m_form.daily_report_changed(m_dailyReportCombo->currentIndex());
-    write_page();
+    readControls();
+    m_form.instantChanged(m_instantCombo->currentIndex());
+    m_form.dailyReportChanged(m_dailyReportCombo->currentIndex());
+    showForm();
 }
 
-void DlgGSM::onSendToClicked(int sendTo)
+void SettingsPage::onSendToClicked(int sendTo)
 {
-    read_page();
-    m_form.send_to_clicked(sendTo);
-    write_page();
+    readControls();
+    m_form.sendToClicked(sendTo);
+    showForm();
 }
 
-void DlgGSM::onRenameChanged(int index)
+void SettingsPage::onRenameChanged(int index)
 {
-    read_page();
-    m_form.rename_changed(index);
-    write_page();
+    readControls();
+    m_form.renameChanged(index);
+    showForm();
 }
 
-void DlgGSM::onSmsSwitchChanged(int index)
+void SettingsPage::onSmsSwitchChanged(int index)
 {
-    read_page();
-    m_form.sms_switch_changed(index);
-    write_page();
+    readControls();
+    m_form.smsSwitchChanged(index);
+    showForm();
 }
 
-void DlgGSM::onSmsStartChanged(int index)
+void SettingsPage::onSmsStartChanged(int index)
 {
-    read_page();
-    m_form.sms_start_changed(index);
-    write_page();
+    readControls();
+    m_form.smsStartChanged(index);
+    showForm();
 }
 
-void DlgGSM::onSmsStopChanged(int index)
+void SettingsPage::onSmsStopChanged(int index)
 {
-    read_page();
-    m_form.sms_stop_changed(index);
-    write_page();
+    readControls();
+    m_form.smsStopChanged(index);
+    showForm();
 }
 
-void DlgGSM::onCountryChanged(int index)
+void SettingsPage::onCountryChanged(int index)
 {
-    read_page();
-    m_form.operators().country_changed(index);
+    readControls();
+    m_form.operators().countryChanged(index);
     fillOperatorCombo();
-    write_page();
+    showForm();
 }
 
-void DlgGSM::onOperatorChanged(int index)
+void SettingsPage::onOperatorChanged(int index)
 {
-    read_page();
-    m_form.operators().operator_changed(index);
-    write_page();
+    readControls();
+    m_form.operators().operatorChanged(index);
+    showForm();
 }
 
-void DlgGSM::onEmailSettingClicked()
+void SettingsPage::onEmailSettingClicked()
 {
-    read_page();
+    readControls();
     m_emailSettingDialog->run();
 }
 
-void DlgGSM::onCustomClicked()
+void SettingsPage::onCustomClicked()
 {
-    read_page();
+    readControls();
     m_operatorDialog->run();
 }
 
-void DlgGSM::onCamSettingClicked()
+void SettingsPage::onCamSettingClicked()
 {
-    read_page();
+    readControls();
     m_camDialog->run();
 }
 
-void DlgGSM::onOkClicked()
+void SettingsPage::onOkClicked()
 {
     const auto saveAnyway = [this](const QStringList &problems) {
         return m_prompter.askYesNo(this, SaveCaption(), CannotSendQuestion(problems));
     };
-    const OkOutcome outcome = m_form.ok(controlValues(), m_headerConstant, saveAnyway);
+    const OkOutcome outcome = m_form.save(controlValues(), m_headerConstant, saveAnyway);
     for (const Message &message : outcome.messages)
         m_prompter.show(this, message);
     if (outcome.saved_in)
@@ -619,26 +619,26 @@ void DlgGSM::onOkClicked()
     focusFault();
 }
 
-void DlgGSM::onBrowseClicked()
+void SettingsPage::onBrowseClicked()
 {
-    read_page();
+    readControls();
     const auto folder =
-        m_prompter.pickFolder(this, SavePathPickerTitle(), m_form.picker_start(), m_form.picker_drives());
+        m_prompter.pickFolder(this, SavePathPickerTitle(), m_form.pickerStart(), m_form.pickerDrives());
     if (!folder)
         return;
-    if (const auto refused = m_form.folder_chosen(*folder)) {
+    if (const auto refused = m_form.folderChosen(*folder)) {
         m_prompter.show(this, *refused);
         return;
     }
-    write_page();
+    showForm();
 }
 
-void DlgGSM::onDefaultAllClicked()
+void SettingsPage::onDefaultAllClicked()
 {
-    read_page();
+    readControls();
     if (!m_prompter.askYesNo(this, DefaultAllCaption(), DefaultAllQuestion()))
         return;
-    m_form.default_all();
+    m_form.defaultAll();
     fillOperatorCombo();
-    write_page();
+    showForm();
 }

@@ -1,13 +1,13 @@
-#include "dialogs/email_setting_form.h"
+#include "dialogs/sender_email_form.h"
 #include "profile/record_text.h"
 
 #include <QTest>
 
 #include <algorithm>
 
-using Echo = EmailSettingForm::Echo;
-using State = EmailSettingForm::State;
-using Texts = EmailSettingForm::Texts;
+using Echo = SenderEmailForm::Echo;
+using State = SenderEmailForm::State;
+using Texts = SenderEmailForm::Texts;
 
 namespace {
 
@@ -37,7 +37,7 @@ EmailEntry entryWith(const Texts &texts, std::uint8_t secureType)
 
 } // namespace
 
-class TestEmailSettingForm : public QObject
+class TestSenderEmailForm : public QObject
 {
     Q_OBJECT
 
@@ -67,8 +67,8 @@ private slots:
         record.sender_email = entryWith(stored, SecureType::kStartTls);
         record.select_email = std::uint8_t(selectEmail);
 
-        EmailSettingForm form(presets);
-        form.open(record);
+        SenderEmailForm form(presets);
+        form.load(record);
         QCOMPARE(form.position(), position);
         QVERIFY(form.texts == (position ? stored : Texts{"", "", "", "smtp.1und1.de", "25"}));
         QCOMPARE(form.secureTypeIndex, position ? 2 : -1);
@@ -95,8 +95,8 @@ private slots:
         QFETCH(State, expected);
 
         EmailPresets presets = EmailPresets::BuiltIn();
-        EmailSettingForm form(presets);
-        form.open(defaultRecord());
+        SenderEmailForm form(presets);
+        form.load(defaultRecord());
         form.setShowPassword(flag);
         form.switchProvider(position);
         QVERIFY(form.state() == expected);
@@ -131,13 +131,13 @@ private slots:
 
         EmailPresets presets = EmailPresets::BuiltIn();
         ProfileRecord record = defaultRecord();
-        EmailSettingForm form(presets);
-        form.open(record);
+        SenderEmailForm form(presets);
+        form.load(record);
         form.switchProvider(position);
         form.texts = texts;
         const ProfileRecord before = record;
 
-        const std::optional<EmailSettingForm::Failure> failure = form.store(record);
+        const std::optional<SenderEmailForm::Failure> failure = form.store(record);
         if (message.isEmpty()) {
             QVERIFY(!failure);
             QCOMPARE(int(record.select_email), position);
@@ -178,8 +178,8 @@ private slots:
         EmailPresets presets = EmailPresets::BuiltIn();
         ProfileRecord record = defaultRecord();
         record.reserved_110 = 0x5A;
-        EmailSettingForm form(presets);
-        form.open(record);
+        SenderEmailForm form(presets);
+        form.load(record);
         form.switchProvider(position);
         form.texts = typed;
         form.secureTypeIndex = secureIndex;
@@ -192,8 +192,8 @@ private slots:
     void switchingBackRestoresTheTypedTexts()
     {
         EmailPresets presets = EmailPresets::BuiltIn();
-        EmailSettingForm form(presets);
-        form.open(defaultRecord());
+        SenderEmailForm form(presets);
+        form.load(defaultRecord());
         form.switchProvider(kGmail);
         form.texts.email = QStringLiteral("longer.name@example.org");
         form.switchProvider(kYahoo);
@@ -205,7 +205,7 @@ private slots:
         form.switchProvider(kYahoo);
         QVERIFY(form.texts == (Texts{"", "", "", "smtp.mail.yahoo.com", "465"}));
 
-        form.open(defaultRecord()); // presets outlive an opening
+        form.load(defaultRecord()); // presets outlive an opening
         form.switchProvider(kGmail);
         QVERIFY(form.texts == (Texts{"me@x", "me", "pw", "smtp.gmail.com", "465"}));
         form.switchProvider(kOther);
@@ -219,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestEmailSettingForm)
-#include "tst_email_setting_form.moc"
+QTEST_GUILESS_MAIN(TestSenderEmailForm)
+#include "tst_sender_email_form.moc"

@@ -1,4 +1,4 @@
-#include "pages/gsm_form.h"
+#include "pages/settings_form.h"
 
 #include "pages/removable_media.h"
 #include "pages/page_items.h"
@@ -61,13 +61,13 @@ QString CannotSendQuestion(const QStringList &problems)
            + QStringLiteral("Save PROFILE.BIN anyway?");
 }
 
-GsmForm::GsmForm(ProfileSession &session)
+SettingsForm::SettingsForm(ProfileSession &session)
     : m_session(session)
     , m_operators(m_values, session.record, session.catalogue)
 {
 }
 
-void GsmForm::open_page()
+void SettingsForm::load()
 {
     const ProfileRecord &record = m_session.record;
     m_values.default_sender = DefaultSender();
@@ -80,7 +80,7 @@ void GsmForm::open_page()
     m_values.daily_report_hour = record.daily_report_hour;
     m_values.daily_report_minute = record.daily_report_minute;
 
-    m_operators.open();
+    m_operators.load();
 
     // Only a working copy written elsewhere holds another value: show "Email".
     m_values.send_to = record.send_to == kSendToPhone ? kSendToPhone : kSendToEmail;
@@ -92,7 +92,7 @@ void GsmForm::open_page()
     m_values.sms_switch = record.sms_switch;
     m_values.sms_start_hour = m_values.saved_sms_start_hour = record.sms_start_hour;
     m_values.sms_stop_hour = m_values.saved_sms_stop_hour = record.sms_stop_hour;
-    refresh_command_phone();
+    refreshCommandPhone();
 
     for (int i = 0; i < kRecipientCount; ++i) {
         m_values.phone_number[std::size_t(i)] = LoadRecordText(PhoneNumberField(record, i));
@@ -100,7 +100,7 @@ void GsmForm::open_page()
     }
 }
 
-std::optional<Message> GsmForm::noting(std::optional<Message> failure, const PageFault &fault)
+std::optional<Message> SettingsForm::noting(std::optional<Message> failure, const PageFault &fault)
 {
     m_fault.reset();
     if (failure)
@@ -108,13 +108,13 @@ std::optional<Message> GsmForm::noting(std::optional<Message> failure, const Pag
     return failure;
 }
 
-std::optional<Message> GsmForm::read_page(const PageControls &controls)
+std::optional<Message> SettingsForm::take(const PageControls &controls)
 {
     PageFault fault;
     return noting(ReadPage(m_values, controls, fault), fault);
 }
 
-PageState GsmForm::state() const
+PageState SettingsForm::state() const
 {
     PageState state;
     state.instant_number_enabled = m_values.instant_on == 1;
@@ -131,44 +131,44 @@ PageState GsmForm::state() const
     // The command phone stays editable while the camera takes SMS commands.
     state.phone_enabled[0] = phone || m_values.sms_switch > 0;
     state.email_size_enabled = email;
-    state.custom_enabled = m_operators.custom_enabled();
+    state.custom_enabled = m_operators.customEnabled();
     return state;
 }
 
-void GsmForm::takeSendMode()
+void SettingsForm::takeSendMode()
 {
     m_values.send_mode = m_values.instant_on + 2 * m_values.daily_report_on;
 }
 
-void GsmForm::instant_changed(int index)
+void SettingsForm::instantChanged(int index)
 {
     m_values.instant_on = index;
     takeSendMode();
 }
 
-void GsmForm::daily_report_changed(int index)
+void SettingsForm::dailyReportChanged(int index)
 {
     m_values.daily_report_on = index;
     takeSendMode();
 }
 
-void GsmForm::send_to_clicked(int sendTo)
+void SettingsForm::sendToClicked(int sendTo)
 {
     m_values.send_to = sendTo;
 }
 
-void GsmForm::rename_changed(int index)
+void SettingsForm::renameChanged(int index)
 {
     m_values.rename = index;
 }
 
-void GsmForm::sms_switch_changed(int index)
+void SettingsForm::smsSwitchChanged(int index)
 {
     m_values.sms_switch = index;
-    refresh_command_phone();
+    refreshCommandPhone();
 }
 
-void GsmForm::refresh_command_phone()
+void SettingsForm::refreshCommandPhone()
 {
     if (m_values.sms_switch == kSmsSet) {
         m_values.sms_start_hour = m_values.saved_sms_start_hour;
@@ -179,7 +179,7 @@ void GsmForm::refresh_command_phone()
     }
 }
 
-void GsmForm::sms_start_changed(int hour)
+void SettingsForm::smsStartChanged(int hour)
 {
     m_values.sms_start_hour = hour;
     if (m_values.sms_stop_hour < hour)
@@ -188,7 +188,7 @@ void GsmForm::sms_start_changed(int hour)
     m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
 }
 
-void GsmForm::sms_stop_changed(int hour)
+void SettingsForm::smsStopChanged(int hour)
 {
     m_values.sms_stop_hour = hour;
     // A stop of "00" may stand below any start; any other earlier stop clears the start.
@@ -198,16 +198,16 @@ void GsmForm::sms_stop_changed(int hour)
     m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
 }
 
-std::optional<Message> GsmForm::store_page(const PageControls &controls)
+std::optional<Message> SettingsForm::store(const PageControls &controls)
 {
     PageFault fault;
     return noting(StorePage(controls, m_values, m_session, m_operators, fault), fault);
 }
 
-OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway)
+OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway)
 {
     m_session.record.header_value = std::uint16_t(headerConstant & 0xFFFF);
-    if (auto failure = store_page(controls))
+    if (auto failure = store(controls))
         return {{*failure}, std::nullopt};
 
     const QString saveCaption = SaveCaption();
@@ -239,7 +239,7 @@ OkOutcome GsmForm::ok(const PageControls &controls, int headerConstant, const Sa
     return outcome;
 }
 
-std::optional<Message> GsmForm::open_file(const QString &path)
+std::optional<Message> SettingsForm::openFile(const QString &path)
 {
     const SettingsFileResult opened =
         OpenSettingsFile(path, m_session.record, m_session.custom, m_session.currentArea);
@@ -248,25 +248,25 @@ std::optional<Message> GsmForm::open_file(const QString &path)
                        Message::Icon::Error};
 
     if (std::get<SettingsFileKind>(opened) == SettingsFileKind::ProfileFile) {
-        m_operators.take_card_operator();
+        m_operators.takeCardOperator();
         // "OK" writes the edited settings back onto the same card.
         m_values.save_path = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     }
-    open_page();
+    load();
     return std::nullopt;
 }
 
-QString GsmForm::picker_start() const
+QString SettingsForm::pickerStart() const
 {
     return PickerStartFolder(m_values.save_path, m_mediaFolders.value_or(RemovableMediaFolders()));
 }
 
-QStringList GsmForm::picker_drives() const
+QStringList SettingsForm::pickerDrives() const
 {
     return RemovableDrives(m_mediaFolders.value_or(RemovableMediaFolders()));
 }
 
-std::optional<Message> GsmForm::folder_chosen(const QUrl &folder)
+std::optional<Message> SettingsForm::folderChosen(const QUrl &folder)
 {
     if (!folder.isLocalFile() || folder.toLocalFile().isEmpty())
         return Message{QStringLiteral("Save Path"), QStringLiteral("Select the Path Error")};
@@ -274,13 +274,13 @@ std::optional<Message> GsmForm::folder_chosen(const QUrl &folder)
     return std::nullopt;
 }
 
-void GsmForm::default_all()
+void SettingsForm::defaultAll()
 {
     SetProfileDefaults(m_session.record, m_session.currentArea);
-    reset_page();
+    reset();
 }
 
-void GsmForm::reset_page()
+void SettingsForm::reset()
 {
     DeleteWorkingCopy();
 
@@ -302,7 +302,7 @@ void GsmForm::reset_page()
     m_values.sms_switch = 0;
     m_values.sms_start_hour = m_values.sms_stop_hour = 0;
     m_values.saved_sms_start_hour = m_values.saved_sms_stop_hour = 0;
-    refresh_command_phone();
+    refreshCommandPhone();
 
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
         m_values.phone_number[i].clear();

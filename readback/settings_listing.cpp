@@ -1,7 +1,7 @@
-#include "readback/setting_lines.h"
+#include "readback/settings_listing.h"
 
 #include "dialogs/camera_items.h"
-#include "dialogs/email_setting_form.h"
+#include "dialogs/sender_email_form.h"
 #include "dialogs/operator_form.h"
 #include "dialogs/two_digit_texts.h"
 #include "dialogs/work_time_form.h"
@@ -262,44 +262,44 @@ void addOperator(QList<SettingLine> &lines, const ProfileRecord &record, CustomO
     const QStringList groups = {OperatorSectionTitle(), operatorParameterTitle()};
     const OperatorCatalogue catalogue(custom);
     const int country = record.country_index;
-    const bool knownCountry = country < catalogue.country_count();
+    const bool knownCountry = country < catalogue.countryCount();
 
     Group choice(lines, groups);
-    choice.add(countryLabel(), listed(RECORD_SLOT(country_index), country, catalogue.country_names()));
+    choice.add(countryLabel(), listed(RECORD_SLOT(country_index), country, catalogue.countryNames()));
     choice.add(operatorLabel(), listed(RECORD_SLOT(operator_index), record.operator_index,
-                                       knownCountry ? catalogue.operator_items(country) : QStringList()));
+                                       knownCountry ? catalogue.operatorItems(country) : QStringList()));
     addOperatorEntry(lines, groups, {OperatorSectionTitle()}, recordOperatorSlot(), record.operator_);
 }
 
 void addSender(QList<SettingLine> &lines, const ProfileRecord &record)
 {
-    using Field = EmailSettingForm::Field;
+    using Field = SenderEmailForm::Field;
     Slot outer = RECORD_SLOT(sender_email);
     const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
     const EmailEntry &entry = record.sender_email;
 
     Group sender(lines, {SenderSectionTitle()});
-    sender.add(EmailSettingForm::selectEmailLabel(),
+    sender.add(SenderEmailForm::selectEmailLabel(),
                listed(RECORD_SLOT(select_email), record.select_email, ProviderNames()));
     // The local part is made from the address: it changes with it.
     const SettingField email = text(at(TALMERIS_SLOT(EmailEntry, email)), entry.email);
-    sender.add(EmailSettingForm::label(Field::Email), shown(email),
+    sender.add(SenderEmailForm::label(Field::Email), shown(email),
                {email, text(at(TALMERIS_SLOT(EmailEntry, email_local_part)), entry.email_local_part)});
-    sender.add(EmailSettingForm::label(Field::Account), text(at(TALMERIS_SLOT(EmailEntry, account)), entry.account));
-    sender.add(EmailSettingForm::label(Field::Password),
+    sender.add(SenderEmailForm::label(Field::Account), text(at(TALMERIS_SLOT(EmailEntry, account)), entry.account));
+    sender.add(SenderEmailForm::label(Field::Password),
                text(at(TALMERIS_SLOT(EmailEntry, password)), entry.password, true));
-    sender.add(EmailSettingForm::label(Field::SmtpServer),
+    sender.add(SenderEmailForm::label(Field::SmtpServer),
                text(at(TALMERIS_SLOT(EmailEntry, smtp_server)), entry.smtp_server));
     // The stored byte is 0x40 plus the item: any other high half is not one the tool writes.
     SettingField secureType = listed(at(TALMERIS_SLOT(EmailEntry, secure_type)), SecureType::index(entry.secure_type),
-                                     EmailSettingForm::secureTypeNames());
+                                     SenderEmailForm::secureTypeNames());
     secureType.value = entry.secure_type;
     if ((entry.secure_type & 0xF0) != SecureType::kBase) {
         secureType.inRange = false;
         secureType.item.clear();
     }
-    sender.add(EmailSettingForm::secureTypeLabel(), secureType);
-    sender.add(EmailSettingForm::label(Field::SmtpPort),
+    sender.add(SenderEmailForm::secureTypeLabel(), secureType);
+    sender.add(SenderEmailForm::label(Field::SmtpPort),
                text(at(TALMERIS_SLOT(EmailEntry, smtp_port)), entry.smtp_port));
 }
 
@@ -312,13 +312,13 @@ void addCustom(QList<SettingLine> &lines, const CustomOperators &custom)
         return Slot{QStringLiteral("custom_operators.") + EntryName(named), offset, qsizetype(sizeof(OperatorEntry))};
     };
     qsizetype offset = kProfileRecordSize;
-    for (std::size_t i = 0; i < custom.CustomEntries.size(); ++i, offset += qsizetype(sizeof(OperatorEntry))) {
-        const OperatorEntry &named = builtIn.CustomEntries[i];
+    for (std::size_t i = 0; i < custom.country_customers.size(); ++i, offset += qsizetype(sizeof(OperatorEntry))) {
+        const OperatorEntry &named = builtIn.country_customers[i];
         const QStringList groups = {section, EntryName(named)};
-        addOperatorEntry(lines, groups, groups, entrySlot(named, offset), custom.CustomEntries[i]);
+        addOperatorEntry(lines, groups, groups, entrySlot(named, offset), custom.country_customers[i]);
     }
-    const QStringList groups = {section, EntryName(builtIn.CustomerEntry)};
-    addOperatorEntry(lines, groups, groups, entrySlot(builtIn.CustomerEntry, offset), custom.CustomerEntry);
+    const QStringList groups = {section, EntryName(builtIn.extra_customer)};
+    addOperatorEntry(lines, groups, groups, entrySlot(builtIn.extra_customer, offset), custom.extra_customer);
 }
 
 #undef RECORD_SLOT
@@ -332,7 +332,7 @@ QString OperatorSectionTitle() { return QStringLiteral("Operator"); }
 QString SenderSectionTitle() { return QStringLiteral("Sender account"); }
 QString CustomSectionTitle() { return QStringLiteral("Custom operators"); }
 
-QList<SettingLine> SettingLines(const ReadBack &readBack)
+QList<SettingLine> ListSettings(const ReadBack &readBack)
 {
     QList<SettingLine> lines;
     addCamera(lines, readBack.record);

@@ -1,4 +1,4 @@
-#include "dialogs/cam_form.h"
+#include "dialogs/camera_form.h"
 #include "support/hex_bytes.h"
 
 #include <QTest>
@@ -19,9 +19,9 @@ ProfileRecord defaultRecord()
     return record;
 }
 
-CamForm loadedForm(const ProfileRecord &record)
+CameraForm loadedForm(const ProfileRecord &record)
 {
-    CamForm form;
+    CameraForm form;
     form.load(record);
     return form;
 }
@@ -38,7 +38,7 @@ const QString kWeek = QStringLiteral("Please check Work Time Week CheckBox.");
 
 } // namespace
 
-class TestCamForm : public QObject
+class TestCameraForm : public QObject
 {
     Q_OBJECT
 
@@ -65,7 +65,7 @@ private slots:
         QFETCH(int, trigger);
         QFETCH(QString, enabled);
 
-        CamForm form = loadedForm(defaultRecord());
+        CameraForm form = loadedForm(defaultRecord());
         form.setValue(CameraSetting::PhotoBurst, burst);
         form.select(CameraSetting::CameraMode, mode);
         form.select(CameraSetting::TriggerMode, trigger);
@@ -116,7 +116,7 @@ private slots:
         QFETCH(int, burst);
         QFETCH(int, send);
 
-        CamForm form = loadedForm(defaultRecord());
+        CameraForm form = loadedForm(defaultRecord());
         form.setValue(CameraSetting::PhotoBurst, burstBefore);
         form.setValue(CameraSetting::SendOption, sendBefore);
         const std::optional<Message> note = form.select(changed, index);
@@ -139,7 +139,7 @@ private slots:
         record.language = 3;
         record.beep = 1;
         const ProfileRecord before = record;
-        CamForm form = loadedForm(record);
+        CameraForm form = loadedForm(record);
         form.setValue(CameraSetting::CameraMode, 1);
         form.setValue(CameraSetting::PirInterval, 26);
         form.setValue(CameraSetting::SendOption, 7);
@@ -148,7 +148,7 @@ private slots:
         form.windows[0].values.all = 0; // would store a different week mask
         makeFail(form.windows[3], true);
 
-        QVERIFY(form.ok(record));
+        QVERIFY(form.store(record));
         QCOMPARE(record.camera_mode, 1);
         QCOMPARE(record.pir_interval, 26);
         QCOMPARE(record.send_option, 7);
@@ -176,15 +176,15 @@ private slots:
         QFETCH(QString, text);
 
         ProfileRecord record = defaultRecord();
-        CamForm form = loadedForm(record);
+        CameraForm form = loadedForm(record);
         bool first = true;
-        for (int window = 0; window < CamForm::kWindowCount; ++window) {
+        for (int window = 0; window < CameraForm::kWindowCount; ++window) {
             if (failing & (1 << window)) {
                 makeFail(form.windows[window], first == startStopFirst);
                 first = false;
             }
         }
-        QCOMPARE(form.ok(record).value_or(Message{}).text, text);
+        QCOMPARE(form.store(record).value_or(Message{}).text, text);
     }
 
     // Opening, then OK without changes: the same bytes, bar out-of-range ones.
@@ -216,7 +216,7 @@ private slots:
         ProfileRecord expected = record;
         RecordBytes(expected)[offset] = std::uint8_t(stored);
 
-        QVERIFY(!loadedForm(record).ok(record));
+        QVERIFY(!loadedForm(record).store(record));
         QCOMPARE(hexText(cameraBlock(record)), hexText(cameraBlock(expected)));
     }
 
@@ -224,10 +224,10 @@ private slots:
     {
         ProfileRecord record = defaultRecord();
         fillBytes(record, 0x01);
-        CamForm form = loadedForm(record);
+        CameraForm form = loadedForm(record);
         form.reset();
         ProfileRecord expected = record;
-        QVERIFY(!form.ok(record));
+        QVERIFY(!form.store(record));
 
         SetProfileDefaults(expected, 1);
         expected.gps = 0x01; // not the dialog's
@@ -239,5 +239,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCamForm)
-#include "tst_cam_form.moc"
+QTEST_GUILESS_MAIN(TestCameraForm)
+#include "tst_camera_form.moc"
