@@ -120,9 +120,11 @@ void CameraDialog::buildLayout()
     for (int window = 0; window < CameraForm::kWindowCount; ++window) {
         auto *group = new WorkTimeGroup(window + 1, this);
         connect(group, &WorkTimeGroup::switchChanged, this,
-                [this, window](int index) { onSwitchChanged(window, index); });
+                [this, window](int index) { step([&] { m_form.windows[window].switchChanged(index); }); });
         connect(group, &WorkTimeGroup::boxClicked, this,
-                [this, window](int box, bool checked) { onBoxClicked(window, box, checked); });
+                [this, window](int box, bool checked) {
+                    step([&] { m_form.windows[window].boxClicked(box, checked); });
+                });
         windowsColumn->addWidget(group);
         m_windows[window] = group;
     }
@@ -203,20 +205,6 @@ void CameraDialog::onSettingChanged(CameraSetting setting)
     const std::optional<Message> note = m_form.select(setting, m_form.value(setting));
     if (note)
         m_prompter.show(this, *note);
-    showForm();
-}
-
-void CameraDialog::onSwitchChanged(int window, int index)
-{
-    readControls();
-    m_form.windows[window].switchChanged(index);
-    showForm();
-}
-
-void CameraDialog::onBoxClicked(int window, int box, bool checked)
-{
-    readControls();
-    m_form.windows[window].boxClicked(box, checked);
     showForm();
 }
 

@@ -41,10 +41,10 @@ private:
 
     void readControls();
     void showForm();
+    // Reads the controls, runs one step of the form, and shows the form.
+    template <typename Step> void step(Step &&formStep) { readControls(); formStep(); showForm(); }
 
     void onSettingChanged(CameraSetting setting);
-    void onSwitchChanged(int window, int index);
-    void onBoxClicked(int window, int box, bool checked);
     void onOk();
     void onDefault();
 

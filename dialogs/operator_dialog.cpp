@@ -115,7 +115,7 @@ int OperatorDialog::run()
     if (!m_url)
         buildControls();
     m_form.load(m_entry);
-    showValues();
+    showForm();
     m_url->setFocus(Qt::OtherFocusReason);
     return m_prompter.runModal(*this);
 }
@@ -133,7 +133,7 @@ void OperatorDialog::readControls()
     m_form.gprsPassword = m_gprsPassword->text();
 }
 
-void OperatorDialog::showValues()
+void OperatorDialog::showForm()
 {
     m_url->setText(m_form.url);
     m_gateway->setOctets(m_form.gateway);

@@ -27,7 +27,7 @@ protected:
 private:
     void buildControls();
     void readControls();
-    void showValues();
+    void showForm();
     bool refused(const std::optional<OperatorForm::Failure> &failure);
     void onOk();
     void onCancel();

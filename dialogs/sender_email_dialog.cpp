@@ -142,8 +142,7 @@ int SenderEmailDialog::run()
         const QSignalBlocker blocker(m_selectEmail);
         m_selectEmail->setCurrentIndex(m_form.position());
     }
-    showState();
-    showValues();
+    showForm();
     m_selectEmail->setFocus(Qt::OtherFocusReason);
     return m_prompter.runModal(*this);
 }
@@ -155,7 +154,13 @@ void SenderEmailDialog::readControls()
     m_form.secureTypeIndex = m_secureType->currentIndex();
 }
 
-void SenderEmailDialog::showValues()
+void SenderEmailDialog::showForm()
+{
+    showState();
+    showTexts();
+}
+
+void SenderEmailDialog::showTexts()
 {
     // Account after Email: the account written here wins over the address.
     const QList<QWidget *> controls{m_email, m_account, m_password, m_smtpServer, m_smtpPort, m_secureType};
@@ -191,10 +196,7 @@ void SenderEmailDialog::showState()
 
 void SenderEmailDialog::onProviderChanged(int position)
 {
-    readControls();
-    m_form.switchProvider(position);
-    showState();
-    showValues();
+    step([&] { m_form.switchProvider(position); });
 }
 
 void SenderEmailDialog::onEmailChanged()

@@ -31,7 +31,10 @@ protected:
 private:
     void buildControls();
     void readControls();
-    void showValues();
+    void showForm();
+    // Reads the controls, runs one step of the form, and shows the form.
+    template <typename Step> void step(Step &&formStep) { readControls(); formStep(); showForm(); }
+    void showTexts();
     void showState();
     void onProviderChanged(int position);
     void onEmailChanged();

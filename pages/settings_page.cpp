@@ -352,16 +352,31 @@ void SettingsPage::connectHandlers()
         readControls();
         m_form.values().daily_report_minute = index;
     });
-    connect(m_sendToGroup, &QButtonGroup::idClicked, this, &SettingsPage::onSendToClicked);
-    connect(m_renameCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onRenameChanged);
-    connect(m_smsSwitchCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSmsSwitchChanged);
-    connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSmsStartChanged);
-    connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSmsStopChanged);
+    connect(m_sendToGroup, &QButtonGroup::idClicked, this, [this](int sendTo) {
+        step([&] { m_form.sendToClicked(sendTo); });
+    });
+    const auto stepOn = [this](QComboBox *combo, void (SettingsForm::*formStep)(int)) {
+        connect(combo, &QComboBox::currentIndexChanged, this,
+                [this, formStep](int index) { step([&] { (m_form.*formStep)(index); }); });
+    };
+    stepOn(m_renameCombo, &SettingsForm::renameChanged);
+    stepOn(m_smsSwitchCombo, &SettingsForm::smsSwitchChanged);
+    stepOn(m_smsStartCombo, &SettingsForm::smsStartChanged);
+    stepOn(m_smsStopCombo, &SettingsForm::smsStopChanged);
     connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onCountryChanged);
-    connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onOperatorChanged);
-    connect(m_emailSettingButton, &QPushButton::clicked, this, &SettingsPage::onEmailSettingClicked);
-    connect(m_customButton, &QPushButton::clicked, this, &SettingsPage::onCustomClicked);
-    connect(m_camSettingButton, &QPushButton::clicked, this, &SettingsPage::onCamSettingClicked);
+    connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        step([&] { m_form.operators().operatorChanged(index); });
+    });
+    // Each dialog edits the record: the page's values are read first.
+    const auto opens = [this](QPushButton *button, auto *dialog) {
+        connect(button, &QPushButton::clicked, this, [this, dialog] {
+            readControls();
+            dialog->run();
+        });
+    };
+    opens(m_emailSettingButton, m_emailSettingDialog);
+    opens(m_customButton, m_operatorDialog);
+    opens(m_camSettingButton, m_camDialog);
     connect(m_okButton, &QPushButton::clicked, this, &SettingsPage::onOkClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPage::onBrowseClicked);
     connect(m_defaultAllButton, &QPushButton::clicked, this, &SettingsPage::onDefaultAllClicked);
@@ -386,9 +401,7 @@ bool SettingsPage::openFile(const QString &path)
 
 void SettingsPage::showSavePath(const QString &folder)
 {
-    readControls();
-    m_form.values().save_path = folder;
-    showForm();
+    step([&] { m_form.values().save_path = folder; });
 }
 
 void SettingsPage::showOpened()
@@ -532,78 +545,18 @@ void SettingsPage::showForm()
 
 void SettingsPage::onSendModeChanged()
 {
-    readControls();
-    m_form.instantChanged(m_instantCombo->currentIndex());
-    m_form.dailyReportChanged(m_dailyReportCombo->currentIndex());
-    showForm();
-}
-
-void SettingsPage::onSendToClicked(int sendTo)
-{
-    readControls();
-    m_form.sendToClicked(sendTo);
-    showForm();
-}
-
-void SettingsPage::onRenameChanged(int index)
-{
-    readControls();
-    m_form.renameChanged(index);
-    showForm();
-}
-
-void SettingsPage::onSmsSwitchChanged(int index)
-{
-    readControls();
-    m_form.smsSwitchChanged(index);
-    showForm();
-}
-
-void SettingsPage::onSmsStartChanged(int index)
-{
-    readControls();
-    m_form.smsStartChanged(index);
-    showForm();
-}
-
-void SettingsPage::onSmsStopChanged(int index)
-{
-    readControls();
-    m_form.smsStopChanged(index);
-    showForm();
+    step([this] {
+        m_form.instantChanged(m_instantCombo->currentIndex());
+        m_form.dailyReportChanged(m_dailyReportCombo->currentIndex());
+    });
 }
 
 void SettingsPage::onCountryChanged(int index)
 {
-    readControls();
-    m_form.operators().countryChanged(index);
-    fillOperatorCombo();
-    showForm();
-}
-
-void SettingsPage::onOperatorChanged(int index)
-{
-    readControls();
-    m_form.operators().operatorChanged(index);
-    showForm();
-}
-
-void SettingsPage::onEmailSettingClicked()
-{
-    readControls();
-    m_emailSettingDialog->run();
-}
-
-void SettingsPage::onCustomClicked()
-{
-    readControls();
-    m_operatorDialog->run();
-}
-
-void SettingsPage::onCamSettingClicked()
-{
-    readControls();
-    m_camDialog->run();
+    step([&] {
+        m_form.operators().countryChanged(index);
+        fillOperatorCombo();
+    });
 }
 
 void SettingsPage::onOkClicked()

@@ -63,21 +63,14 @@ private:
     void focusFault();
     // Shows the form's values and its enabling rules.
     void showForm();
+    // Reads the controls, runs one step of the form, and shows the form.
+    template <typename Step> void step(Step &&formStep) { readControls(); formStep(); showForm(); }
     void fillOperatorCombo();
     // Shows the form's values after they all changed.
     void showOpened();
 
     void onSendModeChanged();
-    void onSendToClicked(int sendTo);
-    void onRenameChanged(int index);
-    void onSmsSwitchChanged(int index);
-    void onSmsStartChanged(int index);
-    void onSmsStopChanged(int index);
     void onCountryChanged(int index);
-    void onOperatorChanged(int index);
-    void onEmailSettingClicked();
-    void onCustomClicked();
-    void onCamSettingClicked();
     void onOkClicked();
     void onBrowseClicked();
     void onDefaultAllClicked();
