@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/dialog_tips.h"
+#include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/work_time_group.h"
 #include "profile/profile_record.h"
@@ -31,16 +32,6 @@ constexpr std::array<const char *, kCameraSettingCount> kObjectStems = {
 QString objectStem(CameraSetting setting)
 {
     return QString::fromLatin1(kObjectStems[static_cast<int>(setting)]);
-}
-
-QPushButton *newButton(const QString &text, const QString &objectName, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    // Enter must never store by surprise: no button is the default.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
 }
 
 } // namespace
@@ -134,9 +125,9 @@ void CameraDialog::buildLayout()
     columns->addLayout(settingsColumn, 2);
     columns->addLayout(windowsColumn, 3);
 
-    QPushButton *ok = newButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
-    QPushButton *defaults = newButton(QStringLiteral("Default"), QStringLiteral("defaultButton"), this);
-    QPushButton *cancel = newButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    QPushButton *ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
+    QPushButton *defaults = MakeDialogButton(QStringLiteral("Default"), QStringLiteral("defaultButton"), this);
+    QPushButton *cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
     connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
     connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
     connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
@@ -232,13 +223,7 @@ void CameraDialog::onDefault()
 
 void CameraDialog::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
-        // Enter presses the focused button, as Space does; elsewhere it does nothing.
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    // Enter presses the focused button, as Space does; elsewhere it does nothing.
+    if (!RouteEnterKey(*this, *event, [] {}))
+        QDialog::keyPressEvent(event);
 }

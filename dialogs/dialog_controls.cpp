@@ -41,6 +41,21 @@ QFormLayout *MakeFormLayout(QWidget *parent)
     return layout;
 }
 
+QComboBox *MakeCombo(const QString &objectName, const QStringList &items, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->addItems(items);
+    return combo;
+}
+
+QLabel *MakeLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 void AlignLabels(const QList<QLabel *> &labels)
 {
     int widest = 0;

@@ -4,7 +4,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
 class QLabel;
@@ -12,11 +14,17 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// Building blocks the account dialogs share.
+// Building blocks every window shares.
 
 // An edit field for record text: at most `maxLength` characters, and only
 // characters the camera's code page holds.
 QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent);
+
+// A combo box holding the items, none of them chosen yet.
+QComboBox *MakeCombo(const QString &objectName, const QStringList &items, QWidget *parent);
+
+// A label that names its buddy field.
+QLabel *MakeLabel(const QString &text, QWidget *buddy, QWidget *parent);
 
 // Adds a row whose label is the field's buddy, so the label names the field.
 QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field);

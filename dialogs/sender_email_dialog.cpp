@@ -41,14 +41,6 @@ QFrame *makeFrame(const QString &objectName, QWidget *parent)
     return frame;
 }
 
-QComboBox *makeList(const QString &objectName, const QStringList &items, QWidget *parent)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(objectName);
-    combo->addItems(items);
-    return combo;
-}
-
 } // namespace
 
 SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
@@ -64,7 +56,7 @@ SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &preset
 
 void SenderEmailDialog::buildControls()
 {
-    m_selectEmail = makeList(QStringLiteral("selectEmailCombo"), ProviderNames(), this);
+    m_selectEmail = MakeCombo(QStringLiteral("selectEmailCombo"), ProviderNames(), this);
     auto *top = MakeFormLayout(nullptr);
     // The frames below carry their own margins; line the combo up with their fields.
     top->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0,
@@ -89,7 +81,7 @@ void SenderEmailDialog::buildControls()
     auto *server = MakeFormLayout(serverFrame);
     m_smtpServer = MakeRecordTextEdit(QStringLiteral("smtpServerEdit"), SenderEmailForm::kServerLimit,
                                       serverFrame);
-    m_secureType = makeList(QStringLiteral("secureTypeCombo"), SenderEmailForm::secureTypeNames(),
+    m_secureType = MakeCombo(QStringLiteral("secureTypeCombo"), SenderEmailForm::secureTypeNames(),
                             serverFrame);
     m_secureType->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_smtpPort = MakeRecordTextEdit(QStringLiteral("smtpPortEdit"), SenderEmailForm::kPortLimit,

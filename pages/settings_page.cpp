@@ -31,30 +31,6 @@
 
 namespace {
 
-QComboBox *makeCombo(const QString &name, const QStringList &items, QWidget *parent)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    return combo;
-}
-
-QLabel *makeLabel(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton *makeButton(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    // No default button: Enter in the page must never save.
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLineEdit *makeEdit(const QString &name, QValidator *validator, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
@@ -120,7 +96,7 @@ void SettingsPage::buildControls()
 QWidget *SettingsPage::buildSendMode()
 {
     auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
-    m_instantCombo = makeCombo(QStringLiteral("instantCombo"), OffOnItems(), group);
+    m_instantCombo = MakeCombo(QStringLiteral("instantCombo"), OffOnItems(), group);
     m_instantNumberEdit = makeEdit(QStringLiteral("instantNumberEdit"), new DigitsValidator(this), group);
     m_instantNumberEdit->setAlignment(Qt::AlignCenter);
     m_instantNumberEdit->setMaxLength(9);
@@ -128,13 +104,13 @@ QWidget *SettingsPage::buildSendMode()
     m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
     m_instantHint = new QLabel(QStringLiteral("(0-99,0=Unlimited)"), group);
 
-    m_dailyReportCombo = makeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
+    m_dailyReportCombo = MakeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
     m_dailyReportHourCombo =
-        makeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(PageItems::kHourCount), group);
+        MakeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(PageItems::kHourCount), group);
     m_dailyReportHourCombo->setAccessibleName(PageItems::dailyReportHourName());
     m_dailyReportColon = new QLabel(QStringLiteral(":"), group);
     m_dailyReportMinuteCombo =
-        makeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
+        MakeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
     m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
     SetTip(m_instantCombo, PageTips::instant);
     SetTip(m_instantNumberEdit, PageTips::instantNumber);
@@ -156,10 +132,10 @@ QWidget *SettingsPage::buildSendMode()
     time->addStretch();
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(PageItems::instantLabel(), m_instantCombo, group), 0, 0);
+    grid->addWidget(MakeLabel(PageItems::instantLabel(), m_instantCombo, group), 0, 0);
     grid->addWidget(m_instantCombo, 0, 1);
     grid->addLayout(instantValue, 0, 2);
-    grid->addWidget(makeLabel(PageItems::dailyReportLabel(), m_dailyReportCombo, group), 1, 0);
+    grid->addWidget(MakeLabel(PageItems::dailyReportLabel(), m_dailyReportCombo, group), 1, 0);
     grid->addWidget(m_dailyReportCombo, 1, 1);
     grid->addLayout(time, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -176,10 +152,10 @@ QWidget *SettingsPage::buildSendTo()
     m_sendToGroup = new QButtonGroup(this);
     m_sendToGroup->addButton(m_phoneRadio, 0);
     m_sendToGroup->addButton(m_emailRadio, 1);
-    m_emailSettingButton = makeButton(PageItems::emailSettingButtonText(), QStringLiteral("emailSettingButton"), group);
+    m_emailSettingButton = MakeDialogButton(PageItems::emailSettingButtonText(), QStringLiteral("emailSettingButton"), group);
 
-    m_emailSizeCombo = makeCombo(QStringLiteral("emailSizeCombo"), PageItems::emailSizeItems(), group);
-    m_emailSizeLabel = makeLabel(PageItems::emailSizeLabel(), m_emailSizeCombo, group);
+    m_emailSizeCombo = MakeCombo(QStringLiteral("emailSizeCombo"), PageItems::emailSizeItems(), group);
+    m_emailSizeLabel = MakeLabel(PageItems::emailSizeLabel(), m_emailSizeCombo, group);
     SetTip(m_phoneRadio, PageTips::sendByPhone);
     SetTip(m_emailRadio, PageTips::sendByEmail);
     SetTip(m_emailSettingButton, PageTips::emailSetting);
@@ -202,10 +178,10 @@ QWidget *SettingsPage::buildRecipients()
     for (int i = 0; i < kRecipientCount; ++i) {
         const auto slot = std::size_t(i);
         m_phoneEdits[slot] = makeEdit(QStringLiteral("phoneNumber%1Edit").arg(i + 1), new DigitsValidator(this), group);
-        m_phoneLabels[slot] = makeLabel(PageItems::phoneNumberLabel(i), m_phoneEdits[slot], group);
+        m_phoneLabels[slot] = MakeLabel(PageItems::phoneNumberLabel(i), m_phoneEdits[slot], group);
         m_phoneLabels[slot]->setObjectName(QStringLiteral("phoneNumber%1Label").arg(i + 1));
         m_emailEdits[slot] = makeEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), new CodePageValidator(this), group);
-        m_emailLabels[slot] = makeLabel(PageItems::receiveEmailLabel(i), m_emailEdits[slot], group);
+        m_emailLabels[slot] = MakeLabel(PageItems::receiveEmailLabel(i), m_emailEdits[slot], group);
         m_emailLabels[slot]->setObjectName(QStringLiteral("receiveEmail%1Label").arg(i + 1));
         SetTip(m_phoneEdits[slot], PageTips::phoneNumber);
         SetTip(m_emailEdits[slot], PageTips::receiveEmail);
@@ -224,16 +200,16 @@ QWidget *SettingsPage::buildRecipients()
 QWidget *SettingsPage::buildOperatorParameter()
 {
     auto *group = new QGroupBox(PageItems::operatorParameterTitle(), this);
-    m_countryCombo = makeCombo(QStringLiteral("countryCombo"), {}, group);
-    m_operatorCombo = makeCombo(QStringLiteral("operatorCombo"), {}, group);
-    m_customButton = makeButton(PageItems::customButtonText(), QStringLiteral("customButton"), group);
+    m_countryCombo = MakeCombo(QStringLiteral("countryCombo"), {}, group);
+    m_operatorCombo = MakeCombo(QStringLiteral("operatorCombo"), {}, group);
+    m_customButton = MakeDialogButton(PageItems::customButtonText(), QStringLiteral("customButton"), group);
     SetTip(m_countryCombo, PageTips::country);
     SetTip(m_operatorCombo, PageTips::operatorName);
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(PageItems::countryLabel(), m_countryCombo, group), 0, 0);
+    grid->addWidget(MakeLabel(PageItems::countryLabel(), m_countryCombo, group), 0, 0);
     grid->addWidget(m_countryCombo, 0, 1);
-    grid->addWidget(makeLabel(PageItems::operatorLabel(), m_operatorCombo, group), 1, 0);
+    grid->addWidget(MakeLabel(PageItems::operatorLabel(), m_operatorCombo, group), 1, 0);
     grid->addWidget(m_operatorCombo, 1, 1);
     grid->addWidget(m_customButton, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -244,13 +220,13 @@ QWidget *SettingsPage::buildOperatorParameter()
 QWidget *SettingsPage::buildGpsSms()
 {
     auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
-    m_gpsCombo = makeCombo(QStringLiteral("gpsCombo"), OffOnItems(), group);
-    m_smsSwitchCombo = makeCombo(QStringLiteral("smsSwitchCombo"), PageItems::smsSwitchItems(), group);
-    m_smsStartCombo = makeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(PageItems::kHourCount), group);
-    m_smsStopCombo = makeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_gpsCombo = MakeCombo(QStringLiteral("gpsCombo"), OffOnItems(), group);
+    m_smsSwitchCombo = MakeCombo(QStringLiteral("smsSwitchCombo"), PageItems::smsSwitchItems(), group);
+    m_smsStartCombo = MakeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_smsStopCombo = MakeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(PageItems::kHourCount), group);
     m_smsWorkTimeLabel = new QLabel(PageItems::smsWorkTimeLabel(), group);
-    m_smsStartLabel = makeLabel(PageItems::smsStartLabel(), m_smsStartCombo, group);
-    m_smsStopLabel = makeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);
+    m_smsStartLabel = MakeLabel(PageItems::smsStartLabel(), m_smsStartCombo, group);
+    m_smsStopLabel = MakeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);
     m_smsStartCombo->setAccessibleName(PageItems::smsStartName());
     m_smsStopCombo->setAccessibleName(PageItems::smsStopName());
     SetTip(m_smsSwitchCombo, PageTips::smsSwitch);
@@ -266,9 +242,9 @@ QWidget *SettingsPage::buildGpsSms()
     hours->addStretch();
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(PageItems::gpsLabel(), m_gpsCombo, group), 0, 0);
+    grid->addWidget(MakeLabel(PageItems::gpsLabel(), m_gpsCombo, group), 0, 0);
     grid->addWidget(m_gpsCombo, 0, 1);
-    grid->addWidget(makeLabel(PageItems::smsSwitchLabel(), m_smsSwitchCombo, group), 1, 0);
+    grid->addWidget(MakeLabel(PageItems::smsSwitchLabel(), m_smsSwitchCombo, group), 1, 0);
     grid->addWidget(m_smsSwitchCombo, 1, 1);
     grid->addWidget(m_smsWorkTimeLabel, 2, 0);
     grid->addLayout(hours, 2, 1, 1, 2);
@@ -281,14 +257,14 @@ QWidget *SettingsPage::buildRenameFrame()
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    m_renameCombo = makeCombo(QStringLiteral("renameCombo"), OffOnItems(), frame);
+    m_renameCombo = MakeCombo(QStringLiteral("renameCombo"), OffOnItems(), frame);
     m_renameEdit = makeEdit(QStringLiteral("renameEdit"), new UpperCaseValidator(this), frame);
     m_renameEdit->setMaxLength(kRenameTextLimit);
     m_renameEdit->setAccessibleName(PageItems::renameTextName());
     m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
     m_renameHint = new QLabel(QStringLiteral("(0-9,A-Z only)"), frame);
-    m_camSettingButton = makeButton(QStringLiteral("CAM Setting"), QStringLiteral("camSettingButton"), frame);
-    m_defaultAllButton = makeButton(QStringLiteral("Default All"), QStringLiteral("defaultAllButton"), frame);
+    m_camSettingButton = MakeDialogButton(QStringLiteral("CAM Setting"), QStringLiteral("camSettingButton"), frame);
+    m_defaultAllButton = MakeDialogButton(QStringLiteral("Default All"), QStringLiteral("defaultAllButton"), frame);
     SetTip(m_renameCombo, PageTips::rename);
     SetTip(m_renameEdit, PageTips::renameText);
     m_renameEdit->setAccessibleDescription(m_renameHint->text() + u' ' + m_renameEdit->toolTip());
@@ -296,7 +272,7 @@ QWidget *SettingsPage::buildRenameFrame()
     SetTip(m_defaultAllButton, PageTips::defaultAll);
 
     auto *row = new QHBoxLayout(frame);
-    row->addWidget(makeLabel(PageItems::renameLabel(), m_renameCombo, frame));
+    row->addWidget(MakeLabel(PageItems::renameLabel(), m_renameCombo, frame));
     row->addWidget(m_renameCombo);
     row->addWidget(m_renameEdit);
     row->addWidget(m_renameHint);
@@ -311,14 +287,14 @@ QWidget *SettingsPage::buildSavePath()
     auto *row = new QWidget(this);
     m_savePathEdit = makeEdit(QStringLiteral("savePathEdit"), nullptr, row);
     m_savePathEdit->setMaxLength(kSavePathLimit);
-    m_browseButton = makeButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
+    m_browseButton = MakeDialogButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
     m_browseButton->setAccessibleName(QStringLiteral("Choose the save folder"));
     SetTip(m_savePathEdit, PageTips::savePath);
     SetTip(m_browseButton, PageTips::browse);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(makeLabel(QStringLiteral("Save Path"), m_savePathEdit, row));
+    layout->addWidget(MakeLabel(QStringLiteral("Save Path"), m_savePathEdit, row));
     layout->addWidget(m_savePathEdit, 1);
     layout->addWidget(m_browseButton);
     return row;
@@ -327,8 +303,8 @@ QWidget *SettingsPage::buildSavePath()
 QWidget *SettingsPage::buildButtons()
 {
     auto *row = new QWidget(this);
-    m_okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
-    m_cancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), row);
+    m_okButton = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
+    m_cancelButton = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), row);
     SetTip(m_okButton, PageTips::ok);
     SetTip(m_cancelButton, PageTips::cancel);
 

@@ -29,7 +29,7 @@ std::function<int(QDialog &)> pressOk(std::function<void(QDialog &)> edit = {})
     return [edit](QDialog &dialog) {
         if (edit)
             edit(dialog);
-        QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         return dialog.result();
     };
 }
@@ -42,7 +42,7 @@ void clickButton(StartedWindow &started, const char *name, std::function<int(QDi
 
 void pressPageOk(MainWindow &window)
 {
-    QTest::mouseClick(findControl<QPushButton>(window, "okButton"), Qt::LeftButton);
+    QTest::mouseClick(FindControl<QPushButton>(window, "okButton"), Qt::LeftButton);
 }
 
 // A camera set up away from the defaults on the page and in all three dialogs.
@@ -59,18 +59,18 @@ void setUpAndSave(StartedWindow &started, const QString &card)
     started.control<QComboBox>("renameCombo")->setCurrentIndex(1);
     QTest::keyClicks(started.control<QLineEdit>("renameEdit"), "cam7");
     clickButton(started, "customButton", pressOk([](QDialog &dialog) {
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "urlEdit"), "http://mms.forest.example");
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "urlEdit"), "http://mms.forest.example");
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
                 }));
     clickButton(started, "camSettingButton", pressOk([](QDialog &dialog) {
-                    findControl<QComboBox>(dialog, "photoSizeCombo")->setCurrentIndex(4);
-                    findControl<QComboBox>(dialog, "workTime1SwitchCombo")->setCurrentIndex(1);
-                    findControl<QComboBox>(dialog, "workTime1StartHourCombo")->setCurrentIndex(6);
+                    FindControl<QComboBox>(dialog, "photoSizeCombo")->setCurrentIndex(4);
+                    FindControl<QComboBox>(dialog, "workTime1SwitchCombo")->setCurrentIndex(1);
+                    FindControl<QComboBox>(dialog, "workTime1StartHourCombo")->setCurrentIndex(6);
                 }));
     clickButton(started, "emailSettingButton", pressOk([](QDialog &dialog) {
-                    findControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1); // gmail
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "emailEdit"), "hunter@gmail.com");
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "passwordEdit"), "s3cret");
+                    FindControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1); // gmail
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "emailEdit"), "hunter@gmail.com");
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "passwordEdit"), "s3cret");
                 }));
     started.control<QLineEdit>("savePathEdit")->setText(card);
     pressPageOk(*started.window);
@@ -89,16 +89,16 @@ void verifyShown(StartedWindow &started)
 
     QString apn, photoSize, start, sender;
     clickButton(started, "customButton", [&apn](QDialog &dialog) {
-        apn = findControl<QLineEdit>(dialog, "mmsApnEdit")->text();
+        apn = FindControl<QLineEdit>(dialog, "mmsApnEdit")->text();
         return int(QDialog::Rejected);
     });
     clickButton(started, "camSettingButton", [&](QDialog &dialog) {
-        photoSize = findControl<QComboBox>(dialog, "photoSizeCombo")->currentText();
-        start = findControl<QComboBox>(dialog, "workTime1StartHourCombo")->currentText();
+        photoSize = FindControl<QComboBox>(dialog, "photoSizeCombo")->currentText();
+        start = FindControl<QComboBox>(dialog, "workTime1StartHourCombo")->currentText();
         return int(QDialog::Rejected);
     });
     clickButton(started, "emailSettingButton", [&sender](QDialog &dialog) {
-        sender = findControl<QLineEdit>(dialog, "emailEdit")->text();
+        sender = FindControl<QLineEdit>(dialog, "emailEdit")->text();
         return int(QDialog::Rejected);
     });
     QCOMPARE(apn, QStringLiteral("mms.forest.example"));
@@ -247,7 +247,7 @@ private slots:
         FakePrompter prompter;
         Application app(prompter);
         MainWindow &window = app.start(path);
-        QCOMPARE(findControl<QComboBox>(window, "gpsCombo")->currentText(),
+        QCOMPARE(FindControl<QComboBox>(window, "gpsCombo")->currentText(),
                  message.isEmpty() ? QStringLiteral("On") : QStringLiteral("Off"));
         if (message.isEmpty()) {
             QVERIFY(prompter.calls.isEmpty());
@@ -269,15 +269,15 @@ private slots:
             FakePrompter prompter;
             Application app(prompter);
             MainWindow &window = app.start(std::nullopt);
-            QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), QString());
+            QCOMPARE(FindControl<QLineEdit>(window, "savePathEdit")->text(), QString());
             // The default sender has no account: each OK asks whether to save anyway.
             prompter.yesNoAnswers << true << true << true;
-            findControl<QLineEdit>(window, "receiveEmail1Edit")->setText("jane@example.org");
-            findControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
+            FindControl<QLineEdit>(window, "receiveEmail1Edit")->setText("jane@example.org");
+            FindControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
             pressPageOk(window); // fails: not remembered
-            findControl<QLineEdit>(window, "savePathEdit")->setText(folder);
+            FindControl<QLineEdit>(window, "savePathEdit")->setText(folder);
             pressPageOk(window);
-            findControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
+            FindControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
             pressPageOk(window);
             QCOMPARE(prompter.lastMessage().icon, Message::Icon::Error);
         }
@@ -287,7 +287,7 @@ private slots:
             FakePrompter prompter;
             Application app(prompter);
             MainWindow &window = app.start(std::nullopt);
-            QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), present ? folder : QString());
+            QCOMPARE(FindControl<QLineEdit>(window, "savePathEdit")->text(), present ? folder : QString());
         }
     }
 };

@@ -28,7 +28,7 @@ struct Page {
     template <typename T>
     T *get(const char *name)
     {
-        return findControl<T>(page, name);
+        return FindControl<T>(page, name);
     }
     QComboBox *combo(const char *name) { return get<QComboBox>(name); }
     QLineEdit *edit(const char *name) { return get<QLineEdit>(name); }

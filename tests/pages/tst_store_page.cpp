@@ -59,16 +59,16 @@ PageControls controlsFrom(const Inputs &in)
 // Types the inputs into the page's controls, switches before the texts they enable.
 void typeInto(SettingsPage &page, const Inputs &in)
 {
-    findControl<QComboBox>(page, "smsSwitchCombo")->setCurrentIndex(in.smsSwitch);
-    findControl<QComboBox>(page, "renameCombo")->setCurrentIndex(in.rename);
-    findControl<QComboBox>(page, "instantCombo")->setCurrentIndex(in.instantOn);
-    findControl<QRadioButton>(page, in.sendTo == 0 ? "phoneRadio" : "emailRadio")->click();
-    findControl<QLineEdit>(page, "instantNumberEdit")->setText(in.instantNumber);
-    findControl<QLineEdit>(page, "renameEdit")->setText(in.renameText);
+    FindControl<QComboBox>(page, "smsSwitchCombo")->setCurrentIndex(in.smsSwitch);
+    FindControl<QComboBox>(page, "renameCombo")->setCurrentIndex(in.rename);
+    FindControl<QComboBox>(page, "instantCombo")->setCurrentIndex(in.instantOn);
+    FindControl<QRadioButton>(page, in.sendTo == 0 ? "phoneRadio" : "emailRadio")->click();
+    FindControl<QLineEdit>(page, "instantNumberEdit")->setText(in.instantNumber);
+    FindControl<QLineEdit>(page, "renameEdit")->setText(in.renameText);
     for (int i = 0; i < kRecipientCount; ++i) {
         const QString number = QString::number(i + 1);
-        findControl<QLineEdit>(page, qPrintable("phoneNumber" + number + "Edit"))->setText(in.phones[i]);
-        findControl<QLineEdit>(page, qPrintable("receiveEmail" + number + "Edit"))->setText(in.emails[i]);
+        FindControl<QLineEdit>(page, qPrintable("phoneNumber" + number + "Edit"))->setText(in.phones[i]);
+        FindControl<QLineEdit>(page, qPrintable("receiveEmail" + number + "Edit"))->setText(in.emails[i]);
     }
 }
 
@@ -213,7 +213,7 @@ private slots:
         SettingsPage page(pageSession, prompter, 2);
         page.load();
         typeInto(page, inputs);
-        findControl<QPushButton>(page, "okButton")->click();
+        FindControl<QPushButton>(page, "okButton")->click();
         QCOMPARE(prompter.messages().size(), 1);
         if (failure)
             QCOMPARE(prompter.lastMessage(), *failure);

@@ -71,7 +71,7 @@ QByteArray workingCopyWith(int offset, int length, char value)
 std::function<int(QDialog &)> confirm()
 {
     return [](QDialog &dialog) {
-        QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         if (dialog.isVisible())
             dialog.reject();
         return dialog.result();
