@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "app/main_window.h"
-#include "pages/card_folder.h"
+#include "forms/card_folder.h"
 #include "pages/settings_page.h"
 
 #include <QImage>

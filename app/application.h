@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/profile_session.h"
+#include "forms/profile_session.h"
 
 #include <QIcon>
 #include <QString>

@@ -1,6 +1,6 @@
+#include "app/application.h"
 #include "app/command_line.h"
 #include "app/qt_prompter.h"
-#include "app/application.h"
 #include "profile/version.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "dialogs/prompter.h"
-#include "pages/profile_session.h"
+#include "forms/profile_session.h"
 #include "profile/durable_copy.h"
 #include "profile/profile_files.h"
 #include "tools/find_control.h"

@@ -1,10 +1,10 @@
 #include "dialogs/camera_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dialog_tips.h"
 #include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/work_time_group.h"
+#include "forms/dialog_tips.h"
 #include "profile/profile_record.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/camera_form.h"
+#include "forms/camera_form.h"
 
 #include <QDialog>
 

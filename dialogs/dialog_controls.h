@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/tip.h"
+#include "forms/tip.h"
 
 #include <QList>
 #include <QString>

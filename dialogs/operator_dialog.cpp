@@ -1,10 +1,10 @@
 #include "dialogs/operator_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dialog_tips.h"
 #include "dialogs/enter_key.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
+#include "forms/dialog_tips.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/operator_form.h"
+#include "forms/operator_form.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "dialogs/sender_email_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dialog_tips.h"
 #include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
+#include "forms/dialog_tips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/sender_email_form.h"
+#include "forms/sender_email_form.h"
 
 #include <QDialog>
 

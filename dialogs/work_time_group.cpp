@@ -1,9 +1,9 @@
 #include "dialogs/work_time_group.h"
 
-#include "dialogs/camera_items.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dialog_tips.h"
-#include "dialogs/two_digit_texts.h"
+#include "forms/camera_items.h"
+#include "forms/dialog_tips.h"
+#include "forms/two_digit_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,9 +44,9 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         const QString &text = timeTexts[row];
         auto *label = new QLabel(text, this);
         label->setObjectName(prefix + text + QStringLiteral("Label"));
-        auto *hour = MakeCombo(prefix + text + QStringLiteral("HourCombo"), TwoDigitItems(WorkTimeForm::kHourCount), this);
+        auto *hour = MakeCombo(prefix + text + QStringLiteral("HourCombo"), TwoDigitItems(kHourCount), this);
         auto *minute = MakeCombo(prefix + text + QStringLiteral("MinuteCombo"),
-                                 TwoDigitItems(WorkTimeForm::kMinuteCount), this);
+                                 TwoDigitItems(kMinuteCount), this);
         // Two lists share one label, so each says which half of the time it holds.
         hour->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" hour"));
         minute->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" minute"));

@@ -3,10 +3,10 @@
 // bytes, mostly cut or padded to a settings file's size, are then opened as a
 // file the user chose. Nothing may crash, no text field may lose its
 // terminating zero, and a refused file must leave everything as it was.
-#include "dialogs/camera_form.h"
-#include "dialogs/sender_email_form.h"
-#include "dialogs/operator_form.h"
-#include "pages/settings_form.h"
+#include "forms/camera_form.h"
+#include "forms/operator_form.h"
+#include "forms/sender_email_form.h"
+#include "forms/settings_form.h"
 #include "profile/profile_files.h"
 #include "profile/settings_file.h"
 #include "profile/text_fields.h"

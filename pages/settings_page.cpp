@@ -1,16 +1,16 @@
 #include "pages/settings_page.h"
 
-#include "dialogs/camera_items.h"
-#include "dialogs/dialog_controls.h"
 #include "dialogs/camera_dialog.h"
-#include "dialogs/sender_email_dialog.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/operator_dialog.h"
 #include "dialogs/prompter.h"
+#include "dialogs/sender_email_dialog.h"
 #include "dialogs/text_validators.h"
-#include "dialogs/two_digit_texts.h"
-#include "pages/page_items.h"
-#include "pages/page_reading.h"
-#include "pages/page_tips.h"
+#include "forms/camera_items.h"
+#include "forms/page_items.h"
+#include "forms/page_reading.h"
+#include "forms/page_tips.h"
+#include "forms/two_digit_texts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -106,11 +106,11 @@ QWidget *SettingsPage::buildSendMode()
 
     m_dailyReportCombo = MakeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
     m_dailyReportHourCombo =
-        MakeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(PageItems::kHourCount), group);
+        MakeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(kHourCount), group);
     m_dailyReportHourCombo->setAccessibleName(PageItems::dailyReportHourName());
     m_dailyReportColon = new QLabel(QStringLiteral(":"), group);
     m_dailyReportMinuteCombo =
-        MakeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(PageItems::kMinuteCount), group);
+        MakeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(kMinuteCount), group);
     m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
     SetTip(m_instantCombo, PageTips::instant);
     SetTip(m_instantNumberEdit, PageTips::instantNumber);
@@ -222,8 +222,8 @@ QWidget *SettingsPage::buildGpsSms()
     auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
     m_gpsCombo = MakeCombo(QStringLiteral("gpsCombo"), OffOnItems(), group);
     m_smsSwitchCombo = MakeCombo(QStringLiteral("smsSwitchCombo"), PageItems::smsSwitchItems(), group);
-    m_smsStartCombo = MakeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(PageItems::kHourCount), group);
-    m_smsStopCombo = MakeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(PageItems::kHourCount), group);
+    m_smsStartCombo = MakeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(kHourCount), group);
+    m_smsStopCombo = MakeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(kHourCount), group);
     m_smsWorkTimeLabel = new QLabel(PageItems::smsWorkTimeLabel(), group);
     m_smsStartLabel = MakeLabel(PageItems::smsStartLabel(), m_smsStartCombo, group);
     m_smsStopLabel = MakeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/settings_form.h"
+#include "forms/settings_form.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "readback/catalogue_report.h"
 
-#include "dialogs/operator_form.h"
+#include "forms/operator_form.h"
 #include "presets/operator_catalogue.h"
 #include "profile/record_text.h"
 

@@ -1,11 +1,11 @@
 #include "readback/settings_listing.h"
 
-#include "dialogs/camera_items.h"
-#include "dialogs/sender_email_form.h"
-#include "dialogs/operator_form.h"
-#include "dialogs/two_digit_texts.h"
-#include "dialogs/work_time_form.h"
-#include "pages/page_items.h"
+#include "forms/camera_items.h"
+#include "forms/operator_form.h"
+#include "forms/page_items.h"
+#include "forms/sender_email_form.h"
+#include "forms/two_digit_texts.h"
+#include "forms/work_time_form.h"
 #include "presets/email_presets.h"
 #include "presets/operator_catalogue.h"
 #include "profile/profile_files.h"
@@ -163,13 +163,13 @@ void addCamera(QList<SettingLine> &lines, const ProfileRecord &record)
         group.add(WorkTimeSwitchLabel(), listed(at(switchSlot), window.switch_, WorkTimeSwitchItems()));
         group.addTime(WorkTimeStartLabel(),
                       number(at(TALMERIS_SLOT(WorkTimeWindow, start_hour)), window.start_hour,
-                             WorkTimeForm::kHourCount),
+                             kHourCount),
                       number(at(TALMERIS_SLOT(WorkTimeWindow, start_minute)), window.start_minute,
-                             WorkTimeForm::kMinuteCount));
+                             kMinuteCount));
         group.addTime(WorkTimeStopLabel(),
-                      number(at(TALMERIS_SLOT(WorkTimeWindow, stop_hour)), window.stop_hour, WorkTimeForm::kHourCount),
+                      number(at(TALMERIS_SLOT(WorkTimeWindow, stop_hour)), window.stop_hour, kHourCount),
                       number(at(TALMERIS_SLOT(WorkTimeWindow, stop_minute)), window.stop_minute,
-                             WorkTimeForm::kMinuteCount));
+                             kMinuteCount));
         // Bit 7 repeats the switch; the days are bits 0..6, and every mask is valid.
         group.add(QStringLiteral("Days"), weekDaysText(window.week_mask, windowNumber),
                   {number(at(TALMERIS_SLOT(WorkTimeWindow, week_mask)), window.week_mask, 256)});

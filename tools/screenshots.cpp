@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
-#include "pages/profile_session.h"
+#include "forms/profile_session.h"
 #include "tools/find_control.h"
 
 #include <QApplication>

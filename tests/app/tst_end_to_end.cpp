@@ -2,8 +2,8 @@
 // the right bytes on the card, and get the settings back at the next start.
 #include "support/hex_bytes.h"
 #include "support/started_window.h"
-#include "support/word_codec.h"
 #include "support/temp_env.h"
+#include "support/word_codec.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "dialogs/camera_form.h"
+#include "forms/camera_form.h"
 #include "support/hex_bytes.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "dialogs/operator_dialog.h"
 #include "dialogs/ipv4_address_edit.h"
+#include "dialogs/operator_dialog.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/sender_email_form.h"
+#include "forms/sender_email_form.h"
 #include "profile/record_text.h"
 
 #include <QTest>

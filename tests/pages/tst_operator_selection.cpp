@@ -1,5 +1,5 @@
-#include "pages/operator_selection.h"
-#include "pages/profile_session.h"
+#include "forms/operator_selection.h"
+#include "forms/profile_session.h"
 #include "profile/record_text.h"
 
 #include <QTest>

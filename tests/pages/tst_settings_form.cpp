@@ -1,4 +1,4 @@
-#include "pages/settings_form.h"
+#include "forms/settings_form.h"
 #include "profile/record_text.h"
 #include "support/fresh_session.h"
 

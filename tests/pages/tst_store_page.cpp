@@ -1,5 +1,5 @@
+#include "forms/settings_form.h"
 #include "pages/settings_page.h"
-#include "pages/settings_form.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"

@@ -2,7 +2,7 @@
 // holds a value outside its range (and 0xFF). The tool starts on it, every
 // dialog and the page are confirmed, the settings are saved, and the files
 // must hold only sound values and texts that end inside their fields.
-#include "dialogs/camera_items.h"
+#include "forms/camera_items.h"
 #include "presets/email_presets.h"
 #include "profile/profile_files.h"
 #include "profile/text_fields.h"

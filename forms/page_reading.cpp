@@ -1,4 +1,4 @@
-#include "pages/page_reading.h"
+#include "forms/page_reading.h"
 
 #include <QCoreApplication>
 

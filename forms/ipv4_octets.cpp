@@ -1,6 +1,6 @@
-#include "dialogs/ipv4_octets.h"
+#include "forms/ipv4_octets.h"
 
-#include "dialogs/decimal_text.h"
+#include "forms/decimal_text.h"
 
 std::optional<Ipv4Octets> ReadDottedQuad(QStringView text)
 {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dialogs/message.h"
-#include "pages/operator_selection.h"
-#include "pages/page_fault.h"
-#include "pages/page_values.h"
-#include "pages/profile_session.h"
+#include "forms/message.h"
+#include "forms/operator_selection.h"
+#include "forms/page_fault.h"
+#include "forms/page_values.h"
+#include "forms/profile_session.h"
 
 #include <optional>
 

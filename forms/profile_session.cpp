@@ -1,4 +1,4 @@
-#include "pages/profile_session.h"
+#include "forms/profile_session.h"
 
 #include "profile/profile_files.h"
 

@@ -1,4 +1,4 @@
-#include "pages/page_tips.h"
+#include "forms/page_tips.h"
 
 namespace PageTips {
 

@@ -1,4 +1,4 @@
-#include "pages/card_folder.h"
+#include "forms/card_folder.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "dialogs/message.h"
+#include "forms/clock.h"
+#include "forms/message.h"
 #include "profile/work_time_window.h"
 
 #include <array>
@@ -27,8 +28,6 @@ class WorkTimeForm
 {
 public:
     static constexpr int kSwitchOn = 1;
-    static constexpr int kHourCount = 24;
-    static constexpr int kMinuteCount = 60;
     // Box numbers of boxClicked: the "ALL" box, then Sunday to Saturday.
     static constexpr int kAllBox = 0;
     static constexpr int kFirstDayBox = 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/clock.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,8 +9,6 @@
 // the widgets so that other front ends print the same texts.
 namespace PageItems {
 
-inline constexpr int kHourCount = 24;
-inline constexpr int kMinuteCount = 60;
 inline constexpr int kInstantNumberMax = 99;
 
 QString sendModeTitle();

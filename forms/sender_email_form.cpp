@@ -1,6 +1,6 @@
-#include "dialogs/sender_email_form.h"
+#include "forms/sender_email_form.h"
 
-#include "dialogs/decimal_text.h"
+#include "forms/decimal_text.h"
 #include "profile/record_text.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "pages/store_page.h"
+#include "forms/store_page.h"
 
-#include "pages/page_items.h"
-#include "pages/page_reading.h"
+#include "forms/page_items.h"
+#include "forms/page_reading.h"
 #include "profile/record_text.h"
 
 #include <algorithm>

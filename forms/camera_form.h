@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/camera_items.h"
-#include "dialogs/message.h"
-#include "dialogs/work_time_form.h"
+#include "forms/camera_items.h"
+#include "forms/message.h"
+#include "forms/work_time_form.h"
 #include "profile/profile_record.h"
 
 #include <array>

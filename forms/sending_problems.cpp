@@ -1,8 +1,8 @@
-#include "pages/sending_problems.h"
+#include "forms/sending_problems.h"
 
-#include "dialogs/sender_email_form.h"
-#include "dialogs/operator_form.h"
-#include "pages/page_items.h"
+#include "forms/operator_form.h"
+#include "forms/page_items.h"
+#include "forms/sender_email_form.h"
 #include "presets/email_presets.h"
 #include "profile/custom_operators.h"
 #include "profile/record_text.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/tip.h"
+#include "forms/tip.h"
 
 // What the settings page's terser controls do, one sentence each.
 namespace PageTips {

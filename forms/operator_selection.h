@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/page_values.h"
+#include "forms/page_values.h"
 #include "presets/operator_catalogue.h"
 #include "profile/profile_record.h"
 

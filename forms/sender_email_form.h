@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/message.h"
+#include "forms/message.h"
 #include "presets/email_presets.h"
 #include "profile/profile_record.h"
 

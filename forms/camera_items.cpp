@@ -1,6 +1,6 @@
-#include "dialogs/camera_items.h"
+#include "forms/camera_items.h"
 
-#include "dialogs/two_digit_texts.h"
+#include "forms/two_digit_texts.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "dialogs/decimal_text.h"
+#include "forms/decimal_text.h"
 
 #include <limits>
 

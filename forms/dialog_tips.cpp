@@ -1,4 +1,4 @@
-#include "dialogs/dialog_tips.h"
+#include "forms/dialog_tips.h"
 
 Tip CameraSettingTip(CameraSetting setting)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/ipv4_octets.h"
-#include "dialogs/message.h"
+#include "forms/ipv4_octets.h"
+#include "forms/message.h"
 #include "profile/operator_entry.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
-#include "dialogs/work_time_form.h"
+#include "forms/work_time_form.h"
 
-#include "dialogs/camera_items.h"
+#include "forms/camera_items.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/camera_items.h"
-#include "dialogs/tip.h"
+#include "forms/camera_items.h"
+#include "forms/tip.h"
 
 // What the terser controls of the camera, sender e-mail and operator dialogs do.
 

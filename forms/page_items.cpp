@@ -1,6 +1,6 @@
-#include "pages/page_items.h"
+#include "forms/page_items.h"
 
-#include "dialogs/camera_items.h"
+#include "forms/camera_items.h"
 
 namespace PageItems {
 

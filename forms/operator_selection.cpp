@@ -1,4 +1,4 @@
-#include "pages/operator_selection.h"
+#include "forms/operator_selection.h"
 
 OperatorSelection::OperatorSelection(PageValues &values, ProfileRecord &record,
                                      const OperatorCatalogue &catalogue)

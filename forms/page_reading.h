@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/message.h"
-#include "pages/page_fault.h"
-#include "pages/page_values.h"
+#include "forms/message.h"
+#include "forms/page_fault.h"
+#include "forms/page_values.h"
 
 #include <optional>
 
