@@ -69,3 +69,6 @@ struct PageState {
     bool email_size_enabled = false;
     bool custom_enabled = false;
 };
+
+// The controls as the page shows its values.
+PageControls ControlsShowing(const PageValues &values);

@@ -16,29 +16,6 @@
 
 namespace {
 
-// The controls as the page shows its values.
-PageControls controlsShowing(const PageValues &values)
-{
-    PageControls controls;
-    controls.save_path = values.save_path;
-    controls.instant_on = values.instant_on;
-    controls.daily_report_on = values.daily_report_on;
-    controls.instant_number = QString::number(values.instant_number);
-    controls.daily_report_hour = values.daily_report_hour;
-    controls.daily_report_minute = values.daily_report_minute;
-    controls.send_to = values.send_to;
-    controls.rename = values.rename;
-    controls.rename_text = values.rename_text;
-    controls.email_size = values.email_size;
-    controls.sms_switch = values.sms_switch;
-    controls.gps = values.gps;
-    controls.sms_start_hour = values.sms_start_hour;
-    controls.sms_stop_hour = values.sms_stop_hour;
-    controls.phone_number = values.phone_number;
-    controls.receive_email = values.receive_email;
-    return controls;
-}
-
 void require(bool condition, const char *what)
 {
     if (!condition) {
@@ -58,7 +35,7 @@ void confirmEverything(ProfileSession &session, bool openedCard)
     if (openedCard)
         page.operators().takeCardOperator();
     page.load();
-    page.store(controlsShowing(page.values()));
+    page.store(ControlsShowing(page.values()));
 
     CameraForm camera;
     camera.load(session.record);

@@ -1,5 +1,5 @@
 #include "dialogs/camera_dialog.h"
-#include "support/fake_prompter.h"
+#include "support/dialog_harness.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -23,7 +23,6 @@ Widget *control(QWidget &dialog, const QString &name)
 
 QComboBox *combo(QWidget &dialog, const QString &name) { return control<QComboBox>(dialog, name); }
 QCheckBox *check(QWidget &dialog, const QString &name) { return control<QCheckBox>(dialog, name); }
-void press(QWidget &dialog, const QString &name) { control<QPushButton>(dialog, name)->click(); }
 
 // What assistive tools name the control by: its own name, else its buddy label, else its text.
 QString accessibleName(QWidget *widget)
@@ -48,16 +47,7 @@ struct Harness {
     FakePrompter prompter;
     CameraDialog dialog{record, prompter};
 
-    int run(std::function<void(QDialog &)> action = {})
-    {
-        if (action) {
-            prompter.modalActions.enqueue([action](QDialog &d) {
-                action(d);
-                return d.result();
-            });
-        }
-        return dialog.run();
-    }
+    int run(const std::function<void(QDialog &)> &action = {}) { return RunDialog(prompter, dialog, action); }
     QComboBox *combo(const char *name) { return ::combo(dialog, name); }
 };
 
@@ -76,7 +66,7 @@ private slots:
         h.record.trigger_mode = 1;
         h.record.work_time_2 = {1, 22, 0, 6, 0, 0x02};
 
-        QCOMPARE(h.run([](QDialog &d) { press(d, "okButton"); }), int(QDialog::Accepted));
+        QCOMPARE(h.run([](QDialog &d) { Press(d, "okButton"); }), int(QDialog::Accepted));
         QCOMPARE(h.combo("cameraModeCombo")->currentIndex(), 1);
         QCOMPARE(h.combo("photoSizeCombo")->currentIndex(), -1);
         QVERIFY(!h.combo("photoSizeCombo")->isEnabled());
@@ -142,7 +132,7 @@ private slots:
             combo(d, "photoBurstCombo")->setCurrentIndex(2);
             corrected = combo(d, "sendOptionCombo")->currentIndex();
             combo(d, "photoBurstCombo")->setCurrentIndex(0);
-            press(d, "okButton");
+            Press(d, "okButton");
         });
 
         QCOMPARE(corrected, 2);
@@ -187,9 +177,9 @@ private slots:
             combo(d, "workTime1StartMinuteCombo")->setCurrentIndex(30);
             combo(d, "workTime1StopMinuteCombo")->setCurrentIndex(30);
             combo(d, "workTime2SwitchCombo")->setCurrentIndex(1);
-            press(d, "okButton");
+            Press(d, "okButton");
             openAfterFailure = d.isVisible();
-            press(d, "cancelButton");
+            Press(d, "cancelButton");
         });
 
         QCOMPARE(result, int(QDialog::Rejected));
@@ -224,7 +214,7 @@ private slots:
         QString after;
         h.run([&](QDialog &d) {
             combo(d, "photoSizeCombo")->setFocus();
-            press(d, "okButton");
+            Press(d, "okButton");
             after = d.focusWidget() ? d.focusWidget()->objectName() : QString();
         });
         QCOMPARE(h.prompter.messages().size(), 1);
@@ -248,8 +238,8 @@ private slots:
         const ProfileRecord before = h.record;
         h.prompter.yesNoAnswers.enqueue(yes);
         h.run([](QDialog &d) {
-            press(d, "defaultButton");
-            press(d, "cancelButton");
+            Press(d, "defaultButton");
+            Press(d, "cancelButton");
         });
 
         const FakePrompter::Call question = h.prompter.calls.at(1);
@@ -286,7 +276,7 @@ private slots:
             QComboBox *language = combo(d, "languageCombo");
             language->setCurrentIndex(4);
             if (how == "cancel") {
-                press(d, "cancelButton");
+                Press(d, "cancelButton");
             } else if (how == "escape") {
                 QTest::keyClick(language, Qt::Key_Escape);
             } else if (how == "close") {

@@ -1,7 +1,7 @@
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/operator_dialog.h"
 #include "profile/record_text.h"
-#include "support/fake_prompter.h"
+#include "support/dialog_harness.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -21,20 +21,8 @@ struct Harness {
     FakePrompter prompter;
     OperatorDialog dialog{entry, prompter};
 
-    int run(std::function<void(QDialog &)> action)
-    {
-        prompter.modalActions.enqueue([action](QDialog &d) {
-            action(d);
-            return d.isVisible() ? -1 : d.result();
-        });
-        return dialog.run();
-    }
+    int run(const std::function<void(QDialog &)> &action) { return RunDialog(prompter, dialog, action); }
 };
-
-QLineEdit *edit(QDialog &d, const char *name)
-{
-    return d.findChild<QLineEdit *>(name);
-}
 
 } // namespace
 
@@ -51,11 +39,11 @@ private slots:
             const auto *gateway = d.findChild<Ipv4AddressEdit *>("gatewayEdit");
             for (int i = 0; i < 4; ++i)
                 shown << gateway->octetEdit(i)->text();
-            shown << edit(d, "mmsPortEdit")->text();
-            edit(d, "mmsPortEdit")->clear();
-            QTest::keyClicks(edit(d, "mmsPortEdit"), QStringLiteral("08080"));
-            QTest::keyClicks(edit(d, "mmsPasswordEdit"), QStringLiteral("1234567890123456"));
-            QTest::keyClicks(edit(d, "gprsApnEdit"), QStringLiteral("internet"));
+            shown << Edit(d, "mmsPortEdit")->text();
+            Edit(d, "mmsPortEdit")->clear();
+            QTest::keyClicks(Edit(d, "mmsPortEdit"), QStringLiteral("08080"));
+            QTest::keyClicks(Edit(d, "mmsPasswordEdit"), QStringLiteral("1234567890123456"));
+            QTest::keyClicks(Edit(d, "gprsApnEdit"), QStringLiteral("internet"));
             d.findChild<QPushButton *>("okButton")->click();
         });
         QCOMPARE(result, int(QDialog::Accepted));
@@ -94,13 +82,13 @@ private slots:
         bool stayedOpen = false;
         bool portSelected = false;
         const int result = h.run([&](QDialog &d) {
-            QLineEdit *portEdit = edit(d, "mmsPortEdit");
+            QLineEdit *portEdit = Edit(d, "mmsPortEdit");
             portEdit->setText(port);
-            QTest::keyClicks(edit(d, "urlEdit"), QStringLiteral("http://changed/"));
+            QTest::keyClicks(Edit(d, "urlEdit"), QStringLiteral("http://changed/"));
             if (how == "ok" || how == "cancel")
                 d.findChild<QPushButton *>(how + "Button")->click();
             else
-                QTest::keyClick(edit(d, "urlEdit"), how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+                QTest::keyClick(Edit(d, "urlEdit"), how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
             stayedOpen = d.isVisible();
             portSelected = d.focusWidget() == portEdit && portEdit->selectedText() == port;
             if (stayedOpen)

@@ -1,6 +1,6 @@
 #include "dialogs/sender_email_dialog.h"
 #include "profile/record_text.h"
-#include "support/fake_prompter.h"
+#include "support/dialog_harness.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,36 +26,19 @@ struct Harness {
     FakePrompter prompter;
     SenderEmailDialog dialog{record, presets, prompter};
 
-    int run(std::function<void(QDialog &)> action)
-    {
-        prompter.modalActions.enqueue([action](QDialog &d) {
-            action(d);
-            return d.isVisible() ? -1 : d.result();
-        });
-        return dialog.run();
-    }
+    int run(const std::function<void(QDialog &)> &action) { return RunDialog(prompter, dialog, action); }
 };
-
-QLineEdit *edit(QDialog &d, const char *name)
-{
-    return d.findChild<QLineEdit *>(name);
-}
 
 void pick(QDialog &d, int position)
 {
     d.findChild<QComboBox *>("selectEmailCombo")->setCurrentIndex(position);
 }
 
-void press(QDialog &d, const char *button)
-{
-    d.findChild<QPushButton *>(button)->click();
-}
-
 // Echo mode of the password, box checked, box enabled.
 QString passwordView(QDialog &d)
 {
     const auto *box = d.findChild<QCheckBox *>("showPasswordCheck");
-    return QStringLiteral("%1 %2 %3").arg(edit(d, "passwordEdit")->echoMode()).arg(box->isChecked()).arg(box->isEnabled());
+    return QStringLiteral("%1 %2 %3").arg(Edit(d, "passwordEdit")->echoMode()).arg(box->isChecked()).arg(box->isEnabled());
 }
 
 } // namespace
@@ -73,9 +56,9 @@ private slots:
         const int result = h.run([&](QDialog &d) {
             seen << d.findChild<QComboBox *>("selectEmailCombo")->currentText() << passwordView(d);
             for (const char *name : {"emailEdit", "accountEdit", "smtpServerEdit", "smtpPortEdit"})
-                seen << QStringLiteral("%1 %2").arg(edit(d, name)->echoMode()).arg(edit(d, name)->isEnabled());
+                seen << QStringLiteral("%1 %2").arg(Edit(d, name)->echoMode()).arg(Edit(d, name)->isEnabled());
             seen << QString::number(d.findChild<QComboBox *>("secureTypeCombo")->currentIndex());
-            press(d, "okButton");
+            Press(d, "okButton");
         });
         QCOMPARE(result, int(QDialog::Accepted));
         // NoEcho is 1: every field blank and disabled, no Secure Type item.
@@ -91,14 +74,14 @@ private slots:
         QStringList seen;
         const int result = h.run([&](QDialog &d) {
             pick(d, kGmail);
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@"));
-            seen << edit(d, "accountEdit")->text();
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("x.org"));
-            seen << edit(d, "accountEdit")->text();
-            QTest::keyClicks(edit(d, "accountEdit"), QStringLiteral("2"));
-            QTest::keyClicks(edit(d, "passwordEdit"), QStringLiteral("pw"));
-            seen << edit(d, "smtpServerEdit")->text() << QString::number(edit(d, "smtpPortEdit")->isEnabled());
-            press(d, "okButton");
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@"));
+            seen << Edit(d, "accountEdit")->text();
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("x.org"));
+            seen << Edit(d, "accountEdit")->text();
+            QTest::keyClicks(Edit(d, "accountEdit"), QStringLiteral("2"));
+            QTest::keyClicks(Edit(d, "passwordEdit"), QStringLiteral("pw"));
+            seen << Edit(d, "smtpServerEdit")->text() << QString::number(Edit(d, "smtpPortEdit")->isEnabled());
+            Press(d, "okButton");
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(seen.join(u','), QStringLiteral("me@,me@x.org,smtp.gmail.com,0"));
@@ -116,12 +99,12 @@ private slots:
         Harness h;
         const int result = h.run([&](QDialog &d) {
             pick(d, kOther);
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@example.org"));
-            QTest::keyClicks(edit(d, "passwordEdit"), QStringLiteral("pw"));
-            QTest::keyClicks(edit(d, "smtpServerEdit"), QStringLiteral("mail.example.org"));
-            QTest::keyClicks(edit(d, "smtpPortEdit"), QStringLiteral("587"));
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@example.org"));
+            QTest::keyClicks(Edit(d, "passwordEdit"), QStringLiteral("pw"));
+            QTest::keyClicks(Edit(d, "smtpServerEdit"), QStringLiteral("mail.example.org"));
+            QTest::keyClicks(Edit(d, "smtpPortEdit"), QStringLiteral("587"));
             d.findChild<QComboBox *>("secureTypeCombo")->setCurrentIndex(2);
-            press(d, "okButton");
+            Press(d, "okButton");
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(LoadRecordText(h.record.sender_email.smtp_server), QStringLiteral("mail.example.org"));
@@ -151,8 +134,8 @@ private slots:
         QString seen;
         h.run([&](QDialog &d) {
             pick(d, kOther);
-            QTest::keyClicks(edit(d, qPrintable(field)), typed);
-            seen = edit(d, qPrintable(field))->text();
+            QTest::keyClicks(Edit(d, qPrintable(field)), typed);
+            seen = Edit(d, qPrintable(field))->text();
         });
         QCOMPARE(seen, shown);
     }
@@ -167,7 +150,7 @@ private slots:
             d.findChild<QCheckBox *>("showPasswordCheck")->click();
             seen << passwordView(d);
             pick(d, kRevierwelt);
-            seen << passwordView(d) << edit(d, "passwordEdit")->text();
+            seen << passwordView(d) << Edit(d, "passwordEdit")->text();
             pick(d, kHotmail);
             seen << passwordView(d);
         });
@@ -197,14 +180,14 @@ private slots:
         bool serverFocused = false;
         const int result = h.run([&](QDialog &d) {
             pick(d, kOther);
-            QTest::keyClicks(edit(d, "emailEdit"), QStringLiteral("me@example.org"));
-            press(d, "okButton");
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@example.org"));
+            Press(d, "okButton");
             stayedOpen = d.isVisible();
-            serverFocused = d.focusWidget() == edit(d, "smtpServerEdit");
+            serverFocused = d.focusWidget() == Edit(d, "smtpServerEdit");
             if (how == "cancel")
-                press(d, "cancelButton");
+                Press(d, "cancelButton");
             else
-                QTest::keyClick(edit(d, "emailEdit"), how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+                QTest::keyClick(Edit(d, "emailEdit"), how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(stayedOpen && serverFocused);
