@@ -1,5 +1,5 @@
-talmeris_add_test(tst_removable_media SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_removable_media.cpp)
+talmeris_add_test(tst_removable_media CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_removable_media.cpp)
 talmeris_add_test(tst_settings_page SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settings_page.cpp)
-talmeris_add_test(tst_settings_form SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settings_form.cpp)
-talmeris_add_test(tst_operator_selection SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_selection.cpp)
+talmeris_add_test(tst_settings_form CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settings_form.cpp)
+talmeris_add_test(tst_operator_selection CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_selection.cpp)
 talmeris_add_test(tst_store_page SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_store_page.cpp)
