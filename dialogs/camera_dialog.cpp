@@ -41,7 +41,7 @@ CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *p
     , m_record(record)
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("CameraDialog"));
+    setObjectName(QStringLiteral("DlgCAM"));
     setWindowTitle(QStringLiteral("Camera Parameter Setting"));
 }
 

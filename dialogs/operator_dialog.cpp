@@ -21,7 +21,7 @@ OperatorDialog::OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget
     , m_entry(entry)
     , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("OperatorDialog"));
+    setObjectName(QStringLiteral("DlgOperator"));
     setWindowTitle(QStringLiteral("Operator Parameter Setting"));
 }
 

@@ -50,7 +50,7 @@ SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &preset
     , m_prompter(prompter)
     , m_form(presets)
 {
-    setObjectName(QStringLiteral("SenderEmailDialog"));
+    setObjectName(QStringLiteral("DlgEmailSetting"));
     setWindowTitle(SenderEmailForm::caption());
 }
 

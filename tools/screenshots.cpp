@@ -76,7 +76,7 @@ public:
 private:
     QString m_folder;
     std::map<QString, std::pair<QString, std::function<void(QDialog &)>>> m_fillers{
-        {QStringLiteral("CameraDialog"),
+        {QStringLiteral("DlgCAM"),
          {QStringLiteral("camera-dialog.png"),
           [](QDialog &d) {
               FindControl<QComboBox>(d, "photoBurstCombo")->setCurrentIndex(2);
@@ -85,14 +85,14 @@ private:
               FindControl<QComboBox>(d, "workTime1StartHourCombo")->setCurrentIndex(6);
               FindControl<QComboBox>(d, "workTime1StopHourCombo")->setCurrentIndex(20);
           }}},
-        {QStringLiteral("SenderEmailDialog"),
+        {QStringLiteral("DlgEmailSetting"),
          {QStringLiteral("sender-email-dialog.png"),
           [](QDialog &d) {
               FindControl<QComboBox>(d, "selectEmailCombo")->setCurrentIndex(1);
               FindControl<QLineEdit>(d, "emailEdit")->setText(QStringLiteral("trailcam.example@gmail.com"));
               FindControl<QLineEdit>(d, "passwordEdit")->setText(QStringLiteral("app-password"));
           }}},
-        {QStringLiteral("OperatorDialog"),
+        {QStringLiteral("DlgOperator"),
          {QStringLiteral("operator-dialog.png"),
           [](QDialog &d) {
               FindControl<QLineEdit>(d, "urlEdit")->setText(QStringLiteral("http://mms.example.net/servlets/mms"));
