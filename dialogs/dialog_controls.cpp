@@ -88,3 +88,12 @@ QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons)
         row->addWidget(button);
     return row;
 }
+
+std::vector<QSignalBlocker> BlockSignals(const QList<QObject *> &objects)
+{
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(std::size_t(objects.size()));
+    for (QObject *object : objects)
+        blockers.emplace_back(object);
+    return blockers;
+}

@@ -3,8 +3,11 @@
 #include "forms/tip.h"
 
 #include <QList>
+#include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 class QComboBox;
 class QFormLayout;
@@ -44,6 +47,9 @@ QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons);
 
 // The control's tooltip, translated; screen readers read it as its description.
 void SetTip(QWidget *control, const Tip &tip);
+
+// Blocks the objects' signals while the result lives: showing a form is no user's change.
+std::vector<QSignalBlocker> BlockSignals(const QList<QObject *> &objects);
 
 // Tab visits the controls in the order given.
 void SetTabChain(const QList<QWidget *> &controls);

@@ -155,17 +155,13 @@ void SenderEmailDialog::showForm()
 void SenderEmailDialog::showTexts()
 {
     // Account after Email: the account written here wins over the address.
-    const QList<QWidget *> controls{m_email, m_account, m_password, m_smtpServer, m_smtpPort, m_secureType};
-    for (QWidget *control : controls)
-        control->blockSignals(true);
+    const auto blockers = BlockSignals({m_email, m_account, m_password, m_smtpServer, m_smtpPort, m_secureType});
     m_email->setText(m_form.texts.email);
     m_account->setText(m_form.texts.account);
     m_password->setText(m_form.texts.password);
     m_smtpServer->setText(m_form.texts.smtpServer);
     m_smtpPort->setText(m_form.texts.smtpPort);
     m_secureType->setCurrentIndex(m_form.secureTypeIndex);
-    for (QWidget *control : controls)
-        control->blockSignals(false);
 }
 
 void SenderEmailDialog::showState()

@@ -458,12 +458,10 @@ void SettingsPage::focusFault()
 void SettingsPage::showForm()
 {
     const PageValues &values = m_form.values();
-    const QList<QWidget *> controls = findChildren<QWidget *>();
-    std::vector<QSignalBlocker> blockers;
-    blockers.reserve(std::size_t(controls.size()) + 1);
-    for (QWidget *control : controls)
-        blockers.emplace_back(control);
-    blockers.emplace_back(m_sendToGroup);
+    QList<QObject *> controls{m_sendToGroup};
+    for (QWidget *control : findChildren<QWidget *>())
+        controls.append(control);
+    const auto blockers = BlockSignals(controls);
 
     // Typing stops at the limit, but a longer folder from the picker is shown
     // whole, to be refused when the page is read: cut, it would name another folder.
