@@ -1,6 +1,6 @@
+#include "app/application.h"
 #include "app/command_line.h"
 #include "app/qt_prompter.h"
-#include "app/talmeris_setup_app.h"
 #include "profile/version.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Talmeris"));
     // Lets the desktop match the window to its launcher and icon.
     QApplication::setDesktopFileName(QStringLiteral("talmeris-setup"));
-    QApplication::setWindowIcon(TalmerisSetupApp::applicationIcon());
+    QApplication::setWindowIcon(Application::applicationIcon());
 
     parser.process(application);
     const QStringList files = parser.positionalArguments();
@@ -41,5 +41,5 @@ int main(int argc, char *argv[])
     if (!files.isEmpty())
         file = QFileInfo(files.first()).absoluteFilePath();
     QtPrompter prompter;
-    return TalmerisSetupApp(prompter).run(file);
+    return Application(prompter).run(file);
 }

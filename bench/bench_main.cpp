@@ -5,11 +5,12 @@
 //   the same two files directly with the same atomic replace.
 // Prints the medians and the ratios; exits 1 when a ratio is over its budget.
 
-#include "app/talmeris_setup_dlg.h"
+#include "app/main_window.h"
 #include "dialogs/prompter.h"
-#include "pages/profile_session.h"
+#include "forms/profile_session.h"
 #include "profile/durable_copy.h"
 #include "profile/profile_files.h"
+#include "tools/find_control.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,17 +58,6 @@ double median(std::vector<double> samples)
     std::sort(samples.begin(), samples.end());
     const std::size_t middle = samples.size() / 2;
     return samples.size() % 2 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
-}
-
-template <typename T>
-T *controlOf(const QWidget &window, const char *name)
-{
-    for (T *widget : window.findChildren<T *>(QString::fromLatin1(name))) {
-        if (widget->window() == &window)
-            return widget;
-    }
-    std::fprintf(stderr, "no control named %s\n", name);
-    std::exit(2);
 }
 
 // Milliseconds from starting the program to its first-paint line. Spawned
@@ -162,10 +152,10 @@ int main(int argc, char *argv[])
     ProfileSession session;
     StartSession(session);
     SilentPrompter prompter;
-    TalmerisSetupDlg window(session, prompter);
-    controlOf<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("camera@example.org"));
-    controlOf<QLineEdit>(window, "savePathEdit")->setText(card);
-    QPushButton *ok = controlOf<QPushButton>(window, "okButton");
+    MainWindow window(session, prompter);
+    FindControl<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("camera@example.org"));
+    FindControl<QLineEdit>(window, "savePathEdit")->setText(card);
+    QPushButton *ok = FindControl<QPushButton>(window, "okButton");
     ok->click();
     if (!prompter.last.text.startsWith(QStringLiteral("PROFILE.BIN has been saved in "))) {
         std::fprintf(stderr, "the page did not save: %s\n", qPrintable(prompter.last.text));

@@ -4,7 +4,7 @@
 #include "readback/catalogue_report.h"
 #include "readback/read_back.h"
 #include "readback/report.h"
-#include "readback/setting_lines.h"
+#include "readback/settings_listing.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -134,7 +134,7 @@ int RunProfileCommand(const QStringList &arguments, QTextStream &out, QTextStrea
         return printFindings(DiffLines(*first, *second, options), out);
     }
 
-    const QList<SettingLine> lines = SettingLines(*first);
+    const QList<SettingLine> lines = ListSettings(*first);
     if (command == QLatin1String("check"))
         return printFindings(CheckLines(lines, options) + SendingLines(*first), out);
     if (parser.isSet(json))

@@ -41,6 +41,21 @@ QFormLayout *MakeFormLayout(QWidget *parent)
     return layout;
 }
 
+QComboBox *MakeCombo(const QString &objectName, const QStringList &items, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->addItems(items);
+    return combo;
+}
+
+QLabel *MakeLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 void AlignLabels(const QList<QLabel *> &labels)
 {
     int widest = 0;
@@ -72,4 +87,13 @@ QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons)
     for (QPushButton *button : buttons)
         row->addWidget(button);
     return row;
+}
+
+std::vector<QSignalBlocker> BlockSignals(const QList<QObject *> &objects)
+{
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(std::size_t(objects.size()));
+    for (QObject *object : objects)
+        blockers.emplace_back(object);
+    return blockers;
 }

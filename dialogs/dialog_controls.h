@@ -1,10 +1,15 @@
 #pragma once
 
-#include "dialogs/tip.h"
+#include "forms/tip.h"
 
 #include <QList>
+#include <QSignalBlocker>
 #include <QString>
+#include <QStringList>
 
+#include <vector>
+
+class QComboBox;
 class QFormLayout;
 class QHBoxLayout;
 class QLabel;
@@ -12,11 +17,17 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// Building blocks the account dialogs share.
+// Building blocks every window shares.
 
 // An edit field for record text: at most `maxLength` characters, and only
 // characters the camera's code page holds.
 QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent);
+
+// A combo box holding the items, none of them chosen yet.
+QComboBox *MakeCombo(const QString &objectName, const QStringList &items, QWidget *parent);
+
+// A label that names its buddy field.
+QLabel *MakeLabel(const QString &text, QWidget *buddy, QWidget *parent);
 
 // Adds a row whose label is the field's buddy, so the label names the field.
 QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field);
@@ -36,6 +47,9 @@ QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons);
 
 // The control's tooltip, translated; screen readers read it as its description.
 void SetTip(QWidget *control, const Tip &tip);
+
+// Blocks the objects' signals while the result lives: showing a form is no user's change.
+std::vector<QSignalBlocker> BlockSignals(const QList<QObject *> &objects);
 
 // Tab visits the controls in the order given.
 void SetTabChain(const QList<QWidget *> &controls);

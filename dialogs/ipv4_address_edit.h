@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ipv4_octets.h"
+#include "forms/ipv4_octets.h"
 
 #include <QFrame>
 

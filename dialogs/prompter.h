@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/message.h"
+#include "forms/message.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "dialogs/work_time_group.h"
 
-#include "dialogs/camera_items.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/dialog_tips.h"
-#include "dialogs/two_digit_texts.h"
+#include "forms/camera_items.h"
+#include "forms/dialog_tips.h"
+#include "forms/two_digit_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,14 +12,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-QComboBox *newCombo(const QStringList &items, const QString &objectName, QWidget *parent)
-{
-    auto *combo = new QComboBox(parent);
-    combo->addItems(items);
-    combo->setObjectName(objectName);
-    return combo;
-}
 
 void select(QComboBox *combo, int index)
 {
@@ -38,7 +30,7 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
 
     auto *switchLabel = new QLabel(WorkTimeSwitchLabel(), this);
     switchLabel->setObjectName(prefix + QStringLiteral("SwitchLabel"));
-    m_switch = newCombo(WorkTimeSwitchItems(), prefix + QStringLiteral("SwitchCombo"), this);
+    m_switch = MakeCombo(prefix + QStringLiteral("SwitchCombo"), WorkTimeSwitchItems(), this);
     switchLabel->setBuddy(m_switch);
     // Four groups share their labels: each name says which window it belongs to.
     m_switch->setAccessibleName(title() + QStringLiteral(" Switch"));
@@ -52,10 +44,9 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         const QString &text = timeTexts[row];
         auto *label = new QLabel(text, this);
         label->setObjectName(prefix + text + QStringLiteral("Label"));
-        auto *hour = newCombo(TwoDigitItems(WorkTimeForm::kHourCount),
-                              prefix + text + QStringLiteral("HourCombo"), this);
-        auto *minute = newCombo(TwoDigitItems(WorkTimeForm::kMinuteCount),
-                                prefix + text + QStringLiteral("MinuteCombo"), this);
+        auto *hour = MakeCombo(prefix + text + QStringLiteral("HourCombo"), TwoDigitItems(kHourCount), this);
+        auto *minute = MakeCombo(prefix + text + QStringLiteral("MinuteCombo"),
+                                 TwoDigitItems(kMinuteCount), this);
         // Two lists share one label, so each says which half of the time it holds.
         hour->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" hour"));
         minute->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" minute"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/work_time_form.h"
+#include "forms/work_time_form.h"
 
 #include <QGroupBox>
 

@@ -4,7 +4,7 @@
 #include "profile/profile_files.h"
 #include "readback/read_back.h"
 #include "readback/report.h"
-#include "readback/setting_lines.h"
+#include "readback/settings_listing.h"
 
 #include <QJsonDocument>
 
@@ -36,13 +36,13 @@ void render(const ReadBackResult &result, QByteArrayView input)
     // the text the rest (an encoded zero, 0xFF, picks the text).
     switch ((selector >> 2) & 7) {
     case 0: DiffLines(edited(*readBack, input), *readBack, options); break;
-    case 1: QJsonDocument(ShowJson(*readBack, SettingLines(*readBack), options)).toJson(); break;
+    case 1: QJsonDocument(ShowJson(*readBack, ListSettings(*readBack), options)).toJson(); break;
     case 2:
     case 3:
-        CheckLines(SettingLines(*readBack), options);
+        CheckLines(ListSettings(*readBack), options);
         SendingLines(*readBack);
         break;
-    default: ShowText(*readBack, SettingLines(*readBack), options); break;
+    default: ShowText(*readBack, ListSettings(*readBack), options); break;
     }
 }
 

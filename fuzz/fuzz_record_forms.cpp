@@ -34,7 +34,7 @@ const std::array<bool, kProfileRecordSize> &ownedBytes()
         };
         own(offsetof(ProfileRecord, camera_mode), offsetof(ProfileRecord, area));
         own(offsetof(ProfileRecord, gps), offsetof(ProfileRecord, reserved_76));
-        own(offsetof(ProfileRecord, send_to), offsetof(ProfileRecord, value_106));
+        own(offsetof(ProfileRecord, send_to), offsetof(ProfileRecord, carried_value));
         own(offsetof(ProfileRecord, select_email), kProfileRecordSize);
         return bytes;
     }();

@@ -40,7 +40,7 @@ EmailPresets EmailPresets::BuiltIn()
     };
 }
 
-const EmailEntry &EmailPresets::default_account(int countryRow) const
+const EmailEntry &EmailPresets::defaultAccount(int countryRow) const
 {
     return countryRow == OperatorCatalogue::kFinlandRow ? FinlandSender : entries[kDefaultPosition];
 }

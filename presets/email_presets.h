@@ -22,7 +22,7 @@ struct EmailPresets {
     static EmailPresets BuiltIn();
 
     // The preset the page stores for a country when no provider was chosen.
-    const EmailEntry &default_account(int countryRow) const;
+    const EmailEntry &defaultAccount(int countryRow) const;
 };
 
 // The names in the order of the "Select Email" combo.

@@ -27,7 +27,7 @@ constexpr std::array<CountryRow, 20> kCountryTable = {{
     {"Sweden", Carriers::kSweden.data(), Carriers::kSweden.size()},
     {"Swiss", Carriers::kSwiss.data(), Carriers::kSwiss.size()},
     {"United Kingdom", Carriers::kUnitedKingdom.data(), Carriers::kUnitedKingdom.size()},
-    {"Customer", nullptr, CustomOperators::kCustomEntryCount}, // the custom entries
+    {"Customer", nullptr, CustomOperators::kCountryCustomerCount}, // the custom entries
 }};
 
 static_assert(kCountryTable.size() == OperatorCatalogue::kCustomerRow + 1);
@@ -39,63 +39,63 @@ OperatorCatalogue::OperatorCatalogue(CustomOperators &custom)
     : m_custom(custom)
     , m_customerRow(kCountryTable[kCustomerRow])
 {
-    m_customerRow.entries = m_custom.CustomEntries.data();
+    m_customerRow.entries = m_custom.country_customers.data();
 }
 
 const CountryRow &OperatorCatalogue::row(int position) const
 {
-    Q_ASSERT(position >= 0 && position < country_count());
+    Q_ASSERT(position >= 0 && position < countryCount());
     return position == kCustomerRow ? m_customerRow : kCountryTable[std::size_t(position)];
 }
 
-int OperatorCatalogue::country_count() const
+int OperatorCatalogue::countryCount() const
 {
     return int(kCountryTable.size());
 }
 
-QString OperatorCatalogue::country_name(int position) const
+QString OperatorCatalogue::countryName(int position) const
 {
     return LoadRecordText(row(position).name);
 }
 
-QStringList OperatorCatalogue::country_names() const
+QStringList OperatorCatalogue::countryNames() const
 {
     QStringList names;
-    for (int p = 0; p < country_count(); ++p)
-        names.append(country_name(p));
+    for (int p = 0; p < countryCount(); ++p)
+        names.append(countryName(p));
     return names;
 }
 
-int OperatorCatalogue::operator_count(int position) const
+int OperatorCatalogue::operatorCount(int position) const
 {
     return row(position).count;
 }
 
-const OperatorEntry &OperatorCatalogue::operator_entry(int position, int index) const
+const OperatorEntry &OperatorCatalogue::operatorEntry(int position, int index) const
 {
-    Q_ASSERT(index >= 0 && index < operator_count(position));
+    Q_ASSERT(index >= 0 && index < operatorCount(position));
     return row(position).entries[index];
 }
 
-QStringList OperatorCatalogue::operator_items(int position) const
+QStringList OperatorCatalogue::operatorItems(int position) const
 {
     QStringList items;
-    for (int i = 0; i < operator_count(position); ++i)
-        items.append(EntryName(operator_entry(position, i)));
+    for (int i = 0; i < operatorCount(position); ++i)
+        items.append(EntryName(operatorEntry(position, i)));
     if (position != kAutoRow && position != kCustomerRow)
-        items.append(EntryName(m_custom.CustomerEntry));
+        items.append(EntryName(m_custom.extra_customer));
     return items;
 }
 
-bool OperatorCatalogue::is_custom(int position, int index) const
+bool OperatorCatalogue::isCustom(int position, int index) const
 {
-    return position == kCustomerRow || index == operator_count(position);
+    return position == kCustomerRow || index == operatorCount(position);
 }
 
-OperatorEntry &OperatorCatalogue::custom_entry(int position, int index) const
+OperatorEntry &OperatorCatalogue::customEntry(int position, int index) const
 {
-    Q_ASSERT(is_custom(position, index));
+    Q_ASSERT(isCustom(position, index));
     if (position == kCustomerRow)
-        return m_custom.CustomEntries[std::size_t(index)];
-    return m_custom.CustomerEntry;
+        return m_custom.country_customers[std::size_t(index)];
+    return m_custom.extra_customer;
 }

@@ -27,19 +27,19 @@ public:
 
     explicit OperatorCatalogue(CustomOperators &custom);
 
-    int country_count() const;
-    QString country_name(int row) const;
-    QStringList country_names() const;
-    int operator_count(int row) const;
-    const OperatorEntry &operator_entry(int row, int index) const;
+    int countryCount() const;
+    QString countryName(int row) const;
+    QStringList countryNames() const;
+    int operatorCount(int row) const;
+    const OperatorEntry &operatorEntry(int row, int index) const;
 
     // The "Operator" combo's items for a country.
-    QStringList operator_items(int row) const;
+    QStringList operatorItems(int row) const;
 
     // True for the items whose entry the user may edit.
-    bool is_custom(int row, int index) const;
+    bool isCustom(int row, int index) const;
     // The editable entry behind a custom item.
-    OperatorEntry &custom_entry(int row, int index) const;
+    OperatorEntry &customEntry(int row, int index) const;
 
 private:
     const CountryRow &row(int position) const;

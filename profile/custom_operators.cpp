@@ -3,8 +3,8 @@
 CustomOperators CustomOperators::BuiltIn()
 {
     return CustomOperators{
-        .CustomEntries = {BlankCustomEntry("Customer1"), BlankCustomEntry("Customer2"),
+        .country_customers = {BlankCustomEntry("Customer1"), BlankCustomEntry("Customer2"),
                           BlankCustomEntry("Customer3")},
-        .CustomerEntry = BlankCustomEntry("Customer"),
+        .extra_customer = BlankCustomEntry("Customer"),
     };
 }

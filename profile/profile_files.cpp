@@ -40,11 +40,11 @@ void ReadCustomBlock(QByteArrayView block, CustomOperators &custom)
     QByteArray bytes(block.data(), std::min(block.size(), kCustomBlockSize));
     bytes.append(QByteArray(kCustomBlockSize - bytes.size(), '\0'));
     const char *next = bytes.constData();
-    for (OperatorEntry &entry : custom.CustomEntries) {
+    for (OperatorEntry &entry : custom.country_customers) {
         std::memcpy(&entry, next, sizeof entry);
         next += sizeof entry;
     }
-    std::memcpy(&custom.CustomerEntry, next, sizeof custom.CustomerEntry);
+    std::memcpy(&custom.extra_customer, next, sizeof custom.extra_customer);
 }
 
 QString WorkingCopyName()
@@ -82,9 +82,9 @@ QByteArray ProfileFileBytes(const ProfileImage &image)
 QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &custom)
 {
     QByteArray bytes(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
-    for (const OperatorEntry &entry : custom.CustomEntries)
+    for (const OperatorEntry &entry : custom.country_customers)
         bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
-    bytes.append(reinterpret_cast<const char *>(&custom.CustomerEntry), sizeof custom.CustomerEntry);
+    bytes.append(reinterpret_cast<const char *>(&custom.extra_customer), sizeof custom.extra_customer);
     return bytes;
 }
 

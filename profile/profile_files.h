@@ -14,7 +14,7 @@
 
 inline constexpr qsizetype kProfileFileSize = kProfileRecordSize - kCameraPartOffset; // 956
 inline constexpr qsizetype kCustomBlockSize =
-    (CustomOperators::kCustomEntryCount + 1) * qsizetype(sizeof(OperatorEntry)); // 1056
+    (CustomOperators::kCountryCustomerCount + 1) * qsizetype(sizeof(OperatorEntry)); // 1056
 inline constexpr qsizetype kWorkingCopySize = kProfileRecordSize + kCustomBlockSize; // 2032
 
 // "/setup" + version + ".bak", appended to the temporary folder.

@@ -68,7 +68,7 @@ void SetProfileDefaults(ProfileRecord &record, std::int32_t currentArea)
     record.rename = 0;
     std::fill(std::begin(record.rename_text), std::end(record.rename_text), '\0');
     record.sms_switch = 0;
-    record.value_106 = 5;
+    record.carried_value = 5;
     record.reserved_110 = 0;
     record.select_email = 0;
 

@@ -62,7 +62,7 @@ struct ProfileRecord {
     std::uint8_t sms_stop_hour{};
     std::uint8_t sms_start_hour{};
     char rename_text[16]{};
-    std::uint32_t value_106{};
+    std::uint32_t carried_value{};
     std::uint8_t reserved_110{};
     std::uint8_t select_email{};
     OperatorEntry operator_{}; // the record's `operator`
@@ -127,7 +127,7 @@ static_assert(offsetof(ProfileRecord, sms_switch) == 86);
 static_assert(offsetof(ProfileRecord, sms_stop_hour) == 88);
 static_assert(offsetof(ProfileRecord, sms_start_hour) == 89);
 static_assert(offsetof(ProfileRecord, rename_text) == 90);
-static_assert(offsetof(ProfileRecord, value_106) == 106);
+static_assert(offsetof(ProfileRecord, carried_value) == 106);
 static_assert(offsetof(ProfileRecord, reserved_110) == 110);
 static_assert(offsetof(ProfileRecord, select_email) == 111);
 static_assert(offsetof(ProfileRecord, operator_) == 112);

@@ -61,9 +61,9 @@ void TerminateTextFields(ProfileRecord &record)
 
 void TerminateTextFields(CustomOperators &custom)
 {
-    for (OperatorEntry &entry : custom.CustomEntries)
+    for (OperatorEntry &entry : custom.country_customers)
         ForEachTextField(entry, terminate);
-    ForEachTextField(custom.CustomerEntry, terminate);
+    ForEachTextField(custom.extra_customer, terminate);
 }
 
 bool TextFieldsTerminated(const ProfileRecord &record)
@@ -79,8 +79,8 @@ bool TextFieldsTerminated(const CustomOperators &custom)
     bool all = true;
     CustomOperators copy = custom;
     const auto check = [&all](std::span<char> field) { all = all && terminated(field); };
-    for (OperatorEntry &entry : copy.CustomEntries)
+    for (OperatorEntry &entry : copy.country_customers)
         ForEachTextField(entry, check);
-    ForEachTextField(copy.CustomerEntry, check);
+    ForEachTextField(copy.extra_customer, check);
     return all;
 }

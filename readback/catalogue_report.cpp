@@ -1,6 +1,6 @@
 #include "readback/catalogue_report.h"
 
-#include "dialogs/operator_form.h"
+#include "forms/operator_form.h"
 #include "presets/operator_catalogue.h"
 #include "profile/record_text.h"
 
@@ -54,13 +54,13 @@ void forEachCountry(Visit visit)
 {
     CustomOperators custom = CustomOperators::BuiltIn();
     const OperatorCatalogue catalogue(custom);
-    for (int row = 0; row < catalogue.country_count(); ++row) {
+    for (int row = 0; row < catalogue.countryCount(); ++row) {
         if (row == OperatorCatalogue::kAutoRow || row == OperatorCatalogue::kCustomerRow)
             continue;
         QList<const OperatorEntry *> entries;
-        for (int index = 0; index < catalogue.operator_count(row); ++index)
-            entries.append(&catalogue.operator_entry(row, index));
-        visit(catalogue.country_name(row), entries);
+        for (int index = 0; index < catalogue.operatorCount(row); ++index)
+            entries.append(&catalogue.operatorEntry(row, index));
+        visit(catalogue.countryName(row), entries);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "readback/report.h"
 
-#include "pages/sending_problems.h"
+#include "forms/sending_problems.h"
 #include "profile/profile_files.h"
-#include "readback/setting_lines.h"
+#include "readback/settings_listing.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -81,9 +81,9 @@ QByteArray comparedBytes(const ReadBack &readBack, bool withCustom)
     const auto *record = reinterpret_cast<const char *>(&readBack.record);
     QByteArray bytes(record, qsizetype(sizeof readBack.record));
     if (withCustom) {
-        for (const OperatorEntry &entry : readBack.custom->CustomEntries)
+        for (const OperatorEntry &entry : readBack.custom->country_customers)
             bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
-        bytes.append(reinterpret_cast<const char *>(&readBack.custom->CustomerEntry), sizeof(OperatorEntry));
+        bytes.append(reinterpret_cast<const char *>(&readBack.custom->extra_customer), sizeof(OperatorEntry));
     }
     return bytes;
 }
@@ -159,9 +159,9 @@ QJsonObject ShowJson(const ReadBack &readBack, const QList<SettingLine> &lines, 
 
 QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOptions &options)
 {
-    const QList<SettingLine> fromLines = SettingLines(from);
+    const QList<SettingLine> fromLines = ListSettings(from);
     QHash<QString, SettingLine> toLines;
-    for (const SettingLine &line : SettingLines(to))
+    for (const SettingLine &line : ListSettings(to))
         toLines.insert(line.name(), line);
 
     QStringList out;

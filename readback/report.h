@@ -1,7 +1,7 @@
 #pragma once
 
 #include "readback/read_back.h"
-#include "readback/setting_line.h"
+#include "readback/setting_field.h"
 
 #include <QJsonObject>
 #include <QList>

@@ -2,11 +2,12 @@
 // typical camera set up, then each dialog as its page button opens it.
 // Usage: talmeris-screenshots OUTPUT_FOLDER (run offscreen by scripts/screenshots.sh)
 
-#include "app/talmeris_setup_app.h"
-#include "app/talmeris_setup_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
-#include "pages/profile_session.h"
+#include "forms/profile_session.h"
+#include "tools/find_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,17 +23,6 @@
 #include <map>
 
 namespace {
-
-template <typename T>
-T *controlOf(const QWidget &window, const char *name)
-{
-    for (T *widget : window.findChildren<T *>(QString::fromLatin1(name))) {
-        if (widget->window() == &window)
-            return widget;
-    }
-    std::fprintf(stderr, "no control named %s\n", name);
-    std::exit(2);
-}
 
 void settle()
 {
@@ -89,27 +79,27 @@ private:
         {QStringLiteral("DlgCAM"),
          {QStringLiteral("camera-dialog.png"),
           [](QDialog &d) {
-              controlOf<QComboBox>(d, "photoBurstCombo")->setCurrentIndex(2);
-              controlOf<QComboBox>(d, "triggerModeCombo")->setCurrentIndex(2);
-              controlOf<QComboBox>(d, "workTime1SwitchCombo")->setCurrentIndex(1);
-              controlOf<QComboBox>(d, "workTime1StartHourCombo")->setCurrentIndex(6);
-              controlOf<QComboBox>(d, "workTime1StopHourCombo")->setCurrentIndex(20);
+              FindControl<QComboBox>(d, "photoBurstCombo")->setCurrentIndex(2);
+              FindControl<QComboBox>(d, "triggerModeCombo")->setCurrentIndex(2);
+              FindControl<QComboBox>(d, "workTime1SwitchCombo")->setCurrentIndex(1);
+              FindControl<QComboBox>(d, "workTime1StartHourCombo")->setCurrentIndex(6);
+              FindControl<QComboBox>(d, "workTime1StopHourCombo")->setCurrentIndex(20);
           }}},
         {QStringLiteral("DlgEmailSetting"),
          {QStringLiteral("sender-email-dialog.png"),
           [](QDialog &d) {
-              controlOf<QComboBox>(d, "selectEmailCombo")->setCurrentIndex(1);
-              controlOf<QLineEdit>(d, "emailEdit")->setText(QStringLiteral("trailcam.example@gmail.com"));
-              controlOf<QLineEdit>(d, "passwordEdit")->setText(QStringLiteral("app-password"));
+              FindControl<QComboBox>(d, "selectEmailCombo")->setCurrentIndex(1);
+              FindControl<QLineEdit>(d, "emailEdit")->setText(QStringLiteral("trailcam.example@gmail.com"));
+              FindControl<QLineEdit>(d, "passwordEdit")->setText(QStringLiteral("app-password"));
           }}},
         {QStringLiteral("DlgOperator"),
          {QStringLiteral("operator-dialog.png"),
           [](QDialog &d) {
-              controlOf<QLineEdit>(d, "urlEdit")->setText(QStringLiteral("http://mms.example.net/servlets/mms"));
-              controlOf<Ipv4AddressEdit>(d, "gatewayEdit")->setOctets({10, 0, 0, 10});
-              controlOf<QLineEdit>(d, "mmsApnEdit")->setText(QStringLiteral("mms.example"));
-              controlOf<QLineEdit>(d, "mmsPortEdit")->setText(QStringLiteral("8080"));
-              controlOf<QLineEdit>(d, "gprsApnEdit")->setText(QStringLiteral("internet.example"));
+              FindControl<QLineEdit>(d, "urlEdit")->setText(QStringLiteral("http://mms.example.net/servlets/mms"));
+              FindControl<Ipv4AddressEdit>(d, "gatewayEdit")->setOctets({10, 0, 0, 10});
+              FindControl<QLineEdit>(d, "mmsApnEdit")->setText(QStringLiteral("mms.example"));
+              FindControl<QLineEdit>(d, "mmsPortEdit")->setText(QStringLiteral("8080"));
+              FindControl<QLineEdit>(d, "gprsApnEdit")->setText(QStringLiteral("internet.example"));
           }}},
     };
 };
@@ -128,7 +118,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TalmerisSetup"));
-    QApplication::setWindowIcon(TalmerisSetupApp::applicationIcon());
+    QApplication::setWindowIcon(Application::applicationIcon());
     const QStringList arguments = QApplication::arguments();
     const QString folder = arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots");
     if (!QDir().mkpath(folder))
@@ -137,23 +127,23 @@ int main(int argc, char *argv[])
     ProfileSession session;
     StartSession(session);
     ScreenshotPrompter prompter(folder);
-    TalmerisSetupDlg window(session, prompter);
+    MainWindow window(session, prompter);
     window.show();
     settle();
 
     // A camera set up for a German carrier, sending to one address and reporting daily at 20:00.
-    controlOf<QComboBox>(window, "dailyReportCombo")->setCurrentIndex(1);
-    controlOf<QComboBox>(window, "dailyReportHourCombo")->setCurrentIndex(20);
-    controlOf<QComboBox>(window, "countryCombo")->setCurrentIndex(7);
-    controlOf<QComboBox>(window, "operatorCombo")->setCurrentIndex(5);
-    controlOf<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("hunter@example.org"));
-    controlOf<QLineEdit>(window, "savePathEdit")->setText(QStringLiteral("/media/user/SDCARD"));
+    FindControl<QComboBox>(window, "dailyReportCombo")->setCurrentIndex(1);
+    FindControl<QComboBox>(window, "dailyReportHourCombo")->setCurrentIndex(20);
+    FindControl<QComboBox>(window, "countryCombo")->setCurrentIndex(7);
+    FindControl<QComboBox>(window, "operatorCombo")->setCurrentIndex(5);
+    FindControl<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("hunter@example.org"));
+    FindControl<QLineEdit>(window, "savePathEdit")->setText(QStringLiteral("/media/user/SDCARD"));
     bool failed = !save(window, QDir(folder).filePath(QStringLiteral("main-window.png")));
 
-    controlOf<QPushButton>(window, "camSettingButton")->click();
-    controlOf<QPushButton>(window, "emailSettingButton")->click();
+    FindControl<QPushButton>(window, "camSettingButton")->click();
+    FindControl<QPushButton>(window, "emailSettingButton")->click();
     // The operator dialog opens for the custom items only.
-    controlOf<QComboBox>(window, "countryCombo")->setCurrentIndex(19);
-    controlOf<QPushButton>(window, "customButton")->click();
+    FindControl<QComboBox>(window, "countryCombo")->setCurrentIndex(19);
+    FindControl<QPushButton>(window, "customButton")->click();
     return failed || prompter.failed ? 1 : 0;
 }

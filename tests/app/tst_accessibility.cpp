@@ -100,7 +100,7 @@ bool needsNoTip(const QString &objectName)
 
 void select(QWidget &window, const char *name, int index)
 {
-    findControl<QComboBox>(window, name)->setCurrentIndex(index);
+    FindControl<QComboBox>(window, name)->setCurrentIndex(index);
 }
 
 } // namespace

@@ -47,12 +47,12 @@ private slots:
         StartedWindow started(true);
 
         started.prompter.modalActions.enqueue([](QDialog &dialog) {
-            findControl<QComboBox>(dialog, "cameraModeCombo")->setCurrentIndex(1);
-            findControl<QComboBox>(dialog, "videoLengthCombo")->setCurrentIndex(5);
-            findControl<QComboBox>(dialog, "workTime1SwitchCombo")->setCurrentIndex(1);
-            findControl<QComboBox>(dialog, "workTime1StartHourCombo")->setCurrentIndex(22);
-            findControl<QComboBox>(dialog, "workTime1StopHourCombo")->setCurrentIndex(6);
-            QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+            FindControl<QComboBox>(dialog, "cameraModeCombo")->setCurrentIndex(1);
+            FindControl<QComboBox>(dialog, "videoLengthCombo")->setCurrentIndex(5);
+            FindControl<QComboBox>(dialog, "workTime1SwitchCombo")->setCurrentIndex(1);
+            FindControl<QComboBox>(dialog, "workTime1StartHourCombo")->setCurrentIndex(22);
+            FindControl<QComboBox>(dialog, "workTime1StopHourCombo")->setCurrentIndex(6);
+            QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
             return dialog.result();
         });
         QTest::mouseClick(started.control<QPushButton>("camSettingButton"), Qt::LeftButton);
@@ -81,9 +81,9 @@ private slots:
             QCOMPARE(operators->currentText(), QStringLiteral("Customer"));
 
             started.prompter.modalActions.enqueue([](QDialog &dialog) {
-                QTest::keyClicks(findControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
-                QTest::keyClicks(findControl<QLineEdit>(dialog, "gprsApnEdit"), "data.forest.example");
-                QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+                QTest::keyClicks(FindControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
+                QTest::keyClicks(FindControl<QLineEdit>(dialog, "gprsApnEdit"), "data.forest.example");
+                QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
                 return dialog.result();
             });
             QTest::mouseClick(started.control<QPushButton>("customButton"), Qt::LeftButton);
@@ -101,7 +101,7 @@ private slots:
         again.control<QComboBox>("operatorCombo")->setCurrentIndex(1);
         QString shownApn;
         again.prompter.modalActions.enqueue([&shownApn](QDialog &dialog) {
-            shownApn = findControl<QLineEdit>(dialog, "mmsApnEdit")->text();
+            shownApn = FindControl<QLineEdit>(dialog, "mmsApnEdit")->text();
             return int(QDialog::Rejected);
         });
         QTest::mouseClick(again.control<QPushButton>("customButton"), Qt::LeftButton);
@@ -114,10 +114,10 @@ private slots:
         QTemporaryDir card;
         StartedWindow started(true);
         started.prompter.modalActions.enqueue([](QDialog &dialog) {
-            findControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1); // gmail
-            QTest::keyClicks(findControl<QLineEdit>(dialog, "emailEdit"), "hunter@gmail.com");
-            QTest::keyClicks(findControl<QLineEdit>(dialog, "passwordEdit"), "s3cret");
-            QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+            FindControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1); // gmail
+            QTest::keyClicks(FindControl<QLineEdit>(dialog, "emailEdit"), "hunter@gmail.com");
+            QTest::keyClicks(FindControl<QLineEdit>(dialog, "passwordEdit"), "s3cret");
+            QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
             return dialog.result();
         });
         QTest::mouseClick(started.control<QPushButton>("emailSettingButton"), Qt::LeftButton);

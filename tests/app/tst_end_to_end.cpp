@@ -81,7 +81,7 @@ void act(const QWidget &window, const QString &step)
     if (name.endsWith("Days")) {
         const QByteArray prefix = name.chopped(4);
         for (const char *day : {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}) {
-            auto *box = findControl<QCheckBox>(window, (prefix + day + "Check").constData());
+            auto *box = FindControl<QCheckBox>(window, (prefix + day + "Check").constData());
             if (box->isChecked() != value.split(u' ').contains(QString::fromLatin1(day)))
                 box->click();
         }
@@ -109,7 +109,7 @@ std::function<int(QDialog &)> confirmed(const QStringList &steps)
     return [steps](QDialog &dialog) {
         for (const QString &step : steps)
             act(dialog, step);
-        QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         return dialog.result();
     };
 }
@@ -396,7 +396,7 @@ private slots:
         QStringList shown;
         const auto look = [&](const QWidget &window) {
             shown = control.isEmpty() ? QStringList{window.windowTitle()}
-                                      : items(findControl<QComboBox>(window, control.toLatin1().constData()));
+                                      : items(FindControl<QComboBox>(window, control.toLatin1().constData()));
         };
         if (dialog.isEmpty()) {
             look(*started.window);
@@ -487,7 +487,7 @@ private slots:
         QByteArray entry = customEntry("Customer2");
         if (transferred)
             entry.replace(120, 10, "mms.edited");
-        const OperatorEntry &custom = started.session.custom.CustomEntries[1];
+        const OperatorEntry &custom = started.session.custom.country_customers[1];
         QCOMPARE(differences(QByteArray(reinterpret_cast<const char *>(&custom), 264), entry), QString());
     }
 };

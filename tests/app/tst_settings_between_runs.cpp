@@ -1,7 +1,7 @@
 // Settings that outlast the temporary folder, cards opened from their files,
 // by the command line or a drop, and the card folder remembered.
-#include "app/talmeris_setup_app.h"
-#include "pages/dlg_gsm.h"
+#include "app/application.h"
+#include "pages/settings_page.h"
 #include "profile/profile_files.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"
@@ -29,7 +29,7 @@ std::function<int(QDialog &)> pressOk(std::function<void(QDialog &)> edit = {})
     return [edit](QDialog &dialog) {
         if (edit)
             edit(dialog);
-        QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         return dialog.result();
     };
 }
@@ -40,9 +40,9 @@ void clickButton(StartedWindow &started, const char *name, std::function<int(QDi
     QTest::mouseClick(started.control<QPushButton>(name), Qt::LeftButton);
 }
 
-void pressPageOk(TalmerisSetupDlg &window)
+void pressPageOk(MainWindow &window)
 {
-    QTest::mouseClick(findControl<QPushButton>(window, "okButton"), Qt::LeftButton);
+    QTest::mouseClick(FindControl<QPushButton>(window, "okButton"), Qt::LeftButton);
 }
 
 // A camera set up away from the defaults on the page and in all three dialogs.
@@ -59,18 +59,18 @@ void setUpAndSave(StartedWindow &started, const QString &card)
     started.control<QComboBox>("renameCombo")->setCurrentIndex(1);
     QTest::keyClicks(started.control<QLineEdit>("renameEdit"), "cam7");
     clickButton(started, "customButton", pressOk([](QDialog &dialog) {
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "urlEdit"), "http://mms.forest.example");
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "urlEdit"), "http://mms.forest.example");
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "mmsApnEdit"), "mms.forest.example");
                 }));
     clickButton(started, "camSettingButton", pressOk([](QDialog &dialog) {
-                    findControl<QComboBox>(dialog, "photoSizeCombo")->setCurrentIndex(4);
-                    findControl<QComboBox>(dialog, "workTime1SwitchCombo")->setCurrentIndex(1);
-                    findControl<QComboBox>(dialog, "workTime1StartHourCombo")->setCurrentIndex(6);
+                    FindControl<QComboBox>(dialog, "photoSizeCombo")->setCurrentIndex(4);
+                    FindControl<QComboBox>(dialog, "workTime1SwitchCombo")->setCurrentIndex(1);
+                    FindControl<QComboBox>(dialog, "workTime1StartHourCombo")->setCurrentIndex(6);
                 }));
     clickButton(started, "emailSettingButton", pressOk([](QDialog &dialog) {
-                    findControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1); // gmail
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "emailEdit"), "hunter@gmail.com");
-                    QTest::keyClicks(findControl<QLineEdit>(dialog, "passwordEdit"), "s3cret");
+                    FindControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1); // gmail
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "emailEdit"), "hunter@gmail.com");
+                    QTest::keyClicks(FindControl<QLineEdit>(dialog, "passwordEdit"), "s3cret");
                 }));
     started.control<QLineEdit>("savePathEdit")->setText(card);
     pressPageOk(*started.window);
@@ -89,16 +89,16 @@ void verifyShown(StartedWindow &started)
 
     QString apn, photoSize, start, sender;
     clickButton(started, "customButton", [&apn](QDialog &dialog) {
-        apn = findControl<QLineEdit>(dialog, "mmsApnEdit")->text();
+        apn = FindControl<QLineEdit>(dialog, "mmsApnEdit")->text();
         return int(QDialog::Rejected);
     });
     clickButton(started, "camSettingButton", [&](QDialog &dialog) {
-        photoSize = findControl<QComboBox>(dialog, "photoSizeCombo")->currentText();
-        start = findControl<QComboBox>(dialog, "workTime1StartHourCombo")->currentText();
+        photoSize = FindControl<QComboBox>(dialog, "photoSizeCombo")->currentText();
+        start = FindControl<QComboBox>(dialog, "workTime1StartHourCombo")->currentText();
         return int(QDialog::Rejected);
     });
     clickButton(started, "emailSettingButton", [&sender](QDialog &dialog) {
-        sender = findControl<QLineEdit>(dialog, "emailEdit")->text();
+        sender = FindControl<QLineEdit>(dialog, "emailEdit")->text();
         return int(QDialog::Rejected);
     });
     QCOMPARE(apn, QStringLiteral("mms.forest.example"));
@@ -165,7 +165,7 @@ private slots:
 
         ScopedTempFolder fresh; // another computer: no copy, built-in custom entries
         StartedWindow started(true);
-        QVERIFY(started.window->open_file(profile));
+        QVERIFY(started.window->openFile(profile));
         QCOMPARE(started.control<QLineEdit>("savePathEdit")->text(), QDir::toNativeSeparators(card.path()));
         verifyShown(started);
 
@@ -245,9 +245,9 @@ private slots:
         QVERIFY(writeFile(path, ProfileFileBytes(EncodeProfileImage(other.record)).left(size)));
 
         FakePrompter prompter;
-        TalmerisSetupApp app(prompter);
-        TalmerisSetupDlg &window = app.start(path);
-        QCOMPARE(findControl<QComboBox>(window, "gpsCombo")->currentText(),
+        Application app(prompter);
+        MainWindow &window = app.start(path);
+        QCOMPARE(FindControl<QComboBox>(window, "gpsCombo")->currentText(),
                  message.isEmpty() ? QStringLiteral("On") : QStringLiteral("Off"));
         if (message.isEmpty()) {
             QVERIFY(prompter.calls.isEmpty());
@@ -267,17 +267,17 @@ private slots:
         const QString folder = card->path();
         {
             FakePrompter prompter;
-            TalmerisSetupApp app(prompter);
-            TalmerisSetupDlg &window = app.start(std::nullopt);
-            QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), QString());
+            Application app(prompter);
+            MainWindow &window = app.start(std::nullopt);
+            QCOMPARE(FindControl<QLineEdit>(window, "savePathEdit")->text(), QString());
             // The default sender has no account: each OK asks whether to save anyway.
             prompter.yesNoAnswers << true << true << true;
-            findControl<QLineEdit>(window, "receiveEmail1Edit")->setText("jane@example.org");
-            findControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
+            FindControl<QLineEdit>(window, "receiveEmail1Edit")->setText("jane@example.org");
+            FindControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
             pressPageOk(window); // fails: not remembered
-            findControl<QLineEdit>(window, "savePathEdit")->setText(folder);
+            FindControl<QLineEdit>(window, "savePathEdit")->setText(folder);
             pressPageOk(window);
-            findControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
+            FindControl<QLineEdit>(window, "savePathEdit")->setText(folder + "/missing");
             pressPageOk(window);
             QCOMPARE(prompter.lastMessage().icon, Message::Icon::Error);
         }
@@ -285,9 +285,9 @@ private slots:
             if (!present)
                 card.reset();
             FakePrompter prompter;
-            TalmerisSetupApp app(prompter);
-            TalmerisSetupDlg &window = app.start(std::nullopt);
-            QCOMPARE(findControl<QLineEdit>(window, "savePathEdit")->text(), present ? folder : QString());
+            Application app(prompter);
+            MainWindow &window = app.start(std::nullopt);
+            QCOMPARE(FindControl<QLineEdit>(window, "savePathEdit")->text(), present ? folder : QString());
         }
     }
 };

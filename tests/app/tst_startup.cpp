@@ -1,5 +1,5 @@
-#include "app/talmeris_setup_app.h"
-#include "pages/dlg_gsm.h"
+#include "app/application.h"
+#include "pages/settings_page.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/started_window.h"
@@ -64,12 +64,12 @@ private slots:
     {
         ScopedTempFolder temp;
         StartedWindow started(true);
-        const TalmerisSetupDlg &window = *started.window;
+        const MainWindow &window = *started.window;
         QCOMPARE(window.page()->pos(), QPoint(0, 0));
         QCOMPARE(window.page()->size(), window.size());
         QVERIFY(window.width() >= 500 && window.width() <= 1200);
         QVERIFY(window.height() >= 350 && window.height() <= 900);
-        QVERIFY(!TalmerisSetupApp::applicationIcon().pixmap(32).isNull());
+        QVERIFY(!Application::applicationIcon().pixmap(32).isNull());
     }
 
     void enterAndEscapeNeitherCloseNorSave()

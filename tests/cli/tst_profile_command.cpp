@@ -51,8 +51,8 @@ Settings patched(const Patches &patches)
             target = reinterpret_cast<char *>(RecordBytes(settings.record).data()) + patch.offset;
         } else {
             const int entry = (patch.offset - 976) / 264;
-            OperatorEntry &custom = entry < 3 ? settings.custom.CustomEntries[std::size_t(entry)]
-                                              : settings.custom.CustomerEntry;
+            OperatorEntry &custom = entry < 3 ? settings.custom.country_customers[std::size_t(entry)]
+                                              : settings.custom.extra_customer;
             target = reinterpret_cast<char *>(&custom) + (patch.offset - 976) % 264;
         }
         std::memcpy(target, patch.bytes.constData(), std::size_t(patch.bytes.size()));
@@ -432,15 +432,15 @@ private slots:
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
         // Every country but "Auto" and "Customer", in the combo's order.
-        QCOMPARE(countries.size(), catalogue.country_count() - 2);
+        QCOMPARE(countries.size(), catalogue.countryCount() - 2);
         for (int row = 1; row <= countries.size(); ++row) {
             const QJsonObject country = countries.at(row - 1).toObject();
-            QCOMPARE(country.value("name").toString(), catalogue.country_name(row));
+            QCOMPARE(country.value("name").toString(), catalogue.countryName(row));
             const QJsonArray operators = country.value("operators").toArray();
-            QCOMPARE(operators.size(), catalogue.operator_count(row));
-            for (int index = 0; index < catalogue.operator_count(row); ++index) {
+            QCOMPARE(operators.size(), catalogue.operatorCount(row));
+            for (int index = 0; index < catalogue.operatorCount(row); ++index) {
                 const QJsonObject read = operators.at(index).toObject();
-                OperatorEntry expected = catalogue.operator_entry(row, index);
+                OperatorEntry expected = catalogue.operatorEntry(row, index);
                 OperatorEntry entry;
                 const auto take = [&read](auto &field, const char *key) {
                     QVERIFY(read.value(key).isString());
@@ -478,7 +478,7 @@ private slots:
         }
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        QCOMPARE(headings, catalogue.country_names().mid(1, catalogue.country_count() - 2));
+        QCOMPARE(headings, catalogue.countryNames().mid(1, catalogue.countryCount() - 2));
         QVERIFY(showsLine(result.out, "URL", "http://139.7.24.1/servlets/mms"));
         QVERIFY(showsLine(result.out, "Password", "********"));
         QVERIFY(!showsLine(result.out, "Password", "ppp"));

@@ -1,4 +1,4 @@
-#include "dialogs/camera_items.h"
+#include "forms/camera_items.h"
 
 #include <QTest>
 

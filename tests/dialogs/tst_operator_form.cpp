@@ -1,4 +1,4 @@
-#include "dialogs/operator_form.h"
+#include "forms/operator_form.h"
 #include "profile/record_text.h"
 #include "support/hex_bytes.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/two_digit_texts.h"
+#include "forms/two_digit_texts.h"
 
 #include <QTest>
 

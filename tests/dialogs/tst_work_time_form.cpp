@@ -1,4 +1,4 @@
-#include "dialogs/work_time_form.h"
+#include "forms/work_time_form.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "pages/operator_selection.h"
-#include "pages/profile_session.h"
+#include "forms/operator_selection.h"
+#include "forms/profile_session.h"
 #include "profile/record_text.h"
 
 #include <QTest>
@@ -33,34 +33,34 @@ private slots:
         ProfileSession session;
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
-        selection.country_changed(kDanmark);
-        QCOMPARE(selection.operator_items().size(), 13);
-        QCOMPARE(selection.operator_items().last(), QStringLiteral("Customer"));
+        selection.load();
+        selection.countryChanged(kDanmark);
+        QCOMPARE(selection.operatorItems().size(), 13);
+        QCOMPARE(selection.operatorItems().last(), QStringLiteral("Customer"));
         for (int i = 0; i < 12; ++i) {
-            selection.operator_changed(i);
-            QVERIFY2(!selection.custom_enabled(), qPrintable(QString::number(i)));
+            selection.operatorChanged(i);
+            QVERIFY2(!selection.customEnabled(), qPrintable(QString::number(i)));
         }
-        selection.operator_changed(12);
-        QVERIFY(selection.custom_enabled());
+        selection.operatorChanged(12);
+        QVERIFY(selection.customEnabled());
         QCOMPARE(recordOperatorName(session), QStringLiteral("Customer"));
     }
 
     void choosingTheCustomerCountryCopiesAtOnce()
     {
         ProfileSession session;
-        StoreRecordText(session.custom.CustomEntries[2].mms_apn, QStringLiteral("three"));
+        StoreRecordText(session.custom.country_customers[2].mms_apn, QStringLiteral("three"));
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
+        selection.load();
 
-        selection.country_changed(kCustomer);
+        selection.countryChanged(kCustomer);
         QCOMPARE(values.operator_position, 0);
-        QVERIFY(selection.custom_enabled());
+        QVERIFY(selection.customEnabled());
         QCOMPARE(recordOperatorName(session), QStringLiteral("Customer1"));
 
-        selection.operator_changed(2);
-        QVERIFY(session.record.operator_ == session.custom.CustomEntries[2]);
+        selection.operatorChanged(2);
+        QVERIFY(session.record.operator_ == session.custom.country_customers[2]);
     }
 
     void carriersCopyNothingUntilTransfer()
@@ -68,16 +68,16 @@ private slots:
         ProfileSession session;
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
+        selection.load();
         const OperatorEntry before = session.record.operator_;
-        selection.country_changed(kGermany);
-        selection.operator_changed(5);
+        selection.countryChanged(kGermany);
+        selection.operatorChanged(5);
         QVERIFY(session.record.operator_ == before);
-        QVERIFY(!selection.custom_enabled());
+        QVERIFY(!selection.customEnabled());
 
         selection.transfer();
         QCOMPARE(recordOperatorName(session), QStringLiteral("T-Mobile"));
-        QVERIFY(session.record.operator_ == session.catalogue.operator_entry(kGermany, 5));
+        QVERIFY(session.record.operator_ == session.catalogue.operatorEntry(kGermany, 5));
     }
 
     void openingTakesTheEntryItShows_data()
@@ -103,27 +103,27 @@ private slots:
         QFETCH(QString, entry);
 
         ProfileSession session;
-        StoreRecordText(session.custom.CustomerEntry.gprs_apn, QStringLiteral("shared"));
-        StoreRecordText(session.custom.CustomEntries[0].gprs_apn, QStringLiteral("first"));
+        StoreRecordText(session.custom.extra_customer.gprs_apn, QStringLiteral("shared"));
+        StoreRecordText(session.custom.country_customers[0].gprs_apn, QStringLiteral("first"));
         const CustomOperators before = session.custom;
         session.record.country_index = std::uint8_t(country);
         session.record.operator_index = std::uint8_t(index);
         editRecordOperator(session, "loaded");
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
+        selection.load();
         QCOMPARE(values.operator_position, position);
 
         if (entry == "shared")
-            QVERIFY(session.record.operator_ == session.custom.CustomerEntry);
+            QVERIFY(session.record.operator_ == session.custom.extra_customer);
         else if (entry == "Customer1")
-            QVERIFY(session.record.operator_ == session.custom.CustomEntries[0]);
+            QVERIFY(session.record.operator_ == session.custom.country_customers[0]);
         else
             QCOMPARE(LoadRecordText(session.record.operator_.mms_apn), QStringLiteral("loaded"));
 
         // "OK" then never copies a loaded stranger over "Customer1".
         selection.transfer();
-        QVERIFY(session.custom.CustomEntries[0] == before.CustomEntries[0]);
+        QVERIFY(session.custom.country_customers[0] == before.country_customers[0]);
     }
 
     void editsReachTheChosenCustomEntryOnTransfer()
@@ -131,16 +131,16 @@ private slots:
         ProfileSession session;
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
-        selection.country_changed(kCustomer);
-        selection.operator_changed(1);
+        selection.load();
+        selection.countryChanged(kCustomer);
+        selection.operatorChanged(1);
         editRecordOperator(session, "edited");
         selection.transfer();
 
-        QCOMPARE(LoadRecordText(session.custom.CustomEntries[1].mms_apn), QStringLiteral("edited"));
-        QCOMPARE(LoadRecordText(session.custom.CustomEntries[1].name), QStringLiteral("Customer2"));
-        QVERIFY(session.custom.CustomEntries[0] == CustomOperators::BuiltIn().CustomEntries[0]);
-        QVERIFY(session.custom.CustomEntries[2] == CustomOperators::BuiltIn().CustomEntries[2]);
+        QCOMPARE(LoadRecordText(session.custom.country_customers[1].mms_apn), QStringLiteral("edited"));
+        QCOMPARE(LoadRecordText(session.custom.country_customers[1].name), QStringLiteral("Customer2"));
+        QVERIFY(session.custom.country_customers[0] == CustomOperators::BuiltIn().country_customers[0]);
+        QVERIFY(session.custom.country_customers[2] == CustomOperators::BuiltIn().country_customers[2]);
     }
 
     void oneSharedEntryForEveryCountry()
@@ -148,14 +148,14 @@ private slots:
         ProfileSession session;
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
-        selection.country_changed(kGermany);
-        selection.operator_changed(8);
+        selection.load();
+        selection.countryChanged(kGermany);
+        selection.operatorChanged(8);
         editRecordOperator(session, "germany");
         selection.transfer();
 
-        selection.country_changed(kAustria);
-        selection.operator_changed(1);
+        selection.countryChanged(kAustria);
+        selection.operatorChanged(1);
         QCOMPARE(LoadRecordText(session.record.operator_.mms_apn), QStringLiteral("germany"));
     }
 
@@ -164,15 +164,15 @@ private slots:
         ProfileSession session;
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
-        selection.country_changed(kGermany);
-        selection.operator_changed(8);
+        selection.load();
+        selection.countryChanged(kGermany);
+        selection.operatorChanged(8);
         editRecordOperator(session, "unsaved");
-        selection.operator_changed(0);
+        selection.operatorChanged(0);
         selection.transfer();
 
         QCOMPARE(recordOperatorName(session), QStringLiteral("1&1"));
-        QVERIFY(session.custom.CustomerEntry == CustomOperators::BuiltIn().CustomerEntry);
+        QVERIFY(session.custom.extra_customer == CustomOperators::BuiltIn().extra_customer);
     }
 
     void resetTakesAuto()
@@ -180,14 +180,14 @@ private slots:
         ProfileSession session;
         PageValues values;
         OperatorSelection selection(values, session.record, session.catalogue);
-        selection.open();
-        selection.country_changed(kCustomer);
+        selection.load();
+        selection.countryChanged(kCustomer);
         selection.reset();
         QCOMPARE(values.country_position, 0);
         QCOMPARE(values.operator_position, 0);
         QVERIFY(session.record.operator_ == AutoEntry);
-        QCOMPARE(selection.operator_items(), QStringList{"Auto"});
-        QVERIFY(!selection.custom_enabled());
+        QCOMPARE(selection.operatorItems(), QStringList{"Auto"});
+        QVERIFY(!selection.customEnabled());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "pages/removable_media.h"
+#include "forms/removable_media.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "pages/dlg_gsm.h"
-#include "pages/gsm_form.h"
+#include "forms/settings_form.h"
+#include "pages/settings_page.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
@@ -17,9 +17,9 @@
 namespace {
 
 // "OK" as the user who saves settings the camera cannot send with.
-OkOutcome pressOk(GsmForm &form, const PageControls &controls)
+OkOutcome pressOk(SettingsForm &form, const PageControls &controls)
 {
-    return form.ok(controls, 2, [](const QStringList &) { return true; });
+    return form.save(controls, 2, [](const QStringList &) { return true; });
 }
 
 struct Inputs {
@@ -57,18 +57,18 @@ PageControls controlsFrom(const Inputs &in)
 }
 
 // Types the inputs into the page's controls, switches before the texts they enable.
-void typeInto(DlgGSM &page, const Inputs &in)
+void typeInto(SettingsPage &page, const Inputs &in)
 {
-    findControl<QComboBox>(page, "smsSwitchCombo")->setCurrentIndex(in.smsSwitch);
-    findControl<QComboBox>(page, "renameCombo")->setCurrentIndex(in.rename);
-    findControl<QComboBox>(page, "instantCombo")->setCurrentIndex(in.instantOn);
-    findControl<QRadioButton>(page, in.sendTo == 0 ? "phoneRadio" : "emailRadio")->click();
-    findControl<QLineEdit>(page, "instantNumberEdit")->setText(in.instantNumber);
-    findControl<QLineEdit>(page, "renameEdit")->setText(in.renameText);
+    FindControl<QComboBox>(page, "smsSwitchCombo")->setCurrentIndex(in.smsSwitch);
+    FindControl<QComboBox>(page, "renameCombo")->setCurrentIndex(in.rename);
+    FindControl<QComboBox>(page, "instantCombo")->setCurrentIndex(in.instantOn);
+    FindControl<QRadioButton>(page, in.sendTo == 0 ? "phoneRadio" : "emailRadio")->click();
+    FindControl<QLineEdit>(page, "instantNumberEdit")->setText(in.instantNumber);
+    FindControl<QLineEdit>(page, "renameEdit")->setText(in.renameText);
     for (int i = 0; i < kRecipientCount; ++i) {
         const QString number = QString::number(i + 1);
-        findControl<QLineEdit>(page, qPrintable("phoneNumber" + number + "Edit"))->setText(in.phones[i]);
-        findControl<QLineEdit>(page, qPrintable("receiveEmail" + number + "Edit"))->setText(in.emails[i]);
+        FindControl<QLineEdit>(page, qPrintable("phoneNumber" + number + "Edit"))->setText(in.phones[i]);
+        FindControl<QLineEdit>(page, qPrintable("receiveEmail" + number + "Edit"))->setText(in.emails[i]);
     }
 }
 
@@ -197,9 +197,9 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
-        const auto failure = form.store_page(controlsFrom(inputs));
+        SettingsForm form(session);
+        form.load();
+        const auto failure = form.store(controlsFrom(inputs));
         QCOMPARE(failure ? failure->caption : QString(), caption);
         QCOMPARE(failure ? failure->text : QString(), text);
         if (failure)
@@ -210,10 +210,10 @@ private slots:
         ProfileSession pageSession;
         startWithoutWorkingCopy(pageSession);
         FakePrompter prompter;
-        DlgGSM page(pageSession, prompter, 2);
-        page.open_page();
+        SettingsPage page(pageSession, prompter, 2);
+        page.load();
         typeInto(page, inputs);
-        findControl<QPushButton>(page, "okButton")->click();
+        FindControl<QPushButton>(page, "okButton")->click();
         QCOMPARE(prompter.messages().size(), 1);
         if (failure)
             QCOMPARE(prompter.lastMessage(), *failure);
@@ -227,8 +227,8 @@ private slots:
     {
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         Inputs in = withEmail("a@b.c");
         in.emails[2] = "ok@x";
         in.phones[3] = "01701234567";
@@ -241,7 +241,7 @@ private slots:
         controls.sms_start_hour = 6;
         controls.sms_stop_hour = 20;
         controls.gps = 1;
-        QVERIFY(!form.store_page(controls));
+        QVERIFY(!form.store(controls));
 
         const ProfileRecord &r = session.record;
         QCOMPARE(LoadRecordText(r.phone_number_1), QStringLiteral("5551234"));
@@ -267,8 +267,8 @@ private slots:
         startWithoutWorkingCopy(session);
         StoreRecordText(session.record.receive_email_4, QStringLiteral("old@example.org"));
         StoreRecordText(session.record.rename_text, QStringLiteral("OLD"));
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         form.values().save_path = card.path();
 
         Inputs in = withEmail();
@@ -296,8 +296,8 @@ private slots:
         QTemporaryDir card;
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         Inputs in = withEmail();
         in.instantNumber = "";
         PageControls controls = controlsFrom(in);
@@ -331,10 +331,10 @@ private slots:
         session.record.select_email = std::uint8_t(selectEmail);
         StoreRecordText(session.record.sender_email.email, QStringLiteral("chosen@example.org"));
         const EmailEntry chosen = session.record.sender_email;
-        GsmForm form(session);
-        form.open_page();
-        form.operators().country_changed(country);
-        QVERIFY(!form.store_page(controlsFrom(withEmail())));
+        SettingsForm form(session);
+        form.load();
+        form.operators().countryChanged(country);
+        QVERIFY(!form.store(controlsFrom(withEmail())));
 
         const EmailEntry &sender = session.record.sender_email;
         if (expected == "finland")
@@ -382,8 +382,8 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        GsmForm form(session);
-        form.open_page();
+        SettingsForm form(session);
+        form.load();
         PageControls controls = controlsFrom(withEmail());
         controls.save_path = path;
         const OkOutcome outcome = pressOk(form, controls);
@@ -413,15 +413,15 @@ private slots:
     void chosenFolders()
     {
         ProfileSession session;
-        GsmForm form(session);
-        const auto refused = form.folder_chosen(QUrl("sftp://host/card"));
+        SettingsForm form(session);
+        const auto refused = form.folderChosen(QUrl("sftp://host/card"));
         QVERIFY(refused);
         QCOMPARE(refused->caption, QStringLiteral("Save Path"));
         QCOMPARE(refused->text, QStringLiteral("Select the Path Error"));
         QCOMPARE(refused->icon, Message::Icon::None);
         QVERIFY(form.values().save_path.isEmpty());
 
-        QVERIFY(!form.folder_chosen(QUrl::fromLocalFile("/media/card")));
+        QVERIFY(!form.folderChosen(QUrl::fromLocalFile("/media/card")));
         QCOMPARE(form.values().save_path, QDir::toNativeSeparators("/media/card"));
     }
 };

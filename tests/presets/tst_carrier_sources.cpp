@@ -143,8 +143,8 @@ private slots:
         const OperatorCatalogue catalogue(custom);
         QStringList carriers;
         for (int row = 1; row < OperatorCatalogue::kCustomerRow; ++row) {
-            for (int index = 0; index < catalogue.operator_count(row); ++index)
-                carriers.append(catalogue.country_name(row) + " / " + EntryName(catalogue.operator_entry(row, index)));
+            for (int index = 0; index < catalogue.operatorCount(row); ++index)
+                carriers.append(catalogue.countryName(row) + " / " + EntryName(catalogue.operatorEntry(row, index)));
         }
         QStringList listed;
         int withMms = 0;
@@ -163,9 +163,9 @@ private slots:
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
         for (int row = 1; row < OperatorCatalogue::kCustomerRow; ++row) {
-            for (int index = 0; index < catalogue.operator_count(row); ++index) {
-                const QString name = EntryName(catalogue.operator_entry(row, index));
-                QTest::newRow(qPrintable(catalogue.country_name(row) + " / " + name)) << row << index;
+            for (int index = 0; index < catalogue.operatorCount(row); ++index) {
+                const QString name = EntryName(catalogue.operatorEntry(row, index));
+                QTest::newRow(qPrintable(catalogue.countryName(row) + " / " + name)) << row << index;
             }
         }
     }
@@ -176,9 +176,9 @@ private slots:
         QFETCH(int, index);
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        const OperatorEntry &entry = catalogue.operator_entry(row, index);
+        const OperatorEntry &entry = catalogue.operatorEntry(row, index);
         const auto source = std::find_if(sourceRows().cbegin(), sourceRows().cend(), [&](const SourceRow &s) {
-            return s.country == catalogue.country_name(row) && s.carrier == EntryName(entry);
+            return s.country == catalogue.countryName(row) && s.carrier == EntryName(entry);
         });
         QVERIFY2(source != sourceRows().cend(), "not in the source table");
 

@@ -132,10 +132,10 @@ private slots:
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
         const EmailPresets presets = EmailPresets::BuiltIn();
-        for (int row = 0; row < catalogue.country_count(); ++row) {
-            const EmailEntry &expected = catalogue.country_name(row) == "Finland" ? presets.FinlandSender
+        for (int row = 0; row < catalogue.countryCount(); ++row) {
+            const EmailEntry &expected = catalogue.countryName(row) == "Finland" ? presets.FinlandSender
                                                                                    : presets.entries[0];
-            QCOMPARE(&presets.default_account(row), &expected);
+            QCOMPARE(&presets.defaultAccount(row), &expected);
         }
         QCOMPARE(LoadRecordText(presets.FinlandSender.smtp_port), QStringLiteral("465"));
         QCOMPARE(int(presets.FinlandSender.secure_type), 0x41);

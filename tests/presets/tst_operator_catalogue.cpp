@@ -12,7 +12,7 @@ private slots:
     {
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        QCOMPARE(catalogue.country_names(),
+        QCOMPARE(catalogue.countryNames(),
                  QStringList({"Auto", "Austria", "Cyprus", "Czech Repblic", "Danmark", "Estonia",
                               "Finland", "Germany", "Hungary", "Israel", "Italy", "Netherland", "Norge",
                               "Norway", "Russia", "Slovakia", "Sweden", "Swiss", "United Kingdom",
@@ -47,7 +47,7 @@ private slots:
         QFETCH(QStringList, items);
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        QCOMPARE(catalogue.operator_items(row), items);
+        QCOMPARE(catalogue.operatorItems(row), items);
     }
 
     void sixtyEightCarriers()
@@ -56,7 +56,7 @@ private slots:
         const OperatorCatalogue catalogue(custom);
         int carriers = 0;
         for (int row = 1; row < OperatorCatalogue::kCustomerRow; ++row)
-            carriers += catalogue.operator_count(row);
+            carriers += catalogue.operatorCount(row);
         QCOMPARE(carriers, 68);
     }
 
@@ -65,12 +65,12 @@ private slots:
     {
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        for (int row = 0; row < catalogue.country_count(); ++row) {
-            const int items = int(catalogue.operator_items(row).size());
+        for (int row = 0; row < catalogue.countryCount(); ++row) {
+            const int items = int(catalogue.operatorItems(row).size());
             for (int index = 0; index < items; ++index) {
                 const bool expected = row == OperatorCatalogue::kCustomerRow
                                       || (row != OperatorCatalogue::kAutoRow && index == items - 1);
-                QVERIFY2(catalogue.is_custom(row, index) == expected,
+                QVERIFY2(catalogue.isCustom(row, index) == expected,
                          qPrintable(QString("row %1 item %2").arg(row).arg(index)));
             }
         }
@@ -80,24 +80,24 @@ private slots:
     {
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        QCOMPARE(&catalogue.custom_entry(19, 1), &custom.CustomEntries[1]);
-        QCOMPARE(&catalogue.custom_entry(7, 8), &custom.CustomerEntry);
-        QCOMPARE(&catalogue.custom_entry(1, 1), &custom.CustomerEntry);
-        QCOMPARE(&catalogue.operator_entry(19, 2), &custom.CustomEntries[2]);
+        QCOMPARE(&catalogue.customEntry(19, 1), &custom.country_customers[1]);
+        QCOMPARE(&catalogue.customEntry(7, 8), &custom.extra_customer);
+        QCOMPARE(&catalogue.customEntry(1, 1), &custom.extra_customer);
+        QCOMPARE(&catalogue.operatorEntry(19, 2), &custom.country_customers[2]);
 
         // An edit shows under every country: there is one shared entry.
-        StoreRecordText(catalogue.custom_entry(7, 8).mms_apn, QStringLiteral("edited"));
-        QCOMPARE(LoadRecordText(catalogue.custom_entry(1, 1).mms_apn), QStringLiteral("edited"));
+        StoreRecordText(catalogue.customEntry(7, 8).mms_apn, QStringLiteral("edited"));
+        QCOMPARE(LoadRecordText(catalogue.customEntry(1, 1).mms_apn), QStringLiteral("edited"));
     }
 
     void carrierNamesFitTheirField()
     {
         CustomOperators custom = CustomOperators::BuiltIn();
         const OperatorCatalogue catalogue(custom);
-        for (int row = 0; row < catalogue.country_count(); ++row) {
-            QVERIFY(catalogue.country_name(row).size() <= 15);
-            for (int index = 0; index < catalogue.operator_count(row); ++index) {
-                const OperatorEntry &entry = catalogue.operator_entry(row, index);
+        for (int row = 0; row < catalogue.countryCount(); ++row) {
+            QVERIFY(catalogue.countryName(row).size() <= 15);
+            for (int index = 0; index < catalogue.operatorCount(row); ++index) {
+                const OperatorEntry &entry = catalogue.operatorEntry(row, index);
                 QVERIFY(!EntryName(entry).isEmpty());
                 QVERIFY(EntryName(entry).size() <= 31);
             }

@@ -62,13 +62,13 @@ private slots:
     {
         const CustomOperators custom = CustomOperators::BuiltIn();
         const QStringList names{"Customer1", "Customer2", "Customer3"};
-        for (int i = 0; i < CustomOperators::kCustomEntryCount; ++i)
-            QCOMPARE(EntryName(custom.CustomEntries[std::size_t(i)]), names[i]);
-        QCOMPARE(EntryName(custom.CustomerEntry), QStringLiteral("Customer"));
+        for (int i = 0; i < CustomOperators::kCountryCustomerCount; ++i)
+            QCOMPARE(EntryName(custom.country_customers[std::size_t(i)]), names[i]);
+        QCOMPARE(EntryName(custom.extra_customer), QStringLiteral("Customer"));
 
         OperatorEntry expected{.mms_gateway = "0.0.0.0", .mms_port = "0"};
         std::memcpy(expected.name, "Customer", 9);
-        QVERIFY(custom.CustomerEntry == expected);
+        QVERIFY(custom.extra_customer == expected);
     }
 };
 

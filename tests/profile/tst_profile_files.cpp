@@ -30,8 +30,8 @@ ProfileRecord savedRecord()
 CustomOperators editedCustom()
 {
     CustomOperators custom = CustomOperators::BuiltIn();
-    StoreRecordText(custom.CustomEntries[1].mms_apn, QStringLiteral("apn.two"));
-    StoreRecordText(custom.CustomerEntry.gprs_apn, QStringLiteral("apn.shared"));
+    StoreRecordText(custom.country_customers[1].mms_apn, QStringLiteral("apn.two"));
+    StoreRecordText(custom.extra_customer.gprs_apn, QStringLiteral("apn.shared"));
     return custom;
 }
 
@@ -118,10 +118,10 @@ private slots:
         ProfileImage image;
         std::memcpy(image.data(), copy.constData(), image.size());
         QVERIFY(DecodedRecord(image) == record);
-        QCOMPARE(copy.mid(976, 264), rawBytes(&custom.CustomEntries[0], 264));
-        QCOMPARE(copy.mid(1240, 264), rawBytes(&custom.CustomEntries[1], 264));
-        QCOMPARE(copy.mid(1504, 264), rawBytes(&custom.CustomEntries[2], 264));
-        QCOMPARE(copy.mid(1768, 264), rawBytes(&custom.CustomerEntry, 264));
+        QCOMPARE(copy.mid(976, 264), rawBytes(&custom.country_customers[0], 264));
+        QCOMPARE(copy.mid(1240, 264), rawBytes(&custom.country_customers[1], 264));
+        QCOMPARE(copy.mid(1504, 264), rawBytes(&custom.country_customers[2], 264));
+        QCOMPARE(copy.mid(1768, 264), rawBytes(&custom.extra_customer, 264));
     }
 
     void zeroRecordGivesAnAllFFProfile()
@@ -217,10 +217,10 @@ private slots:
             return;
         }
         QCOMPARE(LoadRecordText(record.phone_number_1), QStringLiteral("01701234567"));
-        const OperatorEntry *back[] = {&custom.CustomEntries[0], &custom.CustomEntries[1],
-                                       &custom.CustomEntries[2], &custom.CustomerEntry};
-        const OperatorEntry *expected[] = {&written.CustomEntries[0], &written.CustomEntries[1],
-                                           &written.CustomEntries[2], &written.CustomerEntry};
+        const OperatorEntry *back[] = {&custom.country_customers[0], &custom.country_customers[1],
+                                       &custom.country_customers[2], &custom.extra_customer};
+        const OperatorEntry *expected[] = {&written.country_customers[0], &written.country_customers[1],
+                                           &written.country_customers[2], &written.extra_customer};
         for (int i = 0; i < 4; ++i) {
             if (i < customEntriesBack)
                 QVERIFY2(*back[i] == *expected[i], qPrintable(QString("entry %1").arg(i)));
@@ -376,7 +376,7 @@ private slots:
         ProfileRecord durableRecord = savedRecord();
         StoreRecordText(durableRecord.phone_number_2, QStringLiteral("3333"));
         CustomOperators durableCustom = editedCustom();
-        StoreRecordText(durableCustom.CustomerEntry.mms_apn, QStringLiteral("apn.durable"));
+        StoreRecordText(durableCustom.extra_customer.mms_apn, QStringLiteral("apn.durable"));
 
         const QByteArray workingBytes = WorkingCopyBytes(EncodeProfileImage(workingRecord), editedCustom());
         if (working == "short")

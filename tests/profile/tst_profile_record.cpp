@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(bytesOf(record, 0, 2), hexBytes("56 00"));
         QCOMPARE(record.area, 2);
         QCOMPARE(record.header_value, 1);
-        QCOMPARE(record.value_106, 5u);
+        QCOMPARE(record.carried_value, 5u);
         QCOMPARE(bytesOf(record, 90, 16), QByteArray(16, '\0'));
     }
 

@@ -50,14 +50,14 @@ ProfileRecord cardRecord()
 CustomOperators runningCustom()
 {
     CustomOperators custom = CustomOperators::BuiltIn();
-    StoreRecordText(custom.CustomEntries[0].mms_apn, QStringLiteral("apn.running"));
+    StoreRecordText(custom.country_customers[0].mms_apn, QStringLiteral("apn.running"));
     return custom;
 }
 
 CustomOperators cardCustom()
 {
     CustomOperators custom = CustomOperators::BuiltIn();
-    StoreRecordText(custom.CustomerEntry.gprs_apn, QStringLiteral("apn.card"));
+    StoreRecordText(custom.extra_customer.gprs_apn, QStringLiteral("apn.card"));
     return custom;
 }
 
@@ -211,7 +211,7 @@ private slots:
         hostile.area = 9;
         std::memset(hostile.receive_email_1, 'A', sizeof hostile.receive_email_1);
         CustomOperators hostileCustom = cardCustom();
-        std::memset(hostileCustom.CustomerEntry.mms_apn, 'B', sizeof hostileCustom.CustomerEntry.mms_apn);
+        std::memset(hostileCustom.extra_customer.mms_apn, 'B', sizeof hostileCustom.extra_customer.mms_apn);
 
         for (const QByteArray &bytes : {ProfileFileBytes(EncodeProfileImage(hostile)),
                                         WorkingCopyBytes(EncodeProfileImage(hostile), hostileCustom)}) {

@@ -3,7 +3,7 @@
 // confirmed on it, through their forms for every byte and through the real
 // window for one byte of each kind of field, and what is saved must hold only
 // sound values and texts that end inside their fields.
-#include "dialogs/camera_items.h"
+#include "forms/camera_items.h"
 #include "presets/email_presets.h"
 #include "profile/profile_files.h"
 #include "profile/text_fields.h"
@@ -72,7 +72,7 @@ QByteArray workingCopyWith(int offset, int length, char value)
 std::function<int(QDialog &)> confirm()
 {
     return [](QDialog &dialog) {
-        QTest::mouseClick(findControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         if (dialog.isVisible())
             dialog.reject();
         return dialog.result();
@@ -258,8 +258,8 @@ private:
         QVERIFY(record.instant_number <= 99);
         QVERIFY(record.send_mode <= 3);
         QVERIFY(record.send_to <= 1);
-        QVERIFY(record.country_index < session.catalogue.country_count());
-        QVERIFY(record.operator_index < session.catalogue.operator_items(record.country_index).size());
+        QVERIFY(record.country_index < session.catalogue.countryCount());
+        QVERIFY(record.operator_index < session.catalogue.operatorItems(record.country_index).size());
         QVERIFY(soundWord(record.email_size, 2));
         QVERIFY(soundWord(record.rename, 2));
         QVERIFY(soundWord(record.sms_switch, 3));

@@ -1,11 +1,11 @@
 #include "support/form_round_trip.h"
 
-#include "dialogs/cam_form.h"
-#include "dialogs/email_setting_form.h"
-#include "dialogs/operator_form.h"
-#include "dialogs/camera_items.h"
-#include "pages/gsm_form.h"
-#include "pages/page_items.h"
+#include "forms/camera_form.h"
+#include "forms/sender_email_form.h"
+#include "forms/operator_form.h"
+#include "forms/camera_items.h"
+#include "forms/settings_form.h"
+#include "forms/page_items.h"
 
 namespace {
 
@@ -43,30 +43,30 @@ PageControls ControlsShowing(const PageValues &values)
 
 std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCard)
 {
-    GsmForm page(session);
+    SettingsForm page(session);
     if (openedCard)
-        page.operators().take_card_operator();
-    page.open_page();
+        page.operators().takeCardOperator();
+    page.load();
 
-    CamForm camera;
+    CameraForm camera;
     camera.load(session.record);
-    camera.ok(session.record);
+    camera.store(session.record);
 
-    EmailSettingForm sender(session.presets);
-    sender.open(session.record);
+    SenderEmailForm sender(session.presets);
+    sender.load(session.record);
     sender.store(session.record);
 
     OperatorForm operatorForm;
     operatorForm.load(session.record.operator_);
     operatorForm.store(session.record.operator_);
 
-    return page.store_page(ControlsShowing(page.values()));
+    return page.store(ControlsShowing(page.values()));
 }
 
 std::optional<Message> StoreCorrectedPage(ProfileSession &session)
 {
-    GsmForm page(session);
-    page.open_page();
+    SettingsForm page(session);
+    page.load();
     PageControls controls = ControlsShowing(page.values());
     controls.instant_number = QStringLiteral("99");
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
@@ -79,5 +79,5 @@ std::optional<Message> StoreCorrectedPage(ProfileSession &session)
     controls.receive_email[0] = QStringLiteral("jane@example.org");
     controls.rename = 0;
     controls.rename_text.clear();
-    return page.store_page(controls);
+    return page.store(controls);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/message.h"
-#include "pages/page_values.h"
-#include "pages/profile_session.h"
+#include "forms/message.h"
+#include "forms/page_values.h"
+#include "forms/profile_session.h"
 
 #include <optional>
 

@@ -5,7 +5,7 @@
 StartedWindow::StartedWindow(bool shown)
 {
     StartSession(session);
-    window = std::make_unique<TalmerisSetupDlg>(session, prompter);
+    window = std::make_unique<MainWindow>(session, prompter);
     if (shown) {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))

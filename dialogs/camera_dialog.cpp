@@ -1,0 +1,229 @@
+#include "dialogs/camera_dialog.h"
+
+#include "dialogs/dialog_controls.h"
+#include "dialogs/enter_key.h"
+#include "dialogs/prompter.h"
+#include "dialogs/work_time_group.h"
+#include "forms/dialog_tips.h"
+#include "profile/profile_record.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Object name stems, in the order of CameraSetting.
+constexpr std::array<const char *, kCameraSettingCount> kObjectStems = {
+    "cameraMode",  "cameraScene",  "videoSize",      "videoLength", "photoSize",   "flashPower",
+    "shutterSpeed", "photoBurst",  "sendOption",     "burstSpeed",  "triggerMode", "pirSensitivity",
+    "pirInterval", "timeLapse",    "overwrite",      "language",    "rfSwitch",    "beep",
+};
+
+QString objectStem(CameraSetting setting)
+{
+    return QString::fromLatin1(kObjectStems[static_cast<int>(setting)]);
+}
+
+} // namespace
+
+CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent)
+    : QDialog(parent)
+    , m_record(record)
+    , m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("DlgCAM"));
+    setWindowTitle(QStringLiteral("Camera Parameter Setting"));
+}
+
+CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
+{
+    return m_settings[static_cast<int>(setting)];
+}
+
+void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
+{
+    SettingControls &controls = controlsOf(setting);
+    controls.label = new QLabel(CameraSettingLabel(setting), parent);
+    controls.label->setObjectName(objectStem(setting) + QStringLiteral("Label"));
+    controls.combo = new QComboBox(parent);
+    controls.combo->setObjectName(objectStem(setting) + QStringLiteral("Combo"));
+    controls.combo->addItems(CameraSettingItems(setting));
+    controls.label->setBuddy(controls.combo);
+    SetTip(controls.combo, CameraSettingTip(setting));
+    connect(controls.combo, &QComboBox::currentIndexChanged, this,
+            [this, setting] { onSettingChanged(setting); });
+}
+
+QWidget *CameraDialog::newSettingGroup(const QString &title, const QString &objectName,
+                                 const QList<CameraSetting> &settings)
+{
+    auto *group = new QGroupBox(title, this);
+    group->setObjectName(objectName);
+    auto *form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (CameraSetting setting : settings) {
+        createSetting(setting, group);
+        form->addRow(controlsOf(setting).label, controlsOf(setting).combo);
+    }
+    return group;
+}
+
+void CameraDialog::buildLayout()
+{
+    auto *heading = new QLabel(QStringLiteral(" Camera Setting"), this);
+    heading->setObjectName(QStringLiteral("headingLabel"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    heading->setFont(headingFont);
+
+    auto *settingsColumn = new QVBoxLayout;
+    for (const CameraGroup &group : CameraGroups())
+        settingsColumn->addWidget(newSettingGroup(group.title, group.title.toLower() + QStringLiteral("Group"),
+                                                  group.settings));
+    settingsColumn->addStretch();
+
+    // Carried through unchanged: built and loaded like the others, never shown.
+    for (CameraSetting setting : HiddenCameraSettings()) {
+        createSetting(setting, this);
+        controlsOf(setting).label->hide();
+        controlsOf(setting).combo->hide();
+    }
+
+    // One label width for the three groups, so their lists line up.
+    int labelWidth = 0;
+    for (const SettingControls &controls : m_settings)
+        labelWidth = std::max(labelWidth, controls.label->sizeHint().width());
+    for (const SettingControls &controls : m_settings)
+        controls.label->setMinimumWidth(labelWidth);
+
+    auto *windowsColumn = new QVBoxLayout;
+    for (int window = 0; window < CameraForm::kWindowCount; ++window) {
+        auto *group = new WorkTimeGroup(window + 1, this);
+        connect(group, &WorkTimeGroup::switchChanged, this,
+                [this, window](int index) { step([&] { m_form.windows[window].switchChanged(index); }); });
+        connect(group, &WorkTimeGroup::boxClicked, this,
+                [this, window](int box, bool checked) {
+                    step([&] { m_form.windows[window].boxClicked(box, checked); });
+                });
+        windowsColumn->addWidget(group);
+        m_windows[window] = group;
+    }
+    windowsColumn->addStretch();
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(settingsColumn, 2);
+    columns->addLayout(windowsColumn, 3);
+
+    QPushButton *ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
+    QPushButton *defaults = MakeDialogButton(QStringLiteral("Default"), QStringLiteral("defaultButton"), this);
+    QPushButton *cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
+    connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
+    connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(defaults);
+    buttons->addWidget(cancel);
+
+    // Tab runs down the left column's groups, then down the work-time windows.
+    QList<QWidget *> chain;
+    for (CameraSetting setting : {CameraSetting::CameraMode, CameraSetting::VideoSize, CameraSetting::VideoLength,
+                                  CameraSetting::PhotoSize, CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
+                                  CameraSetting::PhotoBurst, CameraSetting::SendOption, CameraSetting::BurstSpeed,
+                                  CameraSetting::TriggerMode, CameraSetting::PirSensitivity,
+                                  CameraSetting::PirInterval, CameraSetting::TimeLapse, CameraSetting::Overwrite,
+                                  CameraSetting::Language})
+        chain << controlsOf(setting).combo;
+    for (const WorkTimeGroup *group : m_windows)
+        chain << group->tabChain();
+    chain << ok << defaults << cancel;
+    SetTabChain(chain);
+
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(heading);
+    main->addLayout(columns);
+    main->addLayout(buttons);
+    main->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+int CameraDialog::run()
+{
+    // Built when first opened, so that the main window paints sooner.
+    if (!m_windows.front())
+        buildLayout();
+    m_form.load(m_record);
+    showForm();
+    return m_prompter.runModal(*this);
+}
+
+void CameraDialog::readControls()
+{
+    for (CameraSetting setting : kCameraSettings)
+        m_form.setValue(setting, controlsOf(setting).combo->currentIndex());
+    for (int window = 0; window < CameraForm::kWindowCount; ++window)
+        m_windows[window]->take(m_form.windows[window].values);
+}
+
+void CameraDialog::showForm()
+{
+    for (CameraSetting setting : kCameraSettings) {
+        const SettingControls &controls = controlsOf(setting);
+        const QSignalBlocker blocker(controls.combo);
+        controls.combo->setCurrentIndex(m_form.value(setting));
+        const bool enabled = m_form.isEnabled(setting);
+        controls.combo->setEnabled(enabled);
+        controls.label->setEnabled(enabled);
+    }
+    for (int window = 0; window < CameraForm::kWindowCount; ++window)
+        m_windows[window]->display(m_form.windows[window]);
+}
+
+void CameraDialog::onSettingChanged(CameraSetting setting)
+{
+    readControls();
+    const std::optional<Message> note = m_form.select(setting, m_form.value(setting));
+    if (note)
+        m_prompter.show(this, *note);
+    showForm();
+}
+
+void CameraDialog::onOk()
+{
+    readControls();
+    if (const std::optional<Message> failure = m_form.store(m_record)) {
+        m_prompter.show(this, *failure);
+        if (const int window = m_form.failingWindow(); window >= 0)
+            m_windows[window]->focusFault(m_form.windows[window].fault());
+        return;
+    }
+    accept();
+}
+
+void CameraDialog::onDefault()
+{
+    // The toolkit shows a line break where the camera's own text has "\r\n".
+    if (!m_prompter.askYesNo(this, QStringLiteral("Camera Default Setting"),
+                             QStringLiteral("You'll restore the default camera setting,\r\nAre you sure?")))
+        return;
+    m_form.reset();
+    showForm();
+}
+
+void CameraDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button, as Space does; elsewhere it does nothing.
+    if (!RouteEnterKey(*this, *event))
+        QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "forms/camera_form.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Prompter;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class WorkTimeGroup;
+
+// The camera parameter dialog: edits the camera block of the record in place
+// and stores it only on OK.
+class CameraDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent = nullptr);
+
+    // Reloads every control from the record and runs the dialog modally.
+    int run();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct SettingControls {
+        QLabel *label = nullptr;
+        QComboBox *combo = nullptr;
+    };
+
+    void buildLayout();
+    SettingControls &controlsOf(CameraSetting setting);
+    QWidget *newSettingGroup(const QString &title, const QString &objectName,
+                             const QList<CameraSetting> &settings);
+    void createSetting(CameraSetting setting, QWidget *parent);
+
+    void readControls();
+    void showForm();
+    // Reads the controls, runs one step of the form, and shows the form.
+    template <typename Step> void step(Step &&formStep) { readControls(); formStep(); showForm(); }
+
+    void onSettingChanged(CameraSetting setting);
+    void onOk();
+    void onDefault();
+
+    ProfileRecord &m_record;
+    Prompter &m_prompter;
+    CameraForm m_form;
+    std::array<SettingControls, kCameraSettingCount> m_settings{};
+    std::array<WorkTimeGroup *, CameraForm::kWindowCount> m_windows{};
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "forms/operator_form.h"
+
+#include <QDialog>
+
+class Ipv4AddressEdit;
+class Prompter;
+class QLineEdit;
+class QPushButton;
+
+// The custom operator's MMS and GPRS parameters. Edits the entry in place on
+// OK; Cancel checks the port but writes nothing; Escape closes unchecked.
+class OperatorDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget *parent = nullptr);
+
+    // Fills the controls from the entry and runs the dialog modally.
+    int run();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildControls();
+    void readControls();
+    void showForm();
+    bool refused(const std::optional<OperatorForm::Failure> &failure);
+    void onOk();
+    void onCancel();
+
+    OperatorEntry &m_entry;
+    Prompter &m_prompter;
+    OperatorForm m_form;
+
+    QLineEdit *m_url = nullptr;
+    Ipv4AddressEdit *m_gateway = nullptr;
+    QLineEdit *m_mmsApn = nullptr;
+    QLineEdit *m_mmsPort = nullptr;
+    QLineEdit *m_mmsAccount = nullptr;
+    QLineEdit *m_mmsPassword = nullptr;
+    QLineEdit *m_gprsApn = nullptr;
+    QLineEdit *m_gprsAccount = nullptr;
+    QLineEdit *m_gprsPassword = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};

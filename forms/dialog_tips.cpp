@@ -1,0 +1,88 @@
+#include "forms/dialog_tips.h"
+
+Tip CameraSettingTip(CameraSetting setting)
+{
+    switch (setting) {
+    case CameraSetting::FlashPower:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "How strong the flash is at night; Low saves battery.")};
+    case CameraSetting::ShutterSpeed:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "Fast shows moving animals sharper; Normal lets in more light.")};
+    case CameraSetting::PhotoBurst:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "How many photos the camera takes each time it is triggered.")};
+    case CameraSetting::SendOption:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "Which photo of a burst the camera sends.")};
+    case CameraSetting::BurstSpeed:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "The pause between the photos of a burst.")};
+    case CameraSetting::TriggerMode:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "What makes the camera take pictures: the motion sensor (PIR), a fixed schedule, or both.")};
+    case CameraSetting::PirSensitivity:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "How readily the motion sensor reacts; High also notices small or distant animals.")};
+    case CameraSetting::PirInterval:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "How long the camera rests after a picture before the motion sensor may trigger it again.")};
+    case CameraSetting::TimeLapse:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "How often the camera takes a picture on its schedule.")};
+    case CameraSetting::Overwrite:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "On: when the card is full, new pictures replace the oldest ones.")};
+    case CameraSetting::Language:
+        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+            "The language of the camera's own menus.")};
+    default:
+        break;
+    }
+    return {};
+}
+
+namespace DialogTips {
+
+const Tip workTimeSwitch{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+    "On: the camera works only in this window's hours and days.")};
+const Tip workTimeStart{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+    "When the window begins each day; a Stop before Start runs past midnight.")};
+const Tip workTimeStop{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+    "When the window ends each day.")};
+const Tip workTimeAll{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
+    "Every day of the week.")};
+
+const Tip selectEmail{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "The mail service the camera sends from; \"Default\" is empty in this tool, so choose yours.")};
+const Tip senderEmail{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "The address the camera's e-mails come from.")};
+const Tip senderAccount{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "The login name of that account, often the address itself.")};
+const Tip senderPassword{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "gmail, yahoo and hotmail refuse your ordinary password from the camera:\n"
+    "turn on two-step verification and type an app password made for the camera.\n"
+    "Google: \"Sign in with app passwords\", support.google.com/mail/answer/185833\n"
+    "Yahoo: \"Generate and manage 3rd-party app passwords\", help.yahoo.com\n"
+    "Microsoft: your account's security settings, \"App passwords\"")};
+const Tip smtpServer{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "The server that sends the camera's e-mails, as your provider names it.")};
+const Tip secureType{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "How the connection to that server is protected, as your provider says.")};
+const Tip smtpPort{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
+    "The server's port number, as your provider says.")};
+
+const Tip mmsUrl{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
+    "The address of your operator's MMS centre (MMSC), as your operator gives it.")};
+const Tip mmsGateway{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
+    "The MMS proxy (gateway) address your operator gives, four numbers.")};
+const Tip mmsApn{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
+    "The access point name (APN) your operator gives for MMS.")};
+const Tip mmsPort{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
+    "The MMS proxy's port, as your operator gives it.")};
+const Tip operatorLogin{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
+    "Leave empty unless your operator gives one.")};
+const Tip gprsApn{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
+    "The access point name (APN) your operator gives for mobile internet, which e-mail uses.")};
+
+} // namespace DialogTips

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "profile/email_entry.h"
+#include "profile/profile_record.h"
+
+#include <QString>
+
+#include <array>
+
+// The settings page's own values: the page edits these and writes the
+// record only on "OK".
+struct PageValues {
+    QString save_path;
+    int send_mode = 1;
+    int instant_on = 1;
+    int daily_report_on = 0;
+    int instant_number = 99;
+    int daily_report_hour = 0;
+    int daily_report_minute = 0;
+    int country_position = 0;
+    int operator_position = 0;
+    int send_to = 1;
+    int email_size = 1;
+    int rename = 0;
+    QString rename_text;
+    int gps = 0;
+    int sms_switch = 0;
+    int sms_start_hour = 0;
+    int sms_stop_hour = 0;
+    // The hours shown again when "SMS Switch" returns to "Set".
+    int saved_sms_start_hour = 0;
+    int saved_sms_stop_hour = 0;
+    std::array<QString, kRecipientCount> phone_number;
+    std::array<QString, kRecipientCount> receive_email;
+    // The account "Default All" puts into the record, and "OK" when no provider was chosen.
+    EmailEntry default_sender = DefaultSender();
+};
+
+// What the page's controls hold, as the view reads them.
+struct PageControls {
+    QString save_path;
+    int instant_on = -1;
+    int daily_report_on = -1;
+    QString instant_number;
+    int daily_report_hour = -1;
+    int daily_report_minute = -1;
+    int send_to = -1; // -1 when neither radio button is checked
+    int rename = -1;
+    QString rename_text;
+    int email_size = -1;
+    int sms_switch = -1;
+    int gps = -1;
+    int sms_start_hour = -1;
+    int sms_stop_hour = -1;
+    std::array<QString, kRecipientCount> phone_number;
+    std::array<QString, kRecipientCount> receive_email;
+};
+
+// Which controls are enabled and what the changing label reads.
+struct PageState {
+    bool instant_number_enabled = false;
+    bool daily_report_time_enabled = false;
+    bool sms_work_time_enabled = false;
+    bool rename_text_enabled = false;
+    QString first_phone_label;
+    bool command_phone = false; // the first phone is the one SMS commands come from
+    std::array<bool, kRecipientCount> phone_enabled{};
+    std::array<bool, kRecipientCount> email_enabled{};
+    bool email_size_enabled = false;
+    bool custom_enabled = false;
+};
+
+// The controls as the page shows its values.
+PageControls ControlsShowing(const PageValues &values);

@@ -1,0 +1,312 @@
+#include "forms/settings_form.h"
+
+#include "forms/page_items.h"
+#include "forms/page_reading.h"
+#include "forms/removable_media.h"
+#include "forms/sending_problems.h"
+#include "forms/store_page.h"
+#include "profile/durable_copy.h"
+#include "profile/profile_files.h"
+#include "profile/record_text.h"
+#include "profile/settings_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kSmsSet = 2;
+constexpr int kSendToPhone = 0;
+constexpr int kSendToEmail = 1;
+
+} // namespace
+
+QString SavePathPickerTitle()
+{
+    return QStringLiteral("Please Select the Save Path");
+}
+
+QString DefaultAllCaption()
+{
+    return QStringLiteral("Default Setting");
+}
+
+QString DefaultAllQuestion()
+{
+    return QStringLiteral("You'll restore the default all setting,\r\nAre you sure?");
+}
+
+QString OpenSettingsCaption()
+{
+    return QStringLiteral("Open Settings");
+}
+
+QString OpenSettingsQuestion(const QString &path)
+{
+    return QStringLiteral("Open the settings in %1?\r\nThey replace the settings on the page and in the dialogs; "
+                          "nothing is written until you press \"OK\".")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString SaveCaption()
+{
+    return QStringLiteral("Save PROFILE");
+}
+
+QString CannotSendQuestion(const QStringList &problems)
+{
+    const QString gap = QStringLiteral("\r\n\r\n");
+    return QStringLiteral("The camera cannot send with these settings:") + gap + problems.join(gap) + gap
+           + QStringLiteral("Save PROFILE.BIN anyway?");
+}
+
+SettingsForm::SettingsForm(ProfileSession &session)
+    : m_session(session)
+    , m_operators(m_values, session.record, session.catalogue)
+{
+}
+
+void SettingsForm::load()
+{
+    const ProfileRecord &record = m_session.record;
+    m_values.default_sender = DefaultSender();
+
+    // Only the two switch bits mean anything; a file written elsewhere may set others.
+    m_values.instant_on = record.send_mode & 1;
+    m_values.daily_report_on = (record.send_mode >> 1) & 1;
+    takeSendMode();
+    m_values.instant_number = record.instant_number;
+    m_values.daily_report_hour = record.daily_report_hour;
+    m_values.daily_report_minute = record.daily_report_minute;
+
+    m_operators.load();
+
+    // Only a working copy written elsewhere holds another value: show "Email".
+    m_values.send_to = record.send_to == kSendToPhone ? kSendToPhone : kSendToEmail;
+    m_values.email_size = record.email_size;
+    m_values.rename = record.rename;
+    m_values.rename_text = LoadRecordText(record.rename_text);
+
+    m_values.gps = record.gps;
+    m_values.sms_switch = record.sms_switch;
+    m_values.sms_start_hour = m_values.saved_sms_start_hour = record.sms_start_hour;
+    m_values.sms_stop_hour = m_values.saved_sms_stop_hour = record.sms_stop_hour;
+    refreshCommandPhone();
+
+    for (int i = 0; i < kRecipientCount; ++i) {
+        m_values.phone_number[std::size_t(i)] = LoadRecordText(PhoneNumberField(record, i));
+        m_values.receive_email[std::size_t(i)] = LoadRecordText(ReceiveEmailField(record, i));
+    }
+}
+
+std::optional<Message> SettingsForm::noting(std::optional<Message> failure, const PageFault &fault)
+{
+    m_fault.reset();
+    if (failure)
+        m_fault = fault;
+    return failure;
+}
+
+std::optional<Message> SettingsForm::take(const PageControls &controls)
+{
+    PageFault fault;
+    return noting(ReadPage(m_values, controls, fault), fault);
+}
+
+PageState SettingsForm::state() const
+{
+    PageState state;
+    state.instant_number_enabled = m_values.instant_on == 1;
+    state.daily_report_time_enabled = m_values.daily_report_on == 1;
+    state.sms_work_time_enabled = m_values.sms_switch == kSmsSet;
+    state.rename_text_enabled = m_values.rename == 1;
+    state.command_phone = m_values.sms_switch > 0;
+    state.first_phone_label = state.command_phone ? PageItems::commandPhoneLabel() : PageItems::phoneNumberLabel(0);
+
+    const bool phone = m_values.send_to == kSendToPhone;
+    const bool email = m_values.send_to == kSendToEmail;
+    state.phone_enabled.fill(phone);
+    state.email_enabled.fill(email);
+    // The command phone stays editable while the camera takes SMS commands.
+    state.phone_enabled[0] = phone || m_values.sms_switch > 0;
+    state.email_size_enabled = email;
+    state.custom_enabled = m_operators.customEnabled();
+    return state;
+}
+
+void SettingsForm::takeSendMode()
+{
+    m_values.send_mode = m_values.instant_on + 2 * m_values.daily_report_on;
+}
+
+void SettingsForm::instantChanged(int index)
+{
+    m_values.instant_on = index;
+    takeSendMode();
+}
+
+void SettingsForm::dailyReportChanged(int index)
+{
+    m_values.daily_report_on = index;
+    takeSendMode();
+}
+
+void SettingsForm::sendToClicked(int sendTo)
+{
+    m_values.send_to = sendTo;
+}
+
+void SettingsForm::renameChanged(int index)
+{
+    m_values.rename = index;
+}
+
+void SettingsForm::smsSwitchChanged(int index)
+{
+    m_values.sms_switch = index;
+    refreshCommandPhone();
+}
+
+void SettingsForm::refreshCommandPhone()
+{
+    if (m_values.sms_switch == kSmsSet) {
+        m_values.sms_start_hour = m_values.saved_sms_start_hour;
+        m_values.sms_stop_hour = m_values.saved_sms_stop_hour;
+    } else {
+        m_values.sms_start_hour = 0;
+        m_values.sms_stop_hour = 0;
+    }
+}
+
+void SettingsForm::smsStartChanged(int hour)
+{
+    m_values.sms_start_hour = hour;
+    if (m_values.sms_stop_hour < hour)
+        m_values.sms_stop_hour = hour;
+    m_values.saved_sms_start_hour = m_values.sms_start_hour;
+    m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
+}
+
+void SettingsForm::smsStopChanged(int hour)
+{
+    m_values.sms_stop_hour = hour;
+    // A stop of "00" may stand below any start; any other earlier stop clears the start.
+    if (hour < m_values.sms_start_hour && hour != 0)
+        m_values.sms_start_hour = 0;
+    m_values.saved_sms_start_hour = m_values.sms_start_hour;
+    m_values.saved_sms_stop_hour = m_values.sms_stop_hour;
+}
+
+std::optional<Message> SettingsForm::store(const PageControls &controls)
+{
+    PageFault fault;
+    return noting(StorePage(controls, m_values, m_session, m_operators, fault), fault);
+}
+
+OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway)
+{
+    m_session.record.header_value = std::uint16_t(headerConstant & 0xFFFF);
+    if (auto failure = store(controls))
+        return {{*failure}, std::nullopt};
+
+    const QString saveCaption = SaveCaption();
+    if (m_values.save_path.isEmpty()) {
+        m_fault = PageFault{PageFault::Field::SavePath};
+        return {{{saveCaption, QStringLiteral("Please choose path to SD card Drive.")}}, std::nullopt};
+    }
+
+    const QStringList problems = SendingProblems(m_session.record);
+    if (!problems.isEmpty() && !saveAnyway(problems))
+        return {};
+
+    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom)) {
+        // Only a card that cannot be written is the folder's fault, not the temporary folder.
+        if (error->path == QDir::toNativeSeparators(ProfileFilePath(m_values.save_path)))
+            m_fault = PageFault{PageFault::Field::SavePath};
+        return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};
+    }
+    OkOutcome outcome{{{saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path}},
+                      m_values.save_path};
+    // The card and the working copy are saved; only the next start after a reboot would miss this copy.
+    if (const auto error = SaveDurableCopy(m_session.record, m_session.custom))
+        outcome.messages.append({saveCaption,
+                                 QStringLiteral("Your settings could not be kept beyond a restart of the computer:"
+                                                "\r\n%1\r\nAfter a restart the tool may open with older settings "
+                                                "or the defaults.")
+                                     .arg(error->message()),
+                                 Message::Icon::Warning});
+    return outcome;
+}
+
+std::optional<Message> SettingsForm::openFile(const QString &path)
+{
+    const SettingsFileResult opened =
+        OpenSettingsFile(path, m_session.record, m_session.custom, m_session.currentArea);
+    if (const auto *refused = std::get_if<SettingsFileFault>(&opened))
+        return Message{OpenSettingsCaption(), refused->message() + QStringLiteral("\r\nNothing was changed."),
+                       Message::Icon::Error};
+
+    if (std::get<SettingsFileKind>(opened) == SettingsFileKind::ProfileFile) {
+        m_operators.takeCardOperator();
+        // "OK" writes the edited settings back onto the same card.
+        m_values.save_path = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    }
+    load();
+    return std::nullopt;
+}
+
+QString SettingsForm::pickerStart() const
+{
+    return PickerStartFolder(m_values.save_path, m_mediaFolders.value_or(RemovableMediaFolders()));
+}
+
+QStringList SettingsForm::pickerDrives() const
+{
+    return RemovableDrives(m_mediaFolders.value_or(RemovableMediaFolders()));
+}
+
+std::optional<Message> SettingsForm::folderChosen(const QUrl &folder)
+{
+    if (!folder.isLocalFile() || folder.toLocalFile().isEmpty())
+        return Message{QStringLiteral("Save Path"), QStringLiteral("Select the Path Error")};
+    m_values.save_path = QDir::toNativeSeparators(folder.toLocalFile());
+    return std::nullopt;
+}
+
+void SettingsForm::defaultAll()
+{
+    SetProfileDefaults(m_session.record, m_session.currentArea);
+    reset();
+}
+
+void SettingsForm::reset()
+{
+    DeleteWorkingCopy();
+
+    m_values.send_mode = 1;
+    m_values.instant_on = 1;
+    m_values.daily_report_on = 0;
+    m_values.instant_number = 99;
+    m_values.daily_report_hour = 0;
+    m_values.daily_report_minute = 0;
+
+    m_operators.reset();
+    m_session.record.sender_email = m_values.default_sender;
+
+    m_values.send_to = kSendToEmail;
+    m_values.email_size = 1;
+    m_values.rename = 0;
+    m_values.rename_text.clear();
+
+    m_values.sms_switch = 0;
+    m_values.sms_start_hour = m_values.sms_stop_hour = 0;
+    m_values.saved_sms_start_hour = m_values.saved_sms_stop_hour = 0;
+    refreshCommandPhone();
+
+    for (std::size_t i = 0; i < kRecipientCount; ++i) {
+        m_values.phone_number[i].clear();
+        m_values.receive_email[i].clear();
+    }
+    m_values.gps = 0;
+}

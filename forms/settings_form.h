@@ -1,0 +1,97 @@
+#pragma once
+
+#include "forms/message.h"
+#include "forms/operator_selection.h"
+#include "forms/page_fault.h"
+#include "forms/page_values.h"
+#include "forms/profile_session.h"
+
+#include <QList>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+// The folder picker's title, and the "Default All" question.
+QString SavePathPickerTitle();
+QString DefaultAllCaption();
+QString DefaultAllQuestion();
+// Opening a settings file: the caption of its question and messages, and the question naming the file.
+QString OpenSettingsCaption();
+QString OpenSettingsQuestion(const QString &path);
+
+// What "OK" ended with: the messages to show, in order, and the folder
+// PROFILE.BIN went into when the save succeeded.
+struct OkOutcome {
+    QList<Message> messages;
+    std::optional<QString> saved_in;
+};
+// The caption of the save messages, and the question before settings that
+// cannot send are saved.
+QString SaveCaption();
+QString CannotSendQuestion(const QStringList &problems);
+
+// The settings page without its widgets: its values, the rules that enable
+// and label its controls, and what its handlers do to the values and the record.
+class SettingsForm
+{
+public:
+    explicit SettingsForm(ProfileSession &session);
+
+    PageValues &values() { return m_values; }
+    const PageValues &values() const { return m_values; }
+    OperatorSelection &operators() { return m_operators; }
+    const OperatorSelection &operators() const { return m_operators; }
+
+    // Fills the values from the record.
+    void load();
+    // Reads the controls into the values; a message when one cannot be read.
+    std::optional<Message> take(const PageControls &controls);
+    PageState state() const;
+    // The control that the last reading, check or save found at fault; none after a success.
+    const std::optional<PageFault> &fault() const { return m_fault; }
+
+    void instantChanged(int index);
+    void dailyReportChanged(int index);
+    void sendToClicked(int sendTo);
+    void renameChanged(int index);
+    void smsSwitchChanged(int index);
+    void smsStartChanged(int hour);
+    void smsStopChanged(int hour);
+
+    // The work-time hours follow "SMS Switch": the saved ones for "Set", else none.
+    void refreshCommandPhone();
+
+    // Asked with the problems before settings that cannot send are written; true writes them.
+    using SaveAnyway = std::function<bool(const QStringList &problems)>;
+    // "OK": stores the page and saves both files and the durable copy; no
+    // message when the user chose not to save settings that cannot send.
+    OkOutcome save(const PageControls &controls, int headerConstant, const SaveAnyway &saveAnyway);
+    std::optional<Message> store(const PageControls &controls);
+
+    // "...": where the picker starts and the drives it lists; then the chosen
+    // folder is taken, or the message says why it cannot be.
+    QString pickerStart() const;
+    QStringList pickerDrives() const;
+    std::optional<Message> folderChosen(const QUrl &folder);
+    // The removable-media folders to look in instead of the user's own.
+    void setMediaFolders(const QStringList &folders) { m_mediaFolders = folders; }
+
+    // Puts a PROFILE.BIN or working copy into the record and the values, or says
+    // why not and changes nothing. A PROFILE.BIN's folder becomes the save path.
+    std::optional<Message> openFile(const QString &path);
+
+    // "Default All", once the user said Yes.
+    void defaultAll();
+    void reset();
+
+private:
+    void takeSendMode();
+    std::optional<Message> noting(std::optional<Message> failure, const PageFault &fault);
+
+    ProfileSession &m_session;
+    PageValues m_values;
+    OperatorSelection m_operators;
+    std::optional<PageFault> m_fault;
+    std::optional<QStringList> m_mediaFolders;
+};

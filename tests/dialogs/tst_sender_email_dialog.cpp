@@ -1,0 +1,204 @@
+#include "dialogs/sender_email_dialog.h"
+#include "profile/record_text.h"
+#include "support/dialog_harness.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+constexpr int kGmail = 1;
+constexpr int kHotmail = 3;
+constexpr int kRevierwelt = 7;
+constexpr int kOther = 10;
+
+// One dialog object over a default record, opened as often as a test needs.
+struct Harness {
+    ProfileRecord record = [] {
+        ProfileRecord r{};
+        SetProfileDefaults(r, 2);
+        return r;
+    }();
+    EmailPresets presets = EmailPresets::BuiltIn();
+    FakePrompter prompter;
+    SenderEmailDialog dialog{record, presets, prompter};
+
+    int run(const std::function<void(QDialog &)> &action) { return RunDialog(prompter, dialog, action); }
+};
+
+void pick(QDialog &d, int position)
+{
+    d.findChild<QComboBox *>("selectEmailCombo")->setCurrentIndex(position);
+}
+
+// Echo mode of the password, box checked, box enabled.
+QString passwordView(QDialog &d)
+{
+    const auto *box = d.findChild<QCheckBox *>("showPasswordCheck");
+    return QStringLiteral("%1 %2 %3").arg(Edit(d, "passwordEdit")->echoMode()).arg(box->isChecked()).arg(box->isEnabled());
+}
+
+} // namespace
+
+class TestSenderEmailDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openingOnTheDefaultRecord()
+    {
+        Harness h;
+        StoreRecordText(h.presets.entries[0].email, QStringLiteral("cam@example.org"));
+        QStringList seen;
+        const int result = h.run([&](QDialog &d) {
+            seen << d.findChild<QComboBox *>("selectEmailCombo")->currentText() << passwordView(d);
+            for (const char *name : {"emailEdit", "accountEdit", "smtpServerEdit", "smtpPortEdit"})
+                seen << QStringLiteral("%1 %2").arg(Edit(d, name)->echoMode()).arg(Edit(d, name)->isEnabled());
+            seen << QString::number(d.findChild<QComboBox *>("secureTypeCombo")->currentIndex());
+            Press(d, "okButton");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        // NoEcho is 1: every field blank and disabled, no Secure Type item.
+        QCOMPARE(seen.join(u','), QStringLiteral("Default,1 0 0,1 0,1 0,1 0,1 0,-1"));
+        QVERIFY(h.prompter.messages().isEmpty());
+        QCOMPARE(int(h.record.select_email), 0);
+        QVERIFY(h.record.sender_email == h.presets.entries[0]);
+    }
+
+    void gmailWithTypedAccount()
+    {
+        Harness h;
+        QStringList seen;
+        const int result = h.run([&](QDialog &d) {
+            pick(d, kGmail);
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@"));
+            seen << Edit(d, "accountEdit")->text();
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("x.org"));
+            seen << Edit(d, "accountEdit")->text();
+            QTest::keyClicks(Edit(d, "accountEdit"), QStringLiteral("2"));
+            QTest::keyClicks(Edit(d, "passwordEdit"), QStringLiteral("pw"));
+            seen << Edit(d, "smtpServerEdit")->text() << QString::number(Edit(d, "smtpPortEdit")->isEnabled());
+            // Enter to confirm the typing must neither close nor forget it.
+            QTest::keyClick(Edit(d, "passwordEdit"), Qt::Key_Return);
+            QTest::keyClick(Edit(d, "emailEdit"), Qt::Key_Enter, Qt::KeypadModifier);
+            seen << QString::number(d.isVisible());
+            Press(d, "okButton");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(seen.join(u','), QStringLiteral("me@,me@x.org,smtp.gmail.com,0,1"));
+        const EmailEntry &stored = h.record.sender_email;
+        QCOMPARE(int(h.record.select_email), kGmail);
+        QCOMPARE(LoadRecordText(stored.smtp_port), QStringLiteral("465"));
+        QCOMPARE(int(stored.secure_type), 0x41);
+        QCOMPARE(LoadRecordText(stored.email), QStringLiteral("me@x.org"));
+        QCOMPARE(LoadRecordText(stored.account), QStringLiteral("me@x.org2"));
+        QCOMPARE(LoadRecordText(stored.password), QStringLiteral("pw"));
+    }
+
+    void otherWithStartTls()
+    {
+        Harness h;
+        const int result = h.run([&](QDialog &d) {
+            pick(d, kOther);
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@example.org"));
+            QTest::keyClicks(Edit(d, "passwordEdit"), QStringLiteral("pw"));
+            QTest::keyClicks(Edit(d, "smtpServerEdit"), QStringLiteral("mail.example.org"));
+            QTest::keyClicks(Edit(d, "smtpPortEdit"), QStringLiteral("587"));
+            d.findChild<QComboBox *>("secureTypeCombo")->setCurrentIndex(2);
+            Press(d, "okButton");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(LoadRecordText(h.record.sender_email.smtp_server), QStringLiteral("mail.example.org"));
+        QCOMPARE(LoadRecordText(h.record.sender_email.smtp_port), QStringLiteral("587"));
+        QCOMPARE(int(h.record.sender_email.secure_type), 0x42);
+    }
+
+    void typingLimits_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("48th address character") << "emailEdit" << QString(48, u'a') << QString(47, u'a');
+        QTest::newRow("24th password character") << "passwordEdit" << QString(24, u'p') << QString(23, u'p');
+        QTest::newRow("port refuses letters") << "smtpPortEdit" << "587x" << "587";
+        QTest::newRow("6th port digit") << "smtpPortEdit" << "123456" << "12345";
+    }
+
+    void typingLimits()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+
+        Harness h;
+        QString seen;
+        h.run([&](QDialog &d) {
+            pick(d, kOther);
+            QTest::keyClicks(Edit(d, qPrintable(field)), typed);
+            seen = Edit(d, qPrintable(field))->text();
+        });
+        QCOMPARE(seen, shown);
+    }
+
+    void revierweltNeverShowsItsPassword()
+    {
+        Harness h;
+        StoreRecordText(h.presets.entries[kRevierwelt].password, QStringLiteral("secret"));
+        QStringList seen;
+        h.run([&](QDialog &d) {
+            pick(d, kGmail);
+            d.findChild<QCheckBox *>("showPasswordCheck")->click();
+            seen << passwordView(d);
+            pick(d, kRevierwelt);
+            seen << passwordView(d) << Edit(d, "passwordEdit")->text();
+            pick(d, kHotmail);
+            seen << passwordView(d);
+        });
+        h.run([&](QDialog &d) {
+            pick(d, kGmail); // the flag outlives the opening
+            seen << passwordView(d);
+        });
+        // Normal is 0, Password 2.
+        QCOMPARE(seen.join(u','), QStringLiteral("0 1 1,2 0 0,secret,0 1 1,0 1 1"));
+    }
+
+    void failedCheckThenClosing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "cancel";
+        QTest::newRow("Escape") << "escape";
+    }
+
+    void failedCheckThenClosing()
+    {
+        QFETCH(QString, how);
+
+        Harness h;
+        const ProfileRecord before = h.record;
+        bool stayedOpen = false;
+        bool serverFocused = false;
+        const int result = h.run([&](QDialog &d) {
+            pick(d, kOther);
+            QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@example.org"));
+            Press(d, "okButton");
+            stayedOpen = d.isVisible();
+            serverFocused = d.focusWidget() == Edit(d, "smtpServerEdit");
+            if (how == "cancel")
+                Press(d, "cancelButton");
+            else
+                QTest::keyClick(Edit(d, "emailEdit"), Qt::Key_Escape);
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(stayedOpen && serverFocused);
+        QCOMPARE(h.prompter.messages().size(), 1);
+        QCOMPARE(h.prompter.lastMessage(), (Message{"Sender Email Setting", "Server must not be null!", Message::Icon::None}));
+        QVERIFY(h.record == before);
+    }
+};
+
+QTEST_MAIN(TestSenderEmailDialog)
+#include "tst_sender_email_dialog.moc"
