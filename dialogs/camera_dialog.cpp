@@ -178,11 +178,12 @@ void CameraDialog::readControls()
 
 void CameraDialog::showForm()
 {
+    const CameraState state = m_form.state();
     for (CameraSetting setting : kCameraSettings) {
         const SettingControls &controls = controlsOf(setting);
         const QSignalBlocker blocker(controls.combo);
         controls.combo->setCurrentIndex(m_form.value(setting));
-        const bool enabled = m_form.isEnabled(setting);
+        const bool enabled = state.isEnabled(setting);
         controls.combo->setEnabled(enabled);
         controls.label->setEnabled(enabled);
     }
@@ -193,7 +194,7 @@ void CameraDialog::showForm()
 void CameraDialog::onSettingChanged(CameraSetting setting)
 {
     readControls();
-    const std::optional<Message> note = m_form.select(setting, m_form.value(setting));
+    const std::optional<Message> note = m_form.settingChanged(setting, m_form.value(setting));
     if (note)
         m_prompter.show(this, *note);
     showForm();
@@ -204,7 +205,7 @@ void CameraDialog::onOk()
     readControls();
     if (const std::optional<Message> failure = m_form.store(m_record)) {
         m_prompter.show(this, *failure);
-        if (const int window = m_form.failingWindow(); window >= 0)
+        if (const int window = m_form.fault(); window >= 0)
             m_windows[window]->focusFault(m_form.windows[window].fault());
         return;
     }

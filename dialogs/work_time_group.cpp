@@ -136,7 +136,7 @@ void WorkTimeGroup::display(const WorkTimeForm &form)
         m_boxes[box]->setChecked(state != 0);
     }
 
-    const bool enabled = form.detailsEnabled();
+    const bool enabled = form.state().details_enabled;
     for (QWidget *widget : m_timeLabels)
         widget->setEnabled(enabled);
     for (QWidget *widget : m_colons)

@@ -85,7 +85,15 @@ bool CameraForm::isEnabled(CameraSetting setting) const
     }
 }
 
-std::optional<Message> CameraForm::select(CameraSetting setting, int index)
+CameraState CameraForm::state() const
+{
+    CameraState state;
+    for (CameraSetting setting : kCameraSettings)
+        state.enabled[static_cast<int>(setting)] = isEnabled(setting);
+    return state;
+}
+
+std::optional<Message> CameraForm::settingChanged(CameraSetting setting, int index)
 {
     setValue(setting, index);
     switch (setting) {
@@ -122,18 +130,25 @@ std::optional<Message> CameraForm::store(ProfileRecord &record) const
 
     for (CameraSetting setting : kFirstBlock)
         store(setting);
-    for (const WorkTimeForm &window : windows) {
-        if (std::optional<Message> failure = window.check())
-            return failure;
-    }
+    if (std::optional<Message> failure = check())
+        return failure;
     for (int window = 0; window < kWindowCount; ++window)
-        record.*windowField(window) = windows[window].pack();
+        windows[window].store(record.*windowField(window));
     for (CameraSetting setting : kLastBlock)
         store(setting);
     return std::nullopt;
 }
 
-int CameraForm::failingWindow() const
+std::optional<Message> CameraForm::check() const
+{
+    for (const WorkTimeForm &window : windows) {
+        if (std::optional<Message> failure = window.check())
+            return failure;
+    }
+    return std::nullopt;
+}
+
+int CameraForm::fault() const
 {
     for (int window = 0; window < kWindowCount; ++window) {
         if (windows[window].fault() != WorkTimeForm::Fault::None)

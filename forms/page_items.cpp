@@ -15,10 +15,8 @@ QString instantNumberName() { return instantLabel() + QStringLiteral(" number");
 QString dailyReportLabel() { return QStringLiteral("DailyReport"); }
 QString dailyReportHourName() { return dailyReportLabel() + QStringLiteral(" hour"); }
 QString dailyReportMinuteName() { return dailyReportLabel() + QStringLiteral(" minute"); }
-QString emailSizeLabel() { return QStringLiteral("Email Size Selection"); }
 QString countryLabel() { return QStringLiteral("Country"); }
 QString operatorLabel() { return QStringLiteral("Operator"); }
-QString gpsLabel() { return QStringLiteral("GPS"); }
 QString smsSwitchLabel() { return QStringLiteral("SMS Switch"); }
 QString smsWorkTimeLabel() { return QStringLiteral("SMS Work Time"); }
 QString smsStartLabel() { return QStringLiteral("Start"); }
@@ -48,12 +46,6 @@ QString commandPhoneLabel()
 const QStringList &sendToItems()
 {
     static const QStringList items = {QStringLiteral("Phone"), QStringLiteral("Email")};
-    return items;
-}
-
-const QStringList &emailSizeItems()
-{
-    static const QStringList items = {QStringLiteral("Big Photo/Video"), QStringLiteral("Small Photo")};
     return items;
 }
 

@@ -22,10 +22,8 @@ QString instantNumberName();
 QString dailyReportLabel();
 QString dailyReportHourName();
 QString dailyReportMinuteName();
-QString emailSizeLabel();
 QString countryLabel();
 QString operatorLabel();
-QString gpsLabel();
 QString smsSwitchLabel();
 QString smsWorkTimeLabel();
 QString smsStartLabel();
@@ -46,7 +44,6 @@ QString commandPhoneLabel();
 
 // The "Send To" radio buttons, by stored value.
 const QStringList &sendToItems();
-const QStringList &emailSizeItems();
 const QStringList &smsSwitchItems();
 
 } // namespace PageItems

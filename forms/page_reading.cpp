@@ -45,9 +45,8 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
         fail(Field::RenameText, QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
     else
         values.rename_text = controls.rename_text;
-    values.email_size = controls.email_size;
+    values.choices = controls.choices;
     values.sms_switch = controls.sms_switch;
-    values.gps = controls.gps;
     values.sms_start_hour = controls.sms_start_hour;
     values.sms_stop_hour = controls.sms_stop_hour;
     values.phone_number = controls.phone_number;

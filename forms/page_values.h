@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/page_settings.h"
 #include "profile/email_entry.h"
 #include "profile/profile_record.h"
 
@@ -20,10 +21,11 @@ struct PageValues {
     int country_position = 0;
     int operator_position = 0;
     int send_to = 1;
-    int email_size = 1;
     int rename = 0;
     QString rename_text;
-    int gps = 0;
+    PageChoices choices = DefaultPageChoices();
+    int &choice(PageSetting setting) { return choices[std::size_t(setting)]; }
+    int choice(PageSetting setting) const { return choices[std::size_t(setting)]; }
     int sms_switch = 0;
     int sms_start_hour = 0;
     int sms_stop_hour = 0;
@@ -47,9 +49,9 @@ struct PageControls {
     int send_to = -1; // -1 when neither radio button is checked
     int rename = -1;
     QString rename_text;
-    int email_size = -1;
     int sms_switch = -1;
-    int gps = -1;
+    PageChoices choices = kNoPageChoices;
+    int &choice(PageSetting setting) { return choices[std::size_t(setting)]; }
     int sms_start_hour = -1;
     int sms_stop_hour = -1;
     std::array<QString, kRecipientCount> phone_number;
@@ -69,6 +71,3 @@ struct PageState {
     bool email_size_enabled = false;
     bool custom_enabled = false;
 };
-
-// The controls as the page shows its values.
-PageControls ControlsShowing(const PageValues &values);

@@ -84,11 +84,11 @@ void SettingsForm::load()
 
     // Only a working copy written elsewhere holds another value: show "Email".
     m_values.send_to = record.send_to == kSendToPhone ? kSendToPhone : kSendToEmail;
-    m_values.email_size = record.email_size;
+    for (PageSetting setting : kPageSettings)
+        m_values.choice(setting) = LoadPageSetting(record, setting);
     m_values.rename = record.rename;
     m_values.rename_text = LoadRecordText(record.rename_text);
 
-    m_values.gps = record.gps;
     m_values.sms_switch = record.sms_switch;
     m_values.sms_start_hour = m_values.saved_sms_start_hour = record.sms_start_hour;
     m_values.sms_stop_hour = m_values.saved_sms_stop_hour = record.sms_stop_hour;
@@ -295,7 +295,7 @@ void SettingsForm::reset()
     m_session.record.sender_email = m_values.default_sender;
 
     m_values.send_to = kSendToEmail;
-    m_values.email_size = 1;
+    m_values.choices = DefaultPageChoices();
     m_values.rename = 0;
     m_values.rename_text.clear();
 
@@ -308,5 +308,4 @@ void SettingsForm::reset()
         m_values.phone_number[i].clear();
         m_values.receive_email[i].clear();
     }
-    m_values.gps = 0;
 }

@@ -33,6 +33,13 @@ std::uint16_t lowWord(int value)
     return std::uint16_t(value & 0xFFFF);
 }
 
+void storeSettings(ProfileRecord &record, const PageValues &values, StorePlace place)
+{
+    for (PageSetting setting : kPageSettings)
+        if (PageSettingOf(setting).place == place)
+            StorePageSetting(record, setting, values.choice(setting));
+}
+
 bool isRenameCharacter(QChar c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
@@ -68,7 +75,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     record.instant_number = lowByte(values.instant_number);
     record.send_mode = lowByte(values.send_mode);
     record.send_to = lowWord(values.send_to);
-    record.email_size = lowWord(values.email_size);
+    storeSettings(record, values, StorePlace::AfterSendTo);
 
     // A provider beyond the list comes only from a file written elsewhere: "Default".
     if (record.select_email >= EmailPresets::kProviderCount)
@@ -82,7 +89,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     record.operator_index = lowByte(values.operator_position);
     operators.transfer();
 
-    record.gps = lowByte(values.gps);
+    storeSettings(record, values, StorePlace::AfterOperator);
     record.sms_switch = lowWord(values.sms_switch);
     record.sms_start_hour = lowByte(values.sms_start_hour);
     record.sms_stop_hour = lowByte(values.sms_stop_hour);

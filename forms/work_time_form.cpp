@@ -36,9 +36,9 @@ void WorkTimeForm::load(const WorkTimeWindow &window)
     values.all = std::ranges::all_of(values.days, isChecked) ? 1 : 0;
 }
 
-bool WorkTimeForm::detailsEnabled() const
+WorkTimeState WorkTimeForm::state() const
 {
-    return values.switchIndex == kSwitchOn;
+    return {values.switchIndex == kSwitchOn};
 }
 
 void WorkTimeForm::switchChanged(int index)
@@ -88,7 +88,7 @@ std::optional<Message> WorkTimeForm::check() const
     return std::nullopt;
 }
 
-WorkTimeWindow WorkTimeForm::pack() const
+void WorkTimeForm::store(WorkTimeWindow &stored) const
 {
     WorkTimeWindow window;
     window.switch_ = static_cast<std::uint8_t>(values.switchIndex);
@@ -102,7 +102,7 @@ WorkTimeWindow WorkTimeForm::pack() const
             mask |= 1 << day;
     }
     window.week_mask = mask;
-    return window;
+    stored = window;
 }
 
 void WorkTimeForm::reset()

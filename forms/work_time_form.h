@@ -23,6 +23,11 @@ struct WorkTimeValues {
     friend bool operator==(const WorkTimeValues &, const WorkTimeValues &) = default;
 };
 
+struct WorkTimeState {
+    // The window's times, their labels and its boxes; the switch is always enabled.
+    bool details_enabled = false;
+};
+
 // One work-time window of the camera dialog: its rules, its check and its bytes.
 class WorkTimeForm
 {
@@ -38,14 +43,13 @@ public:
     WorkTimeValues values;
 
     void load(const WorkTimeWindow &window);
-    // The window's times, their labels and its boxes; the switch is always enabled.
-    bool detailsEnabled() const;
+    WorkTimeState state() const;
 
     void switchChanged(int index);
     void boxClicked(int box, bool checked);
 
     Fault fault() const;
     std::optional<Message> check() const;
-    WorkTimeWindow pack() const;
+    void store(WorkTimeWindow &window) const;
     void reset();
 };

@@ -65,6 +65,7 @@ SettingsPage::~SettingsPage() = default;
 
 void SettingsPage::buildControls()
 {
+    buildSettings();
     // Paired rows, so that neighbouring groups share their height.
     auto *groups = new QGridLayout;
     groups->addWidget(buildSendMode(), 0, 0);
@@ -84,13 +85,23 @@ void SettingsPage::buildControls()
     // Tab follows the groups from top to bottom, left to right, and each row of the recipients.
     QList<QWidget *> chain{m_instantCombo, m_instantNumberEdit, m_dailyReportCombo, m_dailyReportHourCombo,
                            m_dailyReportMinuteCombo, m_phoneRadio, m_emailRadio, m_emailSettingButton,
-                           m_emailSizeCombo, m_countryCombo, m_operatorCombo, m_customButton,
-                           m_gpsCombo, m_smsSwitchCombo, m_smsStartCombo, m_smsStopCombo};
+                           settingCombo(PageSetting::EmailSize), m_countryCombo, m_operatorCombo, m_customButton,
+                           settingCombo(PageSetting::Gps), m_smsSwitchCombo, m_smsStartCombo, m_smsStopCombo};
     for (std::size_t i = 0; i < kRecipientCount; ++i)
         chain << m_phoneEdits[i] << m_emailEdits[i];
     chain << m_renameCombo << m_renameEdit << m_camSettingButton << m_defaultAllButton << m_savePathEdit
           << m_browseButton << m_okButton << m_cancelButton;
     SetTabChain(chain);
+}
+
+void SettingsPage::buildSettings()
+{
+    for (PageSetting setting : kPageSettings) {
+        const PageSettingData &data = PageSettingOf(setting);
+        settingCombo(setting) = MakeCombo(data.objectName, data.items, this);
+        settingLabel(setting) = MakeLabel(data.label, settingCombo(setting), this);
+    }
+    SetTip(settingCombo(PageSetting::EmailSize), PageTips::emailSize);
 }
 
 QWidget *SettingsPage::buildSendMode()
@@ -153,20 +164,16 @@ QWidget *SettingsPage::buildSendTo()
     m_sendToGroup->addButton(m_phoneRadio, 0);
     m_sendToGroup->addButton(m_emailRadio, 1);
     m_emailSettingButton = MakeDialogButton(PageItems::emailSettingButtonText(), QStringLiteral("emailSettingButton"), group);
-
-    m_emailSizeCombo = MakeCombo(QStringLiteral("emailSizeCombo"), PageItems::emailSizeItems(), group);
-    m_emailSizeLabel = MakeLabel(PageItems::emailSizeLabel(), m_emailSizeCombo, group);
     SetTip(m_phoneRadio, PageTips::sendByPhone);
     SetTip(m_emailRadio, PageTips::sendByEmail);
     SetTip(m_emailSettingButton, PageTips::emailSetting);
-    SetTip(m_emailSizeCombo, PageTips::emailSize);
 
     auto *grid = new QGridLayout(group);
     grid->addWidget(m_phoneRadio, 0, 0);
     grid->addWidget(m_emailRadio, 0, 1);
     grid->addWidget(m_emailSettingButton, 0, 2);
-    grid->addWidget(m_emailSizeLabel, 1, 0, 1, 2);
-    grid->addWidget(m_emailSizeCombo, 1, 2);
+    grid->addWidget(settingLabel(PageSetting::EmailSize), 1, 0, 1, 2);
+    grid->addWidget(settingCombo(PageSetting::EmailSize), 1, 2);
     grid->setColumnStretch(3, 1);
     return group;
 }
@@ -220,7 +227,6 @@ QWidget *SettingsPage::buildOperatorParameter()
 QWidget *SettingsPage::buildGpsSms()
 {
     auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
-    m_gpsCombo = MakeCombo(QStringLiteral("gpsCombo"), OffOnItems(), group);
     m_smsSwitchCombo = MakeCombo(QStringLiteral("smsSwitchCombo"), PageItems::smsSwitchItems(), group);
     m_smsStartCombo = MakeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(kHourCount), group);
     m_smsStopCombo = MakeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(kHourCount), group);
@@ -242,8 +248,8 @@ QWidget *SettingsPage::buildGpsSms()
     hours->addStretch();
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(MakeLabel(PageItems::gpsLabel(), m_gpsCombo, group), 0, 0);
-    grid->addWidget(m_gpsCombo, 0, 1);
+    grid->addWidget(settingLabel(PageSetting::Gps), 0, 0);
+    grid->addWidget(settingCombo(PageSetting::Gps), 0, 1);
     grid->addWidget(MakeLabel(PageItems::smsSwitchLabel(), m_smsSwitchCombo, group), 1, 0);
     grid->addWidget(m_smsSwitchCombo, 1, 1);
     grid->addWidget(m_smsWorkTimeLabel, 2, 0);
@@ -408,9 +414,9 @@ PageControls SettingsPage::controlValues() const
     controls.send_to = m_sendToGroup->checkedId();
     controls.rename = m_renameCombo->currentIndex();
     controls.rename_text = m_renameEdit->text();
-    controls.email_size = m_emailSizeCombo->currentIndex();
+    for (PageSetting setting : kPageSettings)
+        controls.choice(setting) = m_settingCombos[std::size_t(setting)]->currentIndex();
     controls.sms_switch = m_smsSwitchCombo->currentIndex();
-    controls.gps = m_gpsCombo->currentIndex();
     controls.sms_start_hour = m_smsStartCombo->currentIndex();
     controls.sms_stop_hour = m_smsStopCombo->currentIndex();
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
@@ -479,12 +485,12 @@ void SettingsPage::showForm()
     setIndex(m_dailyReportMinuteCombo, values.daily_report_minute);
     m_phoneRadio->setChecked(values.send_to == 0);
     m_emailRadio->setChecked(values.send_to == 1);
-    setIndex(m_emailSizeCombo, values.email_size);
+    for (PageSetting setting : kPageSettings)
+        setIndex(m_settingCombos[std::size_t(setting)], values.choice(setting));
     setIndex(m_countryCombo, values.country_position);
     setIndex(m_operatorCombo, values.operator_position);
     setIndex(m_renameCombo, values.rename);
     m_renameEdit->setText(values.rename_text);
-    setIndex(m_gpsCombo, values.gps);
     setIndex(m_smsSwitchCombo, values.sms_switch);
     setIndex(m_smsStartCombo, values.sms_start_hour);
     setIndex(m_smsStopCombo, values.sms_stop_hour);
@@ -513,8 +519,8 @@ void SettingsPage::showForm()
         m_emailLabels[i]->setEnabled(state.email_enabled[i]);
         m_emailEdits[i]->setEnabled(state.email_enabled[i]);
     }
-    m_emailSizeLabel->setEnabled(state.email_size_enabled);
-    m_emailSizeCombo->setEnabled(state.email_size_enabled);
+    settingLabel(PageSetting::EmailSize)->setEnabled(state.email_size_enabled);
+    settingCombo(PageSetting::EmailSize)->setEnabled(state.email_size_enabled);
     m_customButton->setEnabled(state.custom_enabled);
     SetTip(m_customButton, state.custom_enabled ? PageTips::custom : PageTips::customDisabled);
 

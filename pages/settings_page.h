@@ -54,6 +54,8 @@ private:
     QWidget *buildRenameFrame();
     QWidget *buildSavePath();
     QWidget *buildButtons();
+    // The plain settings' combos and labels, which the groups then place.
+    void buildSettings();
     void connectHandlers();
 
     PageControls controlValues() const;
@@ -86,6 +88,11 @@ private:
     OperatorDialog *m_operatorDialog;
     CameraDialog *m_camDialog;
 
+    std::array<QComboBox *, kPageSettingCount> m_settingCombos{};
+    std::array<QLabel *, kPageSettingCount> m_settingLabels{};
+    QComboBox *&settingCombo(PageSetting setting) { return m_settingCombos[std::size_t(setting)]; }
+    QLabel *&settingLabel(PageSetting setting) { return m_settingLabels[std::size_t(setting)]; }
+
     QComboBox *m_instantCombo = nullptr;
     QLineEdit *m_instantNumberEdit = nullptr;
     QLabel *m_instantHint = nullptr;
@@ -98,8 +105,6 @@ private:
     QRadioButton *m_emailRadio = nullptr;
     QButtonGroup *m_sendToGroup = nullptr;
     QPushButton *m_emailSettingButton = nullptr;
-    QLabel *m_emailSizeLabel = nullptr;
-    QComboBox *m_emailSizeCombo = nullptr;
 
     std::array<QLabel *, kRecipientCount> m_phoneLabels{};
     std::array<QLineEdit *, kRecipientCount> m_phoneEdits{};
@@ -110,7 +115,6 @@ private:
     QComboBox *m_operatorCombo = nullptr;
     QPushButton *m_customButton = nullptr;
 
-    QComboBox *m_gpsCombo = nullptr;
     QComboBox *m_smsSwitchCombo = nullptr;
     QLabel *m_smsWorkTimeLabel = nullptr;
     QLabel *m_smsStartLabel = nullptr;

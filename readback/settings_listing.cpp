@@ -3,6 +3,7 @@
 #include "forms/camera_items.h"
 #include "forms/operator_form.h"
 #include "forms/page_items.h"
+#include "forms/page_settings.h"
 #include "forms/sender_email_form.h"
 #include "forms/two_digit_texts.h"
 #include "forms/work_time_form.h"
@@ -198,10 +199,15 @@ void addSending(QList<SettingLine> &lines, const ProfileRecord &record)
 
     Group sendTo(lines, {section, sendToTitle()});
     sendTo.add(sendToTitle(), listed(RECORD_SLOT(send_to), record.send_to, sendToItems()));
-    sendTo.add(emailSizeLabel(), listed(RECORD_SLOT(email_size), record.email_size, emailSizeItems()));
+    const auto addSetting = [&record](Group &group, PageSetting setting) {
+        const PageSettingData &data = PageSettingOf(setting);
+        const Slot slot{data.key, qsizetype(data.offset), qsizetype(data.width)};
+        group.add(data.label, listed(slot, LoadPageSetting(record, setting), data.items));
+    };
+    addSetting(sendTo, PageSetting::EmailSize);
 
     Group gpsSms(lines, {section, gpsSmsTitle()});
-    gpsSms.add(gpsLabel(), listed(RECORD_SLOT(gps), record.gps, OffOnItems()));
+    addSetting(gpsSms, PageSetting::Gps);
     gpsSms.add(smsSwitchLabel(), listed(RECORD_SLOT(sms_switch), record.sms_switch, smsSwitchItems()));
     gpsSms.addTwoDigits(smsStartName(), number(RECORD_SLOT(sms_start_hour), record.sms_start_hour, kHourCount));
     gpsSms.addTwoDigits(smsStopName(), number(RECORD_SLOT(sms_stop_hour), record.sms_stop_hour, kHourCount));

@@ -36,12 +36,23 @@ QList<QWidget *> tabChain(QWidget &window)
     return chain;
 }
 
-QStringList objectNames(const QList<QWidget *> &widgets)
+// Tab reads each box as text is read: row by row, left to right, or column by
+// column when it goes up only into a column further right. Controls of
+// different boxes are not compared, since the boxes themselves sit side by side.
+QString firstOutOfReadingOrder(const QList<QWidget *> &chain)
 {
-    QStringList names;
-    for (const QWidget *widget : widgets)
-        names.append(widget->objectName());
-    return names;
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        const QWidget *before = chain.at(i - 1);
+        const QWidget *after = chain.at(i);
+        if (before->parentWidget() != after->parentWidget())
+            continue;
+        const QRect a = before->geometry();
+        const QRect b = after->geometry();
+        const bool sameRow = b.center().y() >= a.top() && b.center().y() <= a.bottom();
+        if (sameRow ? b.left() < a.left() : b.top() < a.top() && b.left() <= a.right())
+            return before->objectName();
+    }
+    return {};
 }
 
 // The name a screen reader announces: an explicit one, else the label that
@@ -114,67 +125,41 @@ private slots:
     {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<Prepare>("prepare");
-        QTest::addColumn<QStringList>("order");
 
-        QStringList page{"instantCombo", "instantNumberEdit", "dailyReportCombo", "dailyReportHourCombo",
-                         "dailyReportMinuteCombo", "phoneRadio", "emailRadio", "emailSettingButton",
-                         "emailSizeCombo", "countryCombo", "operatorCombo", "customButton", "gpsCombo",
-                         "smsSwitchCombo", "smsStartCombo", "smsStopCombo"};
-        for (int i = 1; i <= 4; ++i)
-            page << QStringLiteral("phoneNumber%1Edit").arg(i) << QStringLiteral("receiveEmail%1Edit").arg(i);
-        page << "renameCombo" << "renameEdit" << "camSettingButton" << "defaultAllButton" << "savePathEdit"
-             << "browseButton" << "okButton" << "cancelButton";
         QTest::newRow("main window") << QString() << Prepare([](QWidget &w) {
             select(w, "dailyReportCombo", 1);
             select(w, "smsSwitchCombo", 2);
             select(w, "renameCombo", 1);
             select(w, "countryCombo", 19); // "Customer": enables "Custom"
-        }) << page;
+        });
 
-        QStringList camera{"cameraModeCombo", "videoSizeCombo", "videoLengthCombo", "photoSizeCombo",
-                           "flashPowerCombo", "shutterSpeedCombo", "photoBurstCombo", "sendOptionCombo",
-                           "burstSpeedCombo", "triggerModeCombo", "pirSensitivityCombo", "pirIntervalCombo",
-                           "timeLapseCombo", "overwriteCombo", "languageCombo"};
-        for (int window = 1; window <= 4; ++window) {
-            const QString prefix = QStringLiteral("workTime%1").arg(window);
-            for (const char *control : {"SwitchCombo", "StartHourCombo", "StartMinuteCombo", "StopHourCombo",
-                                        "StopMinuteCombo", "AllCheck", "SunCheck", "MonCheck", "TueCheck",
-                                        "WedCheck", "ThuCheck", "FriCheck", "SatCheck"})
-                camera << prefix + QLatin1String(control);
-        }
-        camera << "okButton" << "defaultButton" << "cancelButton";
         QTest::newRow("camera") << "camSettingButton" << Prepare([](QWidget &w) {
             select(w, "photoBurstCombo", 2);
             select(w, "triggerModeCombo", 2);
             for (const char *name : {"workTime1SwitchCombo", "workTime2SwitchCombo", "workTime3SwitchCombo",
                                      "workTime4SwitchCombo"})
                 select(w, name, 1);
-        }) << camera;
+        });
 
         QTest::newRow("sender e-mail")
-            << "emailSettingButton" << Prepare([](QWidget &w) { select(w, "selectEmailCombo", 10); })
-            << QStringList{"selectEmailCombo", "emailEdit", "accountEdit", "passwordEdit", "showPasswordCheck",
-                           "smtpServerEdit", "secureTypeCombo", "smtpPortEdit", "okButton", "cancelButton"};
+            << "emailSettingButton" << Prepare([](QWidget &w) { select(w, "selectEmailCombo", 10); });
 
         QTest::newRow("operator")
-            << "customButton" << Prepare([](QWidget &) {})
-            << QStringList{"urlEdit", "octet1", "octet2", "octet3", "octet4", "mmsApnEdit", "mmsPortEdit",
-                           "mmsAccountEdit", "mmsPasswordEdit", "gprsApnEdit", "gprsAccountEdit",
-                           "gprsPasswordEdit", "okButton", "cancelButton"};
+            << "customButton" << Prepare([](QWidget &) {});
     }
 
     void everyWindowTabsInOrderThroughNamedControls()
     {
         QFETCH(QString, opener);
         QFETCH(Prepare, prepare);
-        QFETCH(QStringList, order);
 
         ScopedTempFolder temp;
         StartedWindow started(true);
         const auto check = [&](QWidget &window) {
             prepare(window);
             const QList<QWidget *> chain = tabChain(window);
-            QCOMPARE(objectNames(chain), order);
+            const QString outOfOrder = firstOutOfReadingOrder(chain);
+            QVERIFY2(outOfOrder.isEmpty(), qPrintable(outOfOrder + " comes before a control above or left of it"));
 
             QSet<QString> names;
             QStringList enabled;

@@ -67,8 +67,8 @@ private slots:
 
         CameraForm form = loadedForm(defaultRecord());
         form.setValue(CameraSetting::PhotoBurst, burst);
-        form.select(CameraSetting::CameraMode, mode);
-        form.select(CameraSetting::TriggerMode, trigger);
+        form.settingChanged(CameraSetting::CameraMode, mode);
+        form.settingChanged(CameraSetting::TriggerMode, trigger);
         const QMap<CameraSetting, char> groups = {
             {CameraSetting::CameraScene, 'P'},   {CameraSetting::PhotoSize, 'P'},    {CameraSetting::FlashPower, 'P'},
             {CameraSetting::PhotoBurst, 'P'},    {CameraSetting::ShutterSpeed, 'P'}, {CameraSetting::VideoSize, 'V'},
@@ -77,7 +77,7 @@ private slots:
         };
         for (CameraSetting setting : kCameraSettings) {
             const bool expected = !groups.contains(setting) || enabled.contains(QLatin1Char(groups[setting]));
-            QVERIFY2(form.isEnabled(setting) == expected, qPrintable(CameraSettingLabel(setting)));
+            QVERIFY2(form.state().isEnabled(setting) == expected, qPrintable(CameraSettingLabel(setting)));
         }
     }
 
@@ -119,7 +119,7 @@ private slots:
         CameraForm form = loadedForm(defaultRecord());
         form.setValue(CameraSetting::PhotoBurst, burstBefore);
         form.setValue(CameraSetting::SendOption, sendBefore);
-        const std::optional<Message> note = form.select(changed, index);
+        const std::optional<Message> note = form.settingChanged(changed, index);
         QCOMPARE(note.value_or(Message{}).caption, caption);
         if (note) {
             QCOMPARE(note->icon, Message::Icon::Warning);

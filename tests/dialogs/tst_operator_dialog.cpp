@@ -53,7 +53,7 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(stayedOpen);
-        QCOMPARE(shown.join(u' '), QStringLiteral("192 0 2 7 0")); // first octet leftmost
+        QCOMPARE(shown, (QStringList{"192", "0", "2", "7", "0"})); // first octet leftmost, then the MMS port
         QVERIFY(h.prompter.messages().isEmpty());
         QCOMPARE(LoadRecordText(h.entry.mms_port), QStringLiteral("8080"));
         QCOMPARE(LoadRecordText(h.entry.mms_password), QStringLiteral("123456789012345"));

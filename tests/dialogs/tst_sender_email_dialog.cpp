@@ -34,12 +34,29 @@ void pick(QDialog &d, int position)
     d.findChild<QComboBox *>("selectEmailCombo")->setCurrentIndex(position);
 }
 
-// Echo mode of the password, box checked, box enabled.
-QString passwordView(QDialog &d)
+struct PasswordView {
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    bool showChecked = false;
+    bool showEnabled = false;
+    friend bool operator==(const PasswordView &, const PasswordView &) = default;
+};
+
+char *toString(const PasswordView &view)
+{
+    return QTest::toString(QStringLiteral("echo %1, show box %2 %3")
+                               .arg(int(view.echo))
+                               .arg(view.showChecked ? "checked" : "clear", view.showEnabled ? "enabled" : "disabled"));
+}
+
+PasswordView passwordView(QDialog &d)
 {
     const auto *box = d.findChild<QCheckBox *>("showPasswordCheck");
-    return QStringLiteral("%1 %2 %3").arg(Edit(d, "passwordEdit")->echoMode()).arg(box->isChecked()).arg(box->isEnabled());
+    return {Edit(d, "passwordEdit")->echoMode(), box->isChecked(), box->isEnabled()};
 }
+
+const PasswordView kHidden{QLineEdit::NoEcho, false, false};
+const PasswordView kShown{QLineEdit::Normal, true, true};
+const PasswordView kMasked{QLineEdit::Password, false, false};
 
 } // namespace
 
@@ -52,17 +69,26 @@ private slots:
     {
         Harness h;
         StoreRecordText(h.presets.entries[0].email, QStringLiteral("cam@example.org"));
-        QStringList seen;
+        QString provider;
+        PasswordView password;
+        QStringList shownFields;
+        int secureType = 0;
         const int result = h.run([&](QDialog &d) {
-            seen << d.findChild<QComboBox *>("selectEmailCombo")->currentText() << passwordView(d);
-            for (const char *name : {"emailEdit", "accountEdit", "smtpServerEdit", "smtpPortEdit"})
-                seen << QStringLiteral("%1 %2").arg(Edit(d, name)->echoMode()).arg(Edit(d, name)->isEnabled());
-            seen << QString::number(d.findChild<QComboBox *>("secureTypeCombo")->currentIndex());
+            provider = d.findChild<QComboBox *>("selectEmailCombo")->currentText();
+            password = passwordView(d);
+            for (const char *name : {"emailEdit", "accountEdit", "smtpServerEdit", "smtpPortEdit"}) {
+                if (Edit(d, name)->echoMode() != QLineEdit::NoEcho || Edit(d, name)->isEnabled())
+                    shownFields << name;
+            }
+            secureType = d.findChild<QComboBox *>("secureTypeCombo")->currentIndex();
             Press(d, "okButton");
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        // NoEcho is 1: every field blank and disabled, no Secure Type item.
-        QCOMPARE(seen.join(u','), QStringLiteral("Default,1 0 0,1 0,1 0,1 0,1 0,-1"));
+        // Every field blank and disabled, no Secure Type item.
+        QCOMPARE(provider, QStringLiteral("Default"));
+        QCOMPARE(password, kHidden);
+        QCOMPARE(shownFields, QStringList());
+        QCOMPARE(secureType, -1);
         QVERIFY(h.prompter.messages().isEmpty());
         QCOMPARE(int(h.record.select_email), 0);
         QVERIFY(h.record.sender_email == h.presets.entries[0]);
@@ -71,24 +97,31 @@ private slots:
     void gmailWithTypedAccount()
     {
         Harness h;
-        QStringList seen;
+        QStringList accountFollowing;
+        QString server;
+        bool portEditable = true;
+        bool stayedOpen = false;
         const int result = h.run([&](QDialog &d) {
             pick(d, kGmail);
             QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("me@"));
-            seen << Edit(d, "accountEdit")->text();
+            accountFollowing << Edit(d, "accountEdit")->text();
             QTest::keyClicks(Edit(d, "emailEdit"), QStringLiteral("x.org"));
-            seen << Edit(d, "accountEdit")->text();
+            accountFollowing << Edit(d, "accountEdit")->text();
             QTest::keyClicks(Edit(d, "accountEdit"), QStringLiteral("2"));
             QTest::keyClicks(Edit(d, "passwordEdit"), QStringLiteral("pw"));
-            seen << Edit(d, "smtpServerEdit")->text() << QString::number(Edit(d, "smtpPortEdit")->isEnabled());
+            server = Edit(d, "smtpServerEdit")->text();
+            portEditable = Edit(d, "smtpPortEdit")->isEnabled();
             // Enter to confirm the typing must neither close nor forget it.
             QTest::keyClick(Edit(d, "passwordEdit"), Qt::Key_Return);
             QTest::keyClick(Edit(d, "emailEdit"), Qt::Key_Enter, Qt::KeypadModifier);
-            seen << QString::number(d.isVisible());
+            stayedOpen = d.isVisible();
             Press(d, "okButton");
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(seen.join(u','), QStringLiteral("me@,me@x.org,smtp.gmail.com,0,1"));
+        QCOMPARE(accountFollowing, (QStringList{"me@", "me@x.org"}));
+        QCOMPARE(server, QStringLiteral("smtp.gmail.com"));
+        QVERIFY(!portEditable);
+        QVERIFY(stayedOpen);
         const EmailEntry &stored = h.record.sender_email;
         QCOMPARE(int(h.record.select_email), kGmail);
         QCOMPARE(LoadRecordText(stored.smtp_port), QStringLiteral("465"));
@@ -148,13 +181,15 @@ private slots:
     {
         Harness h;
         StoreRecordText(h.presets.entries[kRevierwelt].password, QStringLiteral("secret"));
-        QStringList seen;
+        QList<PasswordView> seen;
+        QString revierweltPassword;
         h.run([&](QDialog &d) {
             pick(d, kGmail);
             d.findChild<QCheckBox *>("showPasswordCheck")->click();
             seen << passwordView(d);
             pick(d, kRevierwelt);
-            seen << passwordView(d) << Edit(d, "passwordEdit")->text();
+            seen << passwordView(d);
+            revierweltPassword = Edit(d, "passwordEdit")->text();
             pick(d, kHotmail);
             seen << passwordView(d);
         });
@@ -162,8 +197,8 @@ private slots:
             pick(d, kGmail); // the flag outlives the opening
             seen << passwordView(d);
         });
-        // Normal is 0, Password 2.
-        QCOMPARE(seen.join(u','), QStringLiteral("0 1 1,2 0 0,secret,0 1 1,0 1 1"));
+        QCOMPARE(seen, (QList<PasswordView>{kShown, kMasked, kShown, kShown}));
+        QCOMPARE(revierweltPassword, QStringLiteral("secret"));
     }
 
     void failedCheckThenClosing_data()

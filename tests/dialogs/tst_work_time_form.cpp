@@ -12,6 +12,13 @@ WorkTimeWindow windowOf(const Bytes &b)
             std::uint8_t(b[3]), std::uint8_t(b[4]), std::uint8_t(b[5])};
 }
 
+WorkTimeWindow storedBy(const WorkTimeForm &form)
+{
+    WorkTimeWindow window;
+    form.store(window);
+    return window;
+}
+
 Bytes bytesOf(const WorkTimeWindow &w)
 {
     return {w.switch_, w.start_hour, w.start_minute, w.stop_hour, w.stop_minute, w.week_mask};
@@ -75,8 +82,8 @@ private slots:
         QCOMPARE(form.values.switchIndex, switchIndex);
         QCOMPARE(form.values.all, all);
         QCOMPARE(dayMask(form.values), loaded[5] & 0x7F);
-        QCOMPARE(form.detailsEnabled(), enabled);
-        QCOMPARE(bytesOf(form.pack()), stored);
+        QCOMPARE(form.state().details_enabled, enabled);
+        QCOMPARE(bytesOf(storedBy(form)), stored);
     }
 
     void resetStoresDefaults()
@@ -84,11 +91,11 @@ private slots:
         WorkTimeForm form;
         form.load(windowOf({1, 22, 15, 6, 45, 0x82}));
         form.reset();
-        QVERIFY(!form.detailsEnabled());
+        QVERIFY(!form.state().details_enabled);
         QCOMPARE(form.values.all, 1);
-        QCOMPARE(bytesOf(form.pack()), (Bytes{0, 0, 0, 0, 0, 127}));
+        QCOMPARE(bytesOf(storedBy(form)), (Bytes{0, 0, 0, 0, 0, 127}));
         form.switchChanged(1);
-        QVERIFY(form.detailsEnabled());
+        QVERIFY(form.state().details_enabled);
     }
 
     void check_data()
@@ -168,7 +175,7 @@ private slots:
         WorkTimeForm form;
         form.boxClicked(WorkTimeForm::kAllBox, false);
         WorkTimeForm reopened;
-        reopened.load(form.pack());
+        reopened.load(storedBy(form));
         QCOMPARE(reopened.values.all, 1);
     }
 };

@@ -1,5 +1,6 @@
 #include "forms/settings_form.h"
 #include "profile/record_text.h"
+#include "support/form_round_trip.h"
 #include "support/fresh_session.h"
 
 #include <QTest>
@@ -23,10 +24,10 @@ private slots:
         QCOMPARE(v.daily_report_hour, 0);
         QCOMPARE(v.daily_report_minute, 0);
         QCOMPARE(v.send_to, 1);
-        QCOMPARE(v.email_size, 1);
+        QCOMPARE(v.choice(PageSetting::EmailSize), 1);
         QCOMPARE(v.rename, 0);
         QCOMPARE(v.rename_text, QString());
-        QCOMPARE(v.gps, 0);
+        QCOMPARE(v.choice(PageSetting::Gps), 0);
         QCOMPARE(v.sms_switch, 0);
         QCOMPARE(v.sms_start_hour, 0);
         QCOMPARE(v.sms_stop_hour, 0);

@@ -44,9 +44,9 @@ PageControls controlsFrom(const Inputs &in)
     c.send_to = in.sendTo;
     c.rename = in.rename;
     c.rename_text = in.renameText;
-    c.email_size = 1;
+    c.choice(PageSetting::EmailSize) = 1;
     c.sms_switch = in.smsSwitch;
-    c.gps = 0;
+    c.choice(PageSetting::Gps) = 0;
     c.sms_start_hour = 0;
     c.sms_stop_hour = 0;
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
@@ -240,7 +240,7 @@ private slots:
         PageControls controls = controlsFrom(in);
         controls.sms_start_hour = 6;
         controls.sms_stop_hour = 20;
-        controls.gps = 1;
+        controls.choice(PageSetting::Gps) = 1;
         QVERIFY(!form.store(controls));
 
         const ProfileRecord &r = session.record;
@@ -276,7 +276,7 @@ private slots:
         in.emails[1] = "x"; // fails at recipient 2
         PageControls controls = controlsFrom(in);
         controls.save_path = card.path();
-        controls.gps = 1;
+        controls.choice(PageSetting::Gps) = 1;
         const Message shown = pressOk(form, controls).messages.value(0);
 
         QCOMPARE(shown.text, QStringLiteral("The Email Format is error!"));

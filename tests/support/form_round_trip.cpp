@@ -31,9 +31,9 @@ PageControls ControlsShowing(const PageValues &values)
     controls.send_to = shown(values.send_to, sendToItems().size());
     controls.rename = shown(values.rename, offOn);
     controls.rename_text = values.rename_text;
-    controls.email_size = shown(values.email_size, emailSizeItems().size());
+    for (PageSetting setting : kPageSettings)
+        controls.choice(setting) = shown(values.choice(setting), PageSettingOf(setting).items.size());
     controls.sms_switch = shown(values.sms_switch, smsSwitchItems().size());
-    controls.gps = shown(values.gps, offOn);
     controls.sms_start_hour = shown(values.sms_start_hour, kHourCount);
     controls.sms_stop_hour = shown(values.sms_stop_hour, kHourCount);
     controls.phone_number = values.phone_number;

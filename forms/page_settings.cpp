@@ -1,0 +1,66 @@
+#include "forms/page_settings.h"
+
+#include "forms/camera_items.h"
+
+#include <QList>
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+#define TALMERIS_RECORD_FIELD(member) \
+    QStringLiteral(#member), offsetof(ProfileRecord, member), sizeof(ProfileRecord::member)
+
+// In the order of PageSetting.
+const QList<PageSettingData> &settingTable()
+{
+    static const QList<PageSettingData> table = {
+        {TALMERIS_RECORD_FIELD(email_size), QStringLiteral("emailSizeCombo"), QStringLiteral("Email Size Selection"),
+         {QStringLiteral("Big Photo/Video"), QStringLiteral("Small Photo")}, 1, StorePlace::AfterSendTo},
+        {TALMERIS_RECORD_FIELD(gps), QStringLiteral("gpsCombo"), QStringLiteral("GPS"), OffOnItems(), 0,
+         StorePlace::AfterOperator},
+    };
+    return table;
+}
+
+#undef TALMERIS_RECORD_FIELD
+
+} // namespace
+
+const PageSettingData &PageSettingOf(PageSetting setting)
+{
+    return settingTable().at(static_cast<int>(setting));
+}
+
+PageChoices DefaultPageChoices()
+{
+    PageChoices choices{};
+    for (PageSetting setting : kPageSettings)
+        choices[std::size_t(setting)] = PageSettingOf(setting).defaultIndex;
+    return choices;
+}
+
+// The record is stored as its bytes lie in memory, so a field is read and written through them.
+int LoadPageSetting(const ProfileRecord &record, PageSetting setting)
+{
+    const PageSettingData &data = PageSettingOf(setting);
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&record) + data.offset;
+    if (data.width == 1)
+        return *bytes;
+    std::uint16_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+void StorePageSetting(ProfileRecord &record, PageSetting setting, int value)
+{
+    const PageSettingData &data = PageSettingOf(setting);
+    auto *bytes = reinterpret_cast<unsigned char *>(&record) + data.offset;
+    if (data.width == 1) {
+        *bytes = static_cast<unsigned char>(value & 0xFF);
+        return;
+    }
+    const auto word = static_cast<std::uint16_t>(value & 0xFFFF);
+    std::memcpy(bytes, &word, sizeof word);
+}
