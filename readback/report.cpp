@@ -8,6 +8,7 @@
 #include <QJsonArray>
 
 #include <algorithm>
+#include <map>
 #include <cstring>
 
 QString MaskedPasswordText()
@@ -23,18 +24,28 @@ QString EmptyValueText()
 namespace {
 
 // Bytes from a file never reach the terminal as control characters.
+void appendEscaped(QString &out, const QString &text)
+{
+    for (QChar c : text) {
+        if (c == u'\\') {
+            out += QLatin1StringView("\\\\");
+        } else if (!c.isPrint()) {
+            out += QLatin1StringView("\\x");
+            const QString hex = QString::number(c.unicode(), 16).toUpper();
+            if (hex.size() < 2)
+                out += u'0';
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+}
+
 QString escaped(const QString &text)
 {
     QString out;
     out.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'\\')
-            out += QStringLiteral("\\\\");
-        else if (!c.isPrint())
-            out += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
-        else
-            out += c;
-    }
+    appendEscaped(out, text);
     return out;
 }
 
@@ -43,38 +54,84 @@ bool masked(const SettingLine &line, const ReportOptions &options)
     return line.secret() && !options.showPasswords;
 }
 
-QString displayText(const SettingLine &line, const ReportOptions &options)
+void appendDisplayText(QString &out, const SettingLine &line, const ReportOptions &options)
 {
     if (line.text.isEmpty())
-        return EmptyValueText();
-    if (!masked(line, options))
-        return escaped(line.text);
-    const bool inRange = line.inRange();
-    return inRange ? MaskedPasswordText() : OutOfRangeText(MaskedPasswordText());
+        out += EmptyValueText();
+    else if (!masked(line, options))
+        appendEscaped(out, line.text);
+    else
+        out += line.inRange() ? MaskedPasswordText() : OutOfRangeText(MaskedPasswordText());
+}
+
+QString displayText(const SettingLine &line, const ReportOptions &options)
+{
+    QString out;
+    appendDisplayText(out, line, options);
+    return out;
+}
+
+void appendSpaces(QString &out, qsizetype count)
+{
+    if (count > 0)
+        out.resize(out.size() + count, u' ');
+}
+
+QJsonValue storedValue(const SettingField &field)
+{
+    return field.isText() ? QJsonValue(field.value.toString()) : QJsonValue(field.value.toInt());
 }
 
 QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
 {
     if (field.listed) {
-        return QJsonObject{{QStringLiteral("value"), field.value},
-                           {QStringLiteral("text"), field.inRange ? QJsonValue(field.item) : QJsonValue()}};
+        // Filled from one shape: building the object member by member costs
+        // many times the allocations.
+        static const QJsonObject shape{{QStringLiteral("value"), 0}, {QStringLiteral("text"), QJsonValue()}};
+        QJsonObject object = shape;
+        object[QStringLiteral("value")] = storedValue(field);
+        if (field.inRange)
+            object[QStringLiteral("text")] = field.item;
+        return object;
     }
     if (field.secret && !options.showPasswords && !field.value.toString().isEmpty())
         return MaskedPasswordText();
-    return field.value;
+    return storedValue(field);
 }
 
-void insertAt(QJsonObject &object, const QStringList &path, qsizetype depth, const QJsonValue &value)
-{
-    const QString &key = path.at(depth);
-    if (depth + 1 == path.size()) {
-        object.insert(key, value);
-        return;
+// The members nested as the dotted keys nest. Each object is assembled once
+// at the end, rather than copied out and back in for every member below it.
+struct JsonNode {
+    QJsonValue leaf;
+    std::map<QString, JsonNode, std::less<>> members;
+
+    JsonNode &at(QStringView key)
+    {
+        auto it = members.find(key);
+        if (it == members.end())
+            it = members.emplace(key.toString(), JsonNode{}).first;
+        return it->second;
     }
-    QJsonObject child = object.value(key).toObject();
-    insertAt(child, path, depth + 1, value);
-    object.insert(key, child);
-}
+
+    void insert(QStringView dottedKey, const QJsonValue &value)
+    {
+        JsonNode *node = this;
+        for (QStringView part : dottedKey.tokenize(u'.'))
+            node = &node->at(part);
+        node->leaf = value;
+        node->members.clear();
+    }
+
+    QJsonValue toJson() const
+    {
+        if (members.empty())
+            return leaf;
+        QJsonObject object;
+        for (const auto &[key, member] : members)
+            object.insert(key, member.toJson());
+        return object;
+    }
+};
 
 QByteArray comparedBytes(const ReadBack &readBack, bool withCustom)
 {
@@ -117,60 +174,85 @@ QString ShowText(const ReadBack &readBack, const QList<SettingLine> &lines, cons
     const qsizetype size = readBack.kind == ReadBack::Kind::ProfileFile ? kProfileFileSize : kWorkingCopySize;
     QString out = QStringLiteral("%1 (%2 bytes)\n").arg(ReadBackKindName(readBack.kind)).arg(size);
 
-    QStringList current;
+    // Built in place: a report is rendered for every file, so no piece is a temporary.
+    out.reserve(lines.size() * 64);
+    const QStringList *current = nullptr;
+    qsizetype width = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const SettingLine &line = lines[i];
-        if (line.groups != current) {
+        if (!current || line.groups != *current) {
             qsizetype same = 0;
-            while (same < current.size() && same < line.groups.size() && current[same] == line.groups[same])
-                ++same;
+            if (current) {
+                while (same < current->size() && same < line.groups.size() && current->at(same) == line.groups[same])
+                    ++same;
+            }
             if (same == 0)
                 out += QLatin1Char('\n');
-            for (qsizetype level = same; level < line.groups.size(); ++level)
-                out += QString(level * 2, u' ') + line.groups[level] + QLatin1Char('\n');
-            current = line.groups;
+            for (qsizetype level = same; level < line.groups.size(); ++level) {
+                appendSpaces(out, level * 2);
+                out += line.groups[level];
+                out += QLatin1Char('\n');
+            }
+            current = &line.groups;
+            // Values line up within a group.
+            width = 0;
+            for (qsizetype j = i; j < lines.size() && lines[j].groups == *current; ++j)
+                width = std::max(width, lines[j].label.size());
         }
-        // Values line up within a group.
-        qsizetype width = 0;
-        for (qsizetype j = i; j >= 0 && lines[j].groups == current; --j)
-            width = std::max(width, lines[j].label.size());
-        for (qsizetype j = i; j < lines.size() && lines[j].groups == current; ++j)
-            width = std::max(width, lines[j].label.size());
-        out += QString(current.size() * 2, u' ') + (line.label + QLatin1Char(':')).leftJustified(width + 2)
-               + displayText(line, options) + QLatin1Char('\n');
+        appendSpaces(out, current->size() * 2);
+        out += line.label;
+        out += QLatin1Char(':');
+        appendSpaces(out, width + 1 - line.label.size());
+        appendDisplayText(out, line, options);
+        out += QLatin1Char('\n');
     }
     return out;
 }
 
 QJsonObject ShowJson(const ReadBack &readBack, const QList<SettingLine> &lines, const ReportOptions &options)
 {
-    QJsonObject object{{QStringLiteral("format"), ReadBackKindName(readBack.kind)}};
+    JsonNode root;
+    root.insert(u"format", ReadBackKindName(readBack.kind));
     QJsonArray outOfRange;
     for (const SettingLine &line : lines) {
         for (const SettingField &field : line.fields) {
-            insertAt(object, field.key.split(QLatin1Char('.')), 0, jsonValue(field, options));
+            root.insert(field.key, jsonValue(field, options));
             if (!field.inRange)
                 outOfRange.append(field.key);
         }
     }
-    object.insert(QStringLiteral("out_of_range"), outOfRange);
-    return object;
+    root.insert(u"out_of_range", outOfRange);
+    return root.toJson().toObject();
 }
 
 QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOptions &options)
 {
     const QList<SettingLine> fromLines = ListSettings(from);
-    QHash<QString, SettingLine> toLines;
-    for (const SettingLine &line : ListSettings(to))
-        toLines.insert(line.name(), line);
+    const QList<SettingLine> toLines = ListSettings(to);
+    // Both files list their lines in one order, so a line's match is nearly
+    // always at its own index; names are looked up only where the lists part.
+    QHash<QString, qsizetype> toIndex;
+    const auto counterpart = [&](qsizetype i) -> const SettingLine * {
+        const SettingLine &line = fromLines[i];
+        if (i < toLines.size() && toLines[i].label == line.label && toLines[i].groups == line.groups)
+            return &toLines[i];
+        if (toIndex.isEmpty()) {
+            for (qsizetype j = 0; j < toLines.size(); ++j)
+                toIndex.insert(toLines[j].name(), j);
+        }
+        const auto found = toIndex.constFind(line.name());
+        return found == toIndex.cend() ? nullptr : &toLines[*found];
+    };
 
     QStringList out;
     QList<SettingField> explained;
-    for (const SettingLine &line : fromLines) {
-        const auto other = toLines.constFind(line.name());
-        if (other == toLines.cend() || sameValues(line, *other))
+    for (qsizetype i = 0; i < fromLines.size(); ++i) {
+        const SettingLine &line = fromLines[i];
+        const SettingLine *other = counterpart(i);
+        if (!other || sameValues(line, *other))
             continue;
-        explained += line.fields;
+        for (const SettingField &field : line.fields)
+            explained.append(field);
         if (masked(line, options))
             out.append(QStringLiteral("%1: differs (hidden; --show-passwords shows it)").arg(line.name()));
         else

@@ -1,14 +1,19 @@
 #pragma once
 
-#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
+#include <QVariant>
 
 // One stored value: its record field, what it holds and where its bytes lie.
 struct SettingField {
+    bool isText() const { return value.typeId() == QMetaType::QString; }
+
     QString key;          // the field's name, "work_time_1.start_hour" inside an embedded layout
-    QJsonValue value;     // the stored number or text
+    // The stored number (int) or text (QString); not a JSON value, whose texts
+    // each cost allocations a read-back makes hundreds of times per file.
+    QVariant value;
     bool listed = false;  // the number picks an item of a list
     QString item;         // that item's text; empty when out of range
     bool inRange = true;
@@ -22,7 +27,9 @@ struct SettingLine {
     QStringList groups; // the section, then the group boxes
     QString label;
     QString text;       // passwords in clear
-    QList<SettingField> fields;
+    // A line shows one field, or two (a time, an address): held in place, not
+    // allocated, as every file read back lists some two hundred lines.
+    QVarLengthArray<SettingField, 2> fields;
 
     bool inRange() const;
     bool secret() const;

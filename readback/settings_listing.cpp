@@ -12,6 +12,8 @@
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cstddef>
 #include <span>
@@ -24,7 +26,19 @@ struct Slot {
     qsizetype offset;
     qsizetype size;
 
-    Slot in(const Slot &outer) const { return {outer.key + QLatin1Char('.') + key, outer.offset + offset, size}; }
+    Slot in(const Slot &outer) const { return {nestedKey(outer.key, key), outer.offset + offset, size}; }
+
+private:
+    // The same few keys are joined for every file read back: join each once.
+    static QString nestedKey(const QString &outer, const QString &inner)
+    {
+        thread_local QHash<std::pair<QString, QString>, QString> joined;
+        const std::pair<QString, QString> parts{outer, inner};
+        auto it = joined.constFind(parts);
+        if (it == joined.cend())
+            it = joined.insert(parts, outer + QLatin1Char('.') + inner);
+        return *it;
+    }
 };
 
 // The key is the member's own name, so JSON keys cannot drift from the layout.
@@ -74,7 +88,7 @@ SettingField text(const Slot &slot, std::span<const char> bytes, bool secret = f
 QString shown(const SettingField &field)
 {
     QString base = field.listed           ? (field.inRange ? field.item : QString::number(field.value.toInt()))
-                   : field.value.isString() ? field.value.toString()
+                   : field.isText() ? field.value.toString()
                                             : QString::number(field.value.toInt());
     return field.inRange ? base : OutOfRangeText(base);
 }
@@ -103,7 +117,7 @@ public:
     void add(const QString &label, const SettingField &field) { add(label, shown(field), {field}); }
     void addTwoDigits(const QString &label, const SettingField &field) { add(label, shownTwoDigits(field), {field}); }
 
-    void add(const QString &label, const QString &text, const QList<SettingField> &fields)
+    void add(const QString &label, const QString &text, std::initializer_list<SettingField> fields)
     {
         m_lines.append(SettingLine{m_groups, label, text, fields});
     }
@@ -341,6 +355,7 @@ QString CustomSectionTitle() { return QStringLiteral("Custom operators"); }
 QList<SettingLine> ListSettings(const ReadBack &readBack)
 {
     QList<SettingLine> lines;
+    lines.reserve(256);
     addCamera(lines, readBack.record);
     addSending(lines, readBack.record);
     addOperator(lines, readBack.record, readBack.custom.value_or(CustomOperators::BuiltIn()));
