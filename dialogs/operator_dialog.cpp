@@ -22,7 +22,7 @@ OperatorDialog::OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("DlgOperator"));
-    setWindowTitle(QStringLiteral("Operator Parameter Setting"));
+    setWindowTitle(tr("Operator Parameter Setting"));
 }
 
 void OperatorDialog::buildControls()
@@ -35,19 +35,19 @@ void OperatorDialog::buildControls()
     m_gateway = new Ipv4AddressEdit(mmsGroup);
     m_gateway->setObjectName(QStringLiteral("gatewayEdit"));
     for (int octet = 0; octet < 4; ++octet) {
-        m_gateway->octetEdit(octet)->setAccessibleName(QStringLiteral("Gateway octet %1").arg(octet + 1));
+        m_gateway->octetEdit(octet)->setAccessibleName(tr("Gateway octet %1").arg(octet + 1));
         SetTip(m_gateway->octetEdit(octet), DialogTips::mmsGateway);
     }
     m_mmsApn = MakeRecordTextEdit(QStringLiteral("mmsApnEdit"), OperatorForm::limit(Field::MmsApn), mmsGroup);
-    m_mmsApn->setAccessibleName(QStringLiteral("MMS APN"));
+    m_mmsApn->setAccessibleName(tr("MMS APN"));
     m_mmsPort = MakeRecordTextEdit(QStringLiteral("mmsPortEdit"), OperatorForm::limit(Field::MmsPort), mmsGroup);
     m_mmsPort->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
     m_mmsAccount = MakeRecordTextEdit(QStringLiteral("mmsAccountEdit"),
                                       OperatorForm::limit(Field::MmsAccount), mmsGroup);
-    m_mmsAccount->setAccessibleName(QStringLiteral("MMS Account"));
+    m_mmsAccount->setAccessibleName(tr("MMS Account"));
     m_mmsPassword = MakeRecordTextEdit(QStringLiteral("mmsPasswordEdit"),
                                        OperatorForm::limit(Field::MmsPassword), mmsGroup);
-    m_mmsPassword->setAccessibleName(QStringLiteral("MMS Password"));
+    m_mmsPassword->setAccessibleName(tr("MMS Password"));
     m_mmsPassword->setEchoMode(QLineEdit::Password);
     SetTip(m_url, DialogTips::mmsUrl);
     SetTip(m_mmsApn, DialogTips::mmsApn);
@@ -69,13 +69,13 @@ void OperatorDialog::buildControls()
     auto *gprs = MakeFormLayout(gprsGroup);
 
     m_gprsApn = MakeRecordTextEdit(QStringLiteral("gprsApnEdit"), OperatorForm::limit(Field::GprsApn), gprsGroup);
-    m_gprsApn->setAccessibleName(QStringLiteral("GPRS APN"));
+    m_gprsApn->setAccessibleName(tr("GPRS APN"));
     m_gprsAccount = MakeRecordTextEdit(QStringLiteral("gprsAccountEdit"),
                                        OperatorForm::limit(Field::GprsAccount), gprsGroup);
-    m_gprsAccount->setAccessibleName(QStringLiteral("GPRS Account"));
+    m_gprsAccount->setAccessibleName(tr("GPRS Account"));
     m_gprsPassword = MakeRecordTextEdit(QStringLiteral("gprsPasswordEdit"),
                                         OperatorForm::limit(Field::GprsPassword), gprsGroup);
-    m_gprsPassword->setAccessibleName(QStringLiteral("GPRS Password"));
+    m_gprsPassword->setAccessibleName(tr("GPRS Password"));
     m_gprsPassword->setEchoMode(QLineEdit::Password);
     SetTip(m_gprsApn, DialogTips::gprsApn);
     SetTip(m_gprsAccount, DialogTips::operatorLogin);
@@ -90,7 +90,7 @@ void OperatorDialog::buildControls()
     m_url->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
-    m_cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    m_cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
     connect(m_ok, &QPushButton::clicked, this, &OperatorDialog::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &OperatorDialog::onCancel);
 

@@ -2,6 +2,7 @@
 
 #include "forms/camera_items.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <cstdint>
@@ -16,9 +17,15 @@ namespace {
 const QList<PageSettingData> &settingTable()
 {
     static const QList<PageSettingData> table = {
-        {TALMERIS_RECORD_FIELD(email_size), QStringLiteral("emailSizeCombo"), QStringLiteral("Email Size Selection"),
-         {QStringLiteral("Big Photo/Video"), QStringLiteral("Small Photo")}, 1, StorePlace::AfterSendTo},
-        {TALMERIS_RECORD_FIELD(gps), QStringLiteral("gpsCombo"), QStringLiteral("GPS"), OffOnItems(), 0,
+        {TALMERIS_RECORD_FIELD(email_size), QStringLiteral("emailSizeCombo"),
+         {[] { return QCoreApplication::translate("PageItems", "Email Size Selection"); }},
+         {[] {
+             return QStringList{QCoreApplication::translate("PageItems", "Big Photo/Video"),
+                                QCoreApplication::translate("PageItems", "Small Photo")};
+         }},
+         1, StorePlace::AfterSendTo},
+        {TALMERIS_RECORD_FIELD(gps), QStringLiteral("gpsCombo"),
+         {[] { return QCoreApplication::translate("PageItems", "GPS"); }}, {&OffOnItems}, 0,
          StorePlace::AfterOperator},
     };
     return table;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/translated_texts.h"
 #include "profile/profile_record.h"
 
 #include <QString>
@@ -24,8 +25,8 @@ struct PageSettingData {
     std::size_t offset;
     std::size_t width; // 1 or 2 bytes
     QString objectName;
-    QString label;
-    QStringList items;
+    TranslatedText label;
+    TranslatedList items;
     int defaultIndex;
     StorePlace place;
 };
