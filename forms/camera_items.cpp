@@ -8,6 +8,8 @@
 
 namespace {
 
+// For texts marked elsewhere; lupdate reads only a literal context, so the
+// texts translated where they are written name "CameraItems" themselves.
 constexpr const char *kContext = "CameraItems";
 
 // One item of a list as written: a word, translated when shown; a token such
@@ -204,14 +206,14 @@ std::uint8_t ProfileRecord::*CameraSettingField(CameraSetting setting)
 QList<CameraGroup> CameraGroups()
 {
     return {
-        {QCoreApplication::translate(kContext, "CAM"), QStringLiteral("cam"),
+        {QCoreApplication::translate("CameraItems", "CAM"), QStringLiteral("cam"),
          {CameraSetting::CameraMode, CameraSetting::VideoSize, CameraSetting::VideoLength,
           CameraSetting::PhotoSize, CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
           CameraSetting::PhotoBurst, CameraSetting::SendOption, CameraSetting::BurstSpeed}},
-        {QCoreApplication::translate(kContext, "PIR"), QStringLiteral("pir"),
+        {QCoreApplication::translate("CameraItems", "PIR"), QStringLiteral("pir"),
          {CameraSetting::TriggerMode, CameraSetting::PirSensitivity, CameraSetting::PirInterval,
           CameraSetting::TimeLapse}},
-        {QCoreApplication::translate(kContext, "SYS"), QStringLiteral("sys"),
+        {QCoreApplication::translate("CameraItems", "SYS"), QStringLiteral("sys"),
          {CameraSetting::Overwrite, CameraSetting::Language}},
     };
 }
@@ -251,26 +253,26 @@ const std::array<const char *, 7> &WeekDayKeys()
 
 QString WorkTimeTitle(int number)
 {
-    return QCoreApplication::translate(kContext, "Work Time %1").arg(number);
+    return QCoreApplication::translate("CameraItems", "Work Time %1").arg(number);
 }
 
 QString WorkTimeSwitchLabel()
 {
-    return QCoreApplication::translate(kContext, "Switch");
+    return QCoreApplication::translate("CameraItems", "Switch");
 }
 
 QString WorkTimeStartLabel()
 {
-    return QCoreApplication::translate(kContext, "Start");
+    return QCoreApplication::translate("CameraItems", "Start");
 }
 
 QString WorkTimeStopLabel()
 {
-    return QCoreApplication::translate(kContext, "Stop");
+    return QCoreApplication::translate("CameraItems", "Stop");
 }
 
 QString WorkTimeAllText(int number)
 {
-    return number % 2 == 0 ? QCoreApplication::translate(kContext, "All")
-                           : QCoreApplication::translate(kContext, "ALL");
+    return number % 2 == 0 ? QCoreApplication::translate("CameraItems", "All")
+                           : QCoreApplication::translate("CameraItems", "ALL");
 }

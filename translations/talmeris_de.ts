@@ -297,6 +297,18 @@ Sind Sie sicher?</translation>
         <translation>Signalton</translation>
     </message>
     <message>
+        <source>CAM</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>PIR</source>
+        <translation>PIR</translation>
+    </message>
+    <message>
+        <source>SYS</source>
+        <translation>System</translation>
+    </message>
+    <message>
         <source>Sun</source>
         <translation>So</translation>
     </message>
@@ -323,6 +335,30 @@ Sind Sie sicher?</translation>
     <message>
         <source>Sat</source>
         <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Work Time %1</source>
+        <translation>Arbeitszeit %1</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>Alle</translation>
     </message>
 </context>
 <context>
@@ -413,14 +449,12 @@ normalerweise den obersten Ordner der SD-Karte der Kamera.
 
 Jedes Speichern legt außerdem eine Arbeitskopie %3 (%4 Byte, nur für Sie
 lesbar) im temporären Ordner ab ($TMPDIR, sonst /tmp); der nächste Start
-öffnet die Einstellungen daraus. Eine dauerhafte Kopie derselben Bytes in
-Ihrem Datenordner springt ein, wenn der temporäre Ordner geleert wurde.
-Beide enthalten das Passwort des Absenderkontos: „Alles zurücksetzen“
-löscht sie.
+öffnet die Einstellungen daraus. Eine Kopie derselben Bytes in Ihrem
+Datenordner springt ein, wenn der temporäre Ordner geleert wurde. Beide
+enthalten das Passwort des Absenderkontos: „Alles zurücksetzen“ löscht sie.
 
 FILE, falls angegeben, ist eine PROFILE.BIN oder Arbeitskopie, deren
-Einstellungen das Programm öffnet; geschrieben wird erst, wenn Sie auf OK
-klicken.
+Einstellungen das Programm öffnet; geschrieben wird erst beim Klick auf OK.
 
 talmeris-profile liest die Einstellungen einer Karte zurück.</translation>
     </message>

@@ -127,6 +127,7 @@ QList<QByteArray> savedFiles(const QString &card)
     auto *operators = started.control<QComboBox>("operatorCombo");
     operators->setCurrentIndex(operators->count() - 1);
     started.control<QComboBox>("smsSwitchCombo")->setCurrentIndex(2);
+    QTest::keyClicks(started.control<QLineEdit>("phoneNumber1Edit"), "01701234567");
     started.control<QComboBox>("emailSizeCombo")->setCurrentIndex(0);
     started.control<QAbstractButton>("emailRadio")->click();
     QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane@example.org");
@@ -145,7 +146,7 @@ QList<QByteArray> savedFiles(const QString &card)
     for (const QString &path : {card + QStringLiteral("/PROFILE.BIN"), temp.workingCopyPath()}) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            qFatal("%s was not saved", qPrintable(path));
+            qFatal("%s was not saved: %s", qPrintable(path), qPrintable(started.prompter.lastMessage().text));
         files.append(file.readAll());
         file.remove();
     }
@@ -279,13 +280,17 @@ private slots:
         QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane@example.org");
         QTest::keyClicks(started.control<QLineEdit>("savePathEdit"), temp.path());
         QTest::mouseClick(started.control<QPushButton>("okButton"), Qt::LeftButton);
+        int prompts = 0;
         for (const FakePrompter::Call &call : started.prompter.calls) {
+            if (call.kind != FakePrompter::Kind::Message && call.kind != FakePrompter::Kind::Question)
+                continue;
+            ++prompts;
             for (const QString &text : {call.caption, call.text}) {
                 if (!marked(text))
                     found.append(QStringLiteral("message: ") + text);
             }
         }
-        QCOMPARE(started.prompter.calls.size(), 2);
+        QCOMPARE(prompts, 2);
         QCoreApplication::removeTranslator(&marking);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }

@@ -35,7 +35,7 @@ QString describe(const std::map<QString, int> &marks)
 {
     QStringList parts;
     for (const auto &[mark, count] : marks)
-        parts.append(QStringLiteral("%1 x%2").arg(mark).arg(count));
+        parts.append(QStringLiteral("%1 x%2").arg(mark, QString::number(count)));
     return parts.join(QStringLiteral(", "));
 }
 
