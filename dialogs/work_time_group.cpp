@@ -79,7 +79,8 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         const int dayIndex = box - WorkTimeForm::kFirstDayBox;
         const QString text = isAll ? allText : dayNames.at(dayIndex);
         auto *check = new QCheckBox(text, this);
-        const QString key = isAll ? QStringLiteral("All") : QString::fromLatin1(WeekDayKeys().at(std::size_t(dayIndex)));
+        const QString key =
+            isAll ? QStringLiteral("All") : QString::fromLatin1(WeekDayKeys().at(std::size_t(dayIndex)));
         check->setObjectName(prefix + key + QStringLiteral("Check"));
         check->setAccessibleName(tr("%1 %2", "accessible name: the window's title, the box's text").arg(title(), text));
         check->setLayoutDirection(Qt::RightToLeft); // text to the left of the box

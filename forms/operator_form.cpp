@@ -117,8 +117,8 @@ std::optional<OperatorForm::Failure> OperatorForm::check() const
             if (std::optional<Message> refusal = portRefusal(mmsPort))
                 return Failure{field, *refusal};
         } else if (const QString *value = text(field); value && value->size() > limit(field)) {
-            return Failure{field, exchangeMessage(QCoreApplication::translate("Messages", "Enter no more than %1 characters.")
-                                                      .arg(limit(field)))};
+            const QString tooLong = QCoreApplication::translate("Messages", "Enter no more than %1 characters.");
+            return Failure{field, exchangeMessage(tooLong.arg(limit(field)))};
         }
     }
     return std::nullopt;

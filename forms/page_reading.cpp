@@ -25,7 +25,8 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     };
 
     if (controls.save_path.size() > kSavePathLimit)
-        fail(Field::SavePath, QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(kSavePathLimit));
+        fail(Field::SavePath,
+             QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(kSavePathLimit));
     else
         values.save_path = controls.save_path;
     values.instant_on = controls.instant_on;
@@ -42,7 +43,8 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
         values.send_to = controls.send_to;
     values.rename = controls.rename;
     if (controls.rename_text.size() > kRenameTextLimit)
-        fail(Field::RenameText, QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(kRenameTextLimit));
+        fail(Field::RenameText,
+             QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(kRenameTextLimit));
     else
         values.rename_text = controls.rename_text;
     values.choices = controls.choices;

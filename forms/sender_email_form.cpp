@@ -163,7 +163,8 @@ std::optional<SenderEmailForm::Failure> SenderEmailForm::check() const
         if (texts.smtpPort.isEmpty())
             return Failure{Field::SmtpPort, senderMessage(QT_TRANSLATE_NOOP("Messages", "Port must not be null!"))};
         if (!smtpPortNumber(texts.smtpPort))
-            return Failure{Field::SmtpPort, senderMessage(QT_TRANSLATE_NOOP("Messages", "Port number must in 0-65535"))};
+            return Failure{Field::SmtpPort,
+                           senderMessage(QT_TRANSLATE_NOOP("Messages", "Port number must in 0-65535"))};
     }
     if (m_position != EmailPresets::kDefaultPosition) {
         const Message missing = senderMessage(QT_TRANSLATE_NOOP("Messages", "Account or Email must not be null!"));

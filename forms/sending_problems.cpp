@@ -74,8 +74,9 @@ QString operatorProblem(const OperatorEntry &entry, bool byPhone)
     if (empty.isEmpty())
         return {};
     const QString group = byPhone ? OperatorForm::mmsTitle() : OperatorForm::gprsTitle();
-    const QString purpose = byPhone ? translated(QT_TRANSLATE_NOOP("SendingProblems", "send by MMS"))
-                                    : translated(QT_TRANSLATE_NOOP("SendingProblems", "reach the mobile internet to send e-mails"));
+    const QString purpose =
+        byPhone ? translated(QT_TRANSLATE_NOOP("SendingProblems", "send by MMS"))
+                : translated(QT_TRANSLATE_NOOP("SendingProblems", "reach the mobile internet to send e-mails"));
     return QCoreApplication::translate("SendingProblems",
                                        "Operator %1: %2 %3, so the camera cannot %4. Choose the operator %5, or a "
                                        "%6 item and type your operator's settings under %7.")

@@ -214,7 +214,8 @@ OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, c
     const QString saveCaption = SaveCaption();
     if (m_values.save_path.isEmpty()) {
         m_fault = PageFault{PageFault::Field::SavePath};
-        return {{{saveCaption, QCoreApplication::translate("Messages", "Please choose path to SD card Drive.")}}, std::nullopt};
+        return {{{saveCaption, QCoreApplication::translate("Messages", "Please choose path to SD card Drive.")}},
+                std::nullopt};
     }
 
     const QStringList problems = SendingProblems(m_session.record);
@@ -248,7 +249,8 @@ std::optional<Message> SettingsForm::openFile(const QString &path)
         OpenSettingsFile(path, m_session.record, m_session.custom, m_session.currentArea);
     if (const auto *refused = std::get_if<SettingsFileFault>(&opened))
         return Message{OpenSettingsCaption(),
-                       QCoreApplication::translate("Messages", "%1\r\nNothing was changed.", "after why a file is refused")
+                       QCoreApplication::translate("Messages", "%1\r\nNothing was changed.",
+                                                   "after why a file is refused")
                            .arg(refused->message()),
                        Message::Icon::Error};
 

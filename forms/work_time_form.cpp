@@ -82,8 +82,10 @@ WorkTimeForm::Fault WorkTimeForm::fault() const
 std::optional<Message> WorkTimeForm::check() const
 {
     switch (fault()) {
-    case Fault::Times: return workTimeMessage(QCoreApplication::translate("Messages", "Please check Work Time Start and Stop point."));
-    case Fault::Days: return workTimeMessage(QCoreApplication::translate("Messages", "Please check Work Time Week CheckBox."));
+    case Fault::Times:
+        return workTimeMessage(QCoreApplication::translate("Messages", "Please check Work Time Start and Stop point."));
+    case Fault::Days:
+        return workTimeMessage(QCoreApplication::translate("Messages", "Please check Work Time Week CheckBox."));
     case Fault::None: break;
     }
     return std::nullopt;
