@@ -88,10 +88,7 @@ QStringList sendToItems()
 
 QStringList smsSwitchItems()
 {
-    static constexpr const char *items[] = {
-        QT_TRANSLATE_NOOP("PageItems", "On(24hour)"),
-        QT_TRANSLATE_NOOP("PageItems", "Set"),
-    };
+    static constexpr const char *items[] = {QT_TRANSLATE_NOOP("PageItems", "On(24hour)"), QT_TRANSLATE_NOOP("PageItems", "Set")};
     return QStringList{OffOnItems().at(0)} + TranslatedTexts("PageItems", items);
 }
 
