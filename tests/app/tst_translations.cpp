@@ -268,13 +268,18 @@ private slots:
         QCoreApplication::installTranslator(&marking);
         StartedWindow started(true);
         QStringList found = unmarkedTexts(*started.window);
-        for (const char *button : {"camSettingButton", "emailSettingButton", "customButton"}) {
-            if (QLatin1String(button) == QLatin1String("customButton")) {
-                started.control<QComboBox>("countryCombo")->setCurrentIndex(19); // the custom operators
-            }
-            readDialog(started, button, [&found](QDialog &dialog) { found << unmarkedTexts(dialog); });
-        }
-        // A check message and the save question reach the user too.
+        readDialog(started, "camSettingButton", [&found](QDialog &dialog) {
+            found << unmarkedTexts(dialog);
+            FindControl<QPushButton>(dialog, "defaultButton")->click(); // asks first
+        });
+        readDialog(started, "emailSettingButton", [&found](QDialog &dialog) {
+            found << unmarkedTexts(dialog);
+            FindControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(10); // "Other", no server yet
+            FindControl<QPushButton>(dialog, "okButton")->click();
+        });
+        started.control<QComboBox>("countryCombo")->setCurrentIndex(19); // the custom operators
+        readDialog(started, "customButton", [&found](QDialog &dialog) { found << unmarkedTexts(dialog); });
+        // The page's check message and save question, as the dialogs' above, reach the user too.
         started.control<QComboBox>("countryCombo")->setCurrentIndex(0);
         QTest::mouseClick(started.control<QPushButton>("okButton"), Qt::LeftButton);
         QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane@example.org");
@@ -290,7 +295,7 @@ private slots:
                     found.append(QStringLiteral("message: ") + text);
             }
         }
-        QCOMPARE(prompts, 2);
+        QCOMPARE(prompts, 4);
         QCoreApplication::removeTranslator(&marking);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
