@@ -28,8 +28,6 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
         fail(Field::SavePath, QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
     else
         values.save_path = controls.save_path;
-    values.instant_on = controls.instant_on;
-    values.daily_report_on = controls.daily_report_on;
 
     if (const auto number = ReadInstantNumber(controls.instant_number))
         values.instant_number = *number;
@@ -40,13 +38,11 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     values.daily_report_minute = controls.daily_report_minute;
     if (controls.send_to >= 0)
         values.send_to = controls.send_to;
-    values.rename = controls.rename;
     if (controls.rename_text.size() > kRenameTextLimit)
         fail(Field::RenameText, QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
     else
         values.rename_text = controls.rename_text;
     values.choices = controls.choices;
-    values.sms_switch = controls.sms_switch;
     values.sms_start_hour = controls.sms_start_hour;
     values.sms_stop_hour = controls.sms_stop_hour;
     values.phone_number = controls.phone_number;

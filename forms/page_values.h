@@ -12,21 +12,16 @@
 // record only on "OK".
 struct PageValues {
     QString save_path;
-    int send_mode = 1;
-    int instant_on = 1;
-    int daily_report_on = 0;
     int instant_number = 99;
     int daily_report_hour = 0;
     int daily_report_minute = 0;
     int country_position = 0;
     int operator_position = 0;
     int send_to = 1;
-    int rename = 0;
     QString rename_text;
     PageChoices choices = DefaultPageChoices();
     int &choice(PageSetting setting) { return choices[std::size_t(setting)]; }
     int choice(PageSetting setting) const { return choices[std::size_t(setting)]; }
-    int sms_switch = 0;
     int sms_start_hour = 0;
     int sms_stop_hour = 0;
     // The hours shown again when "SMS Switch" returns to "Set".
@@ -41,15 +36,11 @@ struct PageValues {
 // What the page's controls hold, as the view reads them.
 struct PageControls {
     QString save_path;
-    int instant_on = -1;
-    int daily_report_on = -1;
     QString instant_number;
     int daily_report_hour = -1;
     int daily_report_minute = -1;
     int send_to = -1; // -1 when neither radio button is checked
-    int rename = -1;
     QString rename_text;
-    int sms_switch = -1;
     PageChoices choices = kNoPageChoices;
     int &choice(PageSetting setting) { return choices[std::size_t(setting)]; }
     int sms_start_hour = -1;

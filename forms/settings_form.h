@@ -51,11 +51,7 @@ public:
     // The control that the last reading, check or save found at fault; none after a success.
     const std::optional<PageFault> &fault() const { return m_fault; }
 
-    void instantChanged(int index);
-    void dailyReportChanged(int index);
-    void sendToClicked(int sendTo);
-    void renameChanged(int index);
-    void smsSwitchChanged(int index);
+    void choiceChanged(PageSetting setting, int index);
     void smsStartChanged(int hour);
     void smsStopChanged(int hour);
 
@@ -86,7 +82,6 @@ public:
     void reset();
 
 private:
-    void takeSendMode();
     std::optional<Message> noting(std::optional<Message> failure, const PageFault &fault);
 
     ProfileSession &m_session;
