@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class Ipv4AddressEdit;
 class Prompter;
 class QLineEdit;
@@ -36,15 +38,10 @@ private:
     Prompter &m_prompter;
     OperatorForm m_form;
 
-    QLineEdit *m_url = nullptr;
+    // One edit per text field, in the order of OperatorForm::Field; none for the gateway.
+    std::array<QLineEdit *, OperatorForm::kFieldCount> m_edits{};
+    QLineEdit *&edit(OperatorForm::Field field) { return m_edits[std::size_t(field)]; }
     Ipv4AddressEdit *m_gateway = nullptr;
-    QLineEdit *m_mmsApn = nullptr;
-    QLineEdit *m_mmsPort = nullptr;
-    QLineEdit *m_mmsAccount = nullptr;
-    QLineEdit *m_mmsPassword = nullptr;
-    QLineEdit *m_gprsApn = nullptr;
-    QLineEdit *m_gprsAccount = nullptr;
-    QLineEdit *m_gprsPassword = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };
