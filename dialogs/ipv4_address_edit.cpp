@@ -131,11 +131,7 @@ bool Ipv4AddressEdit::eventFilter(QObject *watched, QEvent *event)
         moveTo(index + 1, false, false);
         return true;
     }
-    if (plain && key->key() == Qt::Key_Left && atStart && index > 0) {
-        moveTo(index - 1, false, true);
-        return true;
-    }
-    if (plain && key->key() == Qt::Key_Backspace && atStart && index > 0) {
+    if (plain && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Backspace) && atStart && index > 0) {
         moveTo(index - 1, false, true);
         return true;
     }
