@@ -18,20 +18,15 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-// Object name stems, in the order of CameraSetting.
-constexpr std::array<const char *, kCameraSettingCount> kObjectStems = {
-    "cameraMode",  "cameraScene",  "videoSize",      "videoLength", "photoSize",   "flashPower",
-    "shutterSpeed", "photoBurst",  "sendOption",     "burstSpeed",  "triggerMode", "pirSensitivity",
-    "pirInterval", "timeLapse",    "overwrite",      "language",    "rfSwitch",    "beep",
-};
-
+// The object name stem: the record field's name in camel case, "cameraMode" for "camera_mode".
 QString objectStem(CameraSetting setting)
 {
-    return QString::fromLatin1(kObjectStems[static_cast<int>(setting)]);
+    QString stem = CameraSettingKey(setting);
+    for (qsizetype underscore; (underscore = stem.indexOf(u'_')) >= 0;)
+        stem.replace(underscore, 2, stem.at(underscore + 1).toUpper());
+    return stem;
 }
 
 } // namespace
@@ -53,12 +48,9 @@ CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
 void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
 {
     SettingControls &controls = controlsOf(setting);
-    controls.label = new QLabel(CameraSettingLabel(setting), parent);
+    controls.combo = MakeCombo(objectStem(setting) + QStringLiteral("Combo"), CameraSettingItems(setting), parent);
+    controls.label = MakeLabel(CameraSettingLabel(setting), controls.combo, parent);
     controls.label->setObjectName(objectStem(setting) + QStringLiteral("Label"));
-    controls.combo = new QComboBox(parent);
-    controls.combo->setObjectName(objectStem(setting) + QStringLiteral("Combo"));
-    controls.combo->addItems(CameraSettingItems(setting));
-    controls.label->setBuddy(controls.combo);
     SetTip(controls.combo, CameraSettingTip(setting));
     connect(controls.combo, &QComboBox::currentIndexChanged, this,
             [this, setting] { onSettingChanged(setting); });
@@ -101,11 +93,10 @@ void CameraDialog::buildLayout()
     }
 
     // One label width for the three groups, so their lists line up.
-    int labelWidth = 0;
+    QList<QLabel *> labels;
     for (const SettingControls &controls : m_settings)
-        labelWidth = std::max(labelWidth, controls.label->sizeHint().width());
-    for (const SettingControls &controls : m_settings)
-        controls.label->setMinimumWidth(labelWidth);
+        labels << controls.label;
+    AlignLabels(labels);
 
     auto *windowsColumn = new QVBoxLayout;
     for (int window = 0; window < CameraForm::kWindowCount; ++window) {
@@ -131,21 +122,13 @@ void CameraDialog::buildLayout()
     connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
     connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
     connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(defaults);
-    buttons->addWidget(cancel);
 
     // Tab runs down the left column's groups, then down the work-time windows.
     QList<QWidget *> chain;
-    for (CameraSetting setting : {CameraSetting::CameraMode, CameraSetting::VideoSize, CameraSetting::VideoLength,
-                                  CameraSetting::PhotoSize, CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
-                                  CameraSetting::PhotoBurst, CameraSetting::SendOption, CameraSetting::BurstSpeed,
-                                  CameraSetting::TriggerMode, CameraSetting::PirSensitivity,
-                                  CameraSetting::PirInterval, CameraSetting::TimeLapse, CameraSetting::Overwrite,
-                                  CameraSetting::Language})
-        chain << controlsOf(setting).combo;
+    for (const CameraGroup &group : CameraGroups()) {
+        for (CameraSetting setting : group.settings)
+            chain << controlsOf(setting).combo;
+    }
     for (const WorkTimeGroup *group : m_windows)
         chain << group->tabChain();
     chain << ok << defaults << cancel;
@@ -154,7 +137,7 @@ void CameraDialog::buildLayout()
     auto *main = new QVBoxLayout(this);
     main->addWidget(heading);
     main->addLayout(columns);
-    main->addLayout(buttons);
+    main->addLayout(MakeButtonRow({ok, defaults, cancel}));
     main->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
