@@ -56,8 +56,3 @@ std::optional<int> ReadInstantNumber(const QString &text)
     const int number = text.trimmed().toInt(&isNumber);
     return isNumber ? std::optional<int>(number) : std::nullopt;
 }
-
-QString InstantNumberText(int value)
-{
-    return QString::number(value);
-}

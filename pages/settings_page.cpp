@@ -464,7 +464,7 @@ void SettingsPage::showForm()
     m_savePathEdit->setMaxLength(std::max<int>(kSavePathLimit, int(values.save_path.size())));
     m_savePathEdit->setText(values.save_path);
     if (!m_keepTypedNumber)
-        m_instantNumberEdit->setText(InstantNumberText(values.instant_number));
+        m_instantNumberEdit->setText(QString::number(values.instant_number));
     m_keepTypedNumber = false;
     setIndex(m_dailyReportHourCombo, values.daily_report_hour);
     setIndex(m_dailyReportMinuteCombo, values.daily_report_minute);
