@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 constexpr int kSmsSet = 2;
@@ -252,24 +254,10 @@ void SettingsForm::defaultAll()
 void SettingsForm::reset()
 {
     DeleteWorkingCopy();
-
-    m_values.instant_number = 99;
-    m_values.daily_report_hour = 0;
-    m_values.daily_report_minute = 0;
-
+    // A fresh page; the save path and the default account stay.
+    const PageValues kept = std::exchange(m_values, PageValues{});
+    m_values.save_path = kept.save_path;
+    m_values.default_sender = kept.default_sender;
     m_operators.reset();
     m_session.record.sender_email = m_values.default_sender;
-
-    m_values.send_to = kSendToEmail;
-    m_values.choices = DefaultPageChoices();
-    m_values.rename_text.clear();
-
-    m_values.sms_start_hour = m_values.sms_stop_hour = 0;
-    m_values.saved_sms_start_hour = m_values.saved_sms_stop_hour = 0;
-    refreshCommandPhone();
-
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        m_values.phone_number[i].clear();
-        m_values.receive_email[i].clear();
-    }
 }
