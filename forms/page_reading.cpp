@@ -24,29 +24,22 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
         }
     };
 
-    if (controls.save_path.size() > kSavePathLimit)
+    const PageFields before = values;
+    static_cast<PageFields &>(values) = controls;
+    if (controls.save_path.size() > kSavePathLimit) {
         fail(Field::SavePath, QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
-    else
-        values.save_path = controls.save_path;
-
+        values.save_path = before.save_path;
+    }
     if (const auto number = ReadInstantNumber(controls.instant_number))
         values.instant_number = *number;
     else
         fail(Field::InstantNumber, QStringLiteral("Enter an integer."));
-
-    values.daily_report_hour = controls.daily_report_hour;
-    values.daily_report_minute = controls.daily_report_minute;
-    if (controls.send_to >= 0)
-        values.send_to = controls.send_to;
-    if (controls.rename_text.size() > kRenameTextLimit)
+    if (controls.send_to < 0)
+        values.send_to = before.send_to;
+    if (controls.rename_text.size() > kRenameTextLimit) {
         fail(Field::RenameText, QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
-    else
-        values.rename_text = controls.rename_text;
-    values.choices = controls.choices;
-    values.sms_start_hour = controls.sms_start_hour;
-    values.sms_stop_hour = controls.sms_stop_hour;
-    values.phone_number = controls.phone_number;
-    values.receive_email = controls.receive_email;
+        values.rename_text = before.rename_text;
+    }
     return failure;
 }
 

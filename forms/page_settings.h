@@ -42,12 +42,6 @@ const PageSettingData &PageSettingOf(PageSetting setting);
 // One value per setting, in the order of PageSetting.
 using PageChoices = std::array<int, kPageSettingCount>;
 PageChoices DefaultPageChoices();
-// As the controls hold them when no item is selected.
-inline constexpr PageChoices kNoPageChoices = [] {
-    PageChoices choices{};
-    choices.fill(-1);
-    return choices;
-}();
 
 int LoadPageSetting(const ProfileRecord &record, PageSetting setting);
 // Keeps the value's low byte or word, as wide as the record field.
