@@ -2,19 +2,9 @@
 
 #include "profile/code_page.h"
 
-CodePageValidator::CodePageValidator(QObject *parent)
-    : QValidator(parent)
-{
-}
-
 QValidator::State CodePageValidator::validate(QString &input, int &) const
 {
     return CodePage::holdsAll(input) ? Acceptable : Invalid;
-}
-
-DigitsValidator::DigitsValidator(QObject *parent)
-    : CodePageValidator(parent)
-{
 }
 
 QValidator::State DigitsValidator::validate(QString &input, int &) const
@@ -24,11 +14,6 @@ QValidator::State DigitsValidator::validate(QString &input, int &) const
             return Invalid;
     }
     return Acceptable;
-}
-
-UpperCaseValidator::UpperCaseValidator(QObject *parent)
-    : CodePageValidator(parent)
-{
 }
 
 QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const
