@@ -74,11 +74,6 @@ void OperatorSelection::reset()
     m_record.operator_ = m_catalogue.operatorEntry(OperatorCatalogue::kAutoRow, 0);
 }
 
-QStringList OperatorSelection::countryItems() const
-{
-    return m_catalogue.countryNames();
-}
-
 QStringList OperatorSelection::operatorItems() const
 {
     return m_catalogue.operatorItems(m_values.country_position);

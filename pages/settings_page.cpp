@@ -381,7 +381,7 @@ void SettingsPage::showOpened()
 {
     const QSignalBlocker blocker(m_countryCombo);
     m_countryCombo->clear();
-    m_countryCombo->addItems(m_form.operators().countryItems());
+    m_countryCombo->addItems(m_session.catalogue.countryNames());
     fillOperatorCombo();
     showForm();
 }
