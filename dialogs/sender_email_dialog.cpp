@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <array>
+
 using Echo = SenderEmailForm::Echo;
 using Field = SenderEmailForm::Field;
 
@@ -211,14 +213,9 @@ void SenderEmailDialog::onOk()
         return;
     }
     m_prompter.show(this, failure->message);
-    QLineEdit *field = nullptr;
-    switch (failure->field) {
-    case Field::Email: field = m_email; break;
-    case Field::Account: field = m_account; break;
-    case Field::Password: field = m_password; break;
-    case Field::SmtpServer: field = m_smtpServer; break;
-    case Field::SmtpPort: field = m_smtpPort; break;
-    }
+    // In the order of SenderEmailForm::Field.
+    const std::array fields = {m_email, m_account, m_password, m_smtpServer, m_smtpPort};
+    QLineEdit *field = fields[std::size_t(failure->field)];
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
 }
