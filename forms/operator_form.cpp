@@ -3,8 +3,6 @@
 #include "forms/decimal_text.h"
 #include "profile/record_text.h"
 
-#include <QCoreApplication>
-
 #include <cstring>
 #include <span>
 #include <type_traits>
@@ -45,19 +43,13 @@ bool isNumber(Field field)
     return field == Field::Gateway || field == Field::MmsPort;
 }
 
-// The standard field-exchange messages carry the application's title.
-Message exchangeMessage(const QString &text)
-{
-    return {QCoreApplication::applicationName(), text, Message::Icon::Warning};
-}
-
 std::optional<Message> portRefusal(const QString &text)
 {
     const std::optional<std::int64_t> number = ReadLeadingDecimal(text);
     if (!number)
-        return exchangeMessage(QStringLiteral("Enter a positive integer."));
+        return FieldExchangeMessage(QStringLiteral("Enter a positive integer."));
     if (*number < 0 || *number > kPortMax) {
-        return exchangeMessage(
+        return FieldExchangeMessage(
             QStringLiteral("Enter an integer between %1 and %2.").arg(0).arg(kPortMax));
     }
     return std::nullopt;
@@ -114,8 +106,7 @@ std::optional<OperatorForm::Failure> OperatorForm::check() const
             if (std::optional<Message> refusal = portRefusal(text(field)))
                 return Failure{field, *refusal};
         } else if (!isNumber(field) && text(field).size() > limit(field)) {
-            return Failure{field, exchangeMessage(QStringLiteral("Enter no more than %1 characters.")
-                                                      .arg(limit(field)))};
+            return Failure{field, TooManyCharactersMessage(limit(field))};
         }
     }
     return std::nullopt;

@@ -1,25 +1,14 @@
 #include "forms/page_reading.h"
 
-#include <QCoreApplication>
-
-namespace {
-
-Message fieldMessage(const QString &text)
-{
-    return {QCoreApplication::applicationName(), text, Message::Icon::Warning};
-}
-
-} // namespace
-
 std::optional<Message> ReadPage(PageValues &values, const PageControls &controls, PageFault &fault)
 {
     using Field = PageFault::Field;
     // A value that cannot be taken keeps its old one, but the reading goes on:
     // the handler then shows the page again, and must not wipe later typing.
     std::optional<Message> failure;
-    const auto fail = [&failure, &fault](Field field, const QString &text) {
+    const auto fail = [&failure, &fault](Field field, const Message &message) {
         if (!failure) {
-            failure = fieldMessage(text);
+            failure = message;
             fault = PageFault{field};
         }
     };
@@ -27,17 +16,17 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     const PageFields before = values;
     static_cast<PageFields &>(values) = controls;
     if (controls.save_path.size() > kSavePathLimit) {
-        fail(Field::SavePath, QStringLiteral("Enter no more than %1 characters.").arg(kSavePathLimit));
+        fail(Field::SavePath, TooManyCharactersMessage(kSavePathLimit));
         values.save_path = before.save_path;
     }
     if (const auto number = ReadInstantNumber(controls.instant_number))
         values.instant_number = *number;
     else
-        fail(Field::InstantNumber, QStringLiteral("Enter an integer."));
+        fail(Field::InstantNumber, FieldExchangeMessage(QStringLiteral("Enter an integer.")));
     if (controls.send_to < 0)
         values.send_to = before.send_to;
     if (controls.rename_text.size() > kRenameTextLimit) {
-        fail(Field::RenameText, QStringLiteral("Enter no more than %1 characters.").arg(kRenameTextLimit));
+        fail(Field::RenameText, TooManyCharactersMessage(kRenameTextLimit));
         values.rename_text = before.rename_text;
     }
     return failure;
