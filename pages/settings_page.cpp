@@ -322,14 +322,9 @@ void SettingsPage::connectHandlers()
             connect(settingCombo(setting), &QComboBox::currentIndexChanged, this,
                     [this, setting](int index) { step([&] { m_form.choiceChanged(setting, index); }); });
     }
-    connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        readControls();
-        m_form.values().daily_report_hour = index;
-    });
-    connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        readControls();
-        m_form.values().daily_report_minute = index;
-    });
+    // The time has no rules: reading the controls takes it.
+    connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
+    connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
     // The checked button is read with the other controls.
     connect(m_sendToGroup, &QButtonGroup::idClicked, this, [this] { step([] {}); });
     connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this,
