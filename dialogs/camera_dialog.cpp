@@ -1,7 +1,6 @@
 #include "dialogs/camera_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/work_time_group.h"
 #include "forms/dialog_tips.h"
@@ -12,7 +11,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -32,7 +30,7 @@ QString objectStem(CameraSetting setting)
 } // namespace
 
 CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent)
-    : QDialog(parent)
+    : ButtonDialog(parent)
     , m_record(record)
     , m_prompter(prompter)
 {
@@ -203,11 +201,4 @@ void CameraDialog::onDefault()
         return;
     m_form.reset();
     showForm();
-}
-
-void CameraDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Enter presses the focused button, as Space does; elsewhere it does nothing.
-    if (!RouteEnterKey(*this, *event))
-        QDialog::keyPressEvent(event);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "dialogs/button_dialog.h"
 #include "forms/camera_form.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -14,7 +13,7 @@ class WorkTimeGroup;
 
 // The camera parameter dialog: edits the camera block of the record in place
 // and stores it only on OK.
-class CameraDialog : public QDialog
+class CameraDialog : public ButtonDialog
 {
     Q_OBJECT
 
@@ -23,9 +22,6 @@ public:
 
     // Reloads every control from the record and runs the dialog modally.
     int run();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct SettingControls {

@@ -1,14 +1,12 @@
 #include "dialogs/operator_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/enter_key.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
 #include "forms/dialog_tips.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +15,7 @@
 using Field = OperatorForm::Field;
 
 OperatorDialog::OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget *parent)
-    : QDialog(parent)
+    : ButtonDialog(parent)
     , m_entry(entry)
     , m_prompter(prompter)
 {
@@ -158,10 +156,4 @@ void OperatorDialog::onCancel()
     readControls();
     if (!refused(m_form.check()))
         reject();
-}
-
-void OperatorDialog::keyPressEvent(QKeyEvent *event)
-{
-    if (!RouteEnterKey(*this, *event))
-        QDialog::keyPressEvent(event);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "dialogs/button_dialog.h"
 #include "forms/operator_form.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -13,7 +12,7 @@ class QPushButton;
 
 // The custom operator's MMS and GPRS parameters. Edits the entry in place on
 // OK; Cancel checks the port but writes nothing; Escape closes unchecked.
-class OperatorDialog : public QDialog
+class OperatorDialog : public ButtonDialog
 {
     Q_OBJECT
 
@@ -22,9 +21,6 @@ public:
 
     // Fills the controls from the entry and runs the dialog modally.
     int run();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();

@@ -1,7 +1,6 @@
 #include "dialogs/sender_email_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
 #include "forms/dialog_tips.h"
@@ -10,7 +9,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +45,7 @@ QFrame *makeFrame(const QString &objectName, QWidget *parent)
 
 SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
                                  QWidget *parent)
-    : QDialog(parent)
+    : ButtonDialog(parent)
     , m_record(record)
     , m_prompter(prompter)
     , m_form(presets)
@@ -224,10 +222,4 @@ void SenderEmailDialog::onCancel()
 {
     readControls();
     reject();
-}
-
-void SenderEmailDialog::keyPressEvent(QKeyEvent *event)
-{
-    if (!RouteEnterKey(*this, *event))
-        QDialog::keyPressEvent(event);
 }
