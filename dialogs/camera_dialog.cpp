@@ -54,14 +54,13 @@ void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
             [this, setting] { onSettingChanged(setting); });
 }
 
-QWidget *CameraDialog::newSettingGroup(const QString &title, const QString &objectName,
-                                 const QList<CameraSetting> &settings)
+QWidget *CameraDialog::newSettingGroup(const CameraGroup &settings)
 {
-    auto *group = new QGroupBox(title, this);
-    group->setObjectName(objectName);
+    auto *group = new QGroupBox(settings.title, this);
+    group->setObjectName(settings.title.toLower() + QStringLiteral("Group"));
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    for (CameraSetting setting : settings) {
+    for (CameraSetting setting : settings.settings) {
         createSetting(setting, group);
         form->addRow(controlsOf(setting).label, controlsOf(setting).combo);
     }
@@ -79,8 +78,7 @@ void CameraDialog::buildLayout()
 
     auto *settingsColumn = new QVBoxLayout;
     for (const CameraGroup &group : CameraGroups())
-        settingsColumn->addWidget(newSettingGroup(group.title, group.title.toLower() + QStringLiteral("Group"),
-                                                  group.settings));
+        settingsColumn->addWidget(newSettingGroup(group));
     settingsColumn->addStretch();
 
     // Carried through unchanged: built and loaded like the others, never shown.

@@ -31,8 +31,8 @@ private:
 
     void buildLayout();
     SettingControls &controlsOf(CameraSetting setting);
-    QWidget *newSettingGroup(const QString &title, const QString &objectName,
-                             const QList<CameraSetting> &settings);
+    // A group box named after its title, "camGroup" for "CAM".
+    QWidget *newSettingGroup(const CameraGroup &settings);
     void createSetting(CameraSetting setting, QWidget *parent);
 
     void readControls();
