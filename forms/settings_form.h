@@ -39,9 +39,7 @@ public:
     explicit SettingsForm(ProfileSession &session);
 
     PageValues &values() { return m_values; }
-    const PageValues &values() const { return m_values; }
     OperatorSelection &operators() { return m_operators; }
-    const OperatorSelection &operators() const { return m_operators; }
 
     // Fills the values from the record.
     void load();
