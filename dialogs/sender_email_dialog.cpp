@@ -171,9 +171,8 @@ void SenderEmailDialog::showState()
         edit->setEchoMode(echoMode(state.textEcho));
     m_password->setEchoMode(echoMode(state.passwordEcho));
 
-    m_email->setEnabled(state.accountEnabled);
-    m_account->setEnabled(state.accountEnabled);
-    m_password->setEnabled(state.accountEnabled);
+    for (QLineEdit *edit : {m_email, m_account, m_password})
+        edit->setEnabled(state.accountEnabled);
     m_showPassword->setEnabled(state.showPasswordEnabled);
     m_showPassword->setChecked(state.showPasswordChecked);
 

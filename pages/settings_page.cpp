@@ -483,9 +483,8 @@ void SettingsPage::showForm()
     m_dailyReportHourCombo->setEnabled(state.daily_report_time_enabled);
     m_dailyReportColon->setEnabled(state.daily_report_time_enabled);
     m_dailyReportMinuteCombo->setEnabled(state.daily_report_time_enabled);
-    for (QWidget *widget : {static_cast<QWidget *>(m_smsWorkTimeLabel), static_cast<QWidget *>(m_smsStartLabel),
-                            static_cast<QWidget *>(m_smsStartCombo), static_cast<QWidget *>(m_smsStopLabel),
-                            static_cast<QWidget *>(m_smsStopCombo)})
+    for (QWidget *widget :
+         QList<QWidget *>{m_smsWorkTimeLabel, m_smsStartLabel, m_smsStartCombo, m_smsStopLabel, m_smsStopCombo})
         widget->setEnabled(state.sms_work_time_enabled);
     m_renameEdit->setEnabled(state.rename_text_enabled);
     m_renameHint->setEnabled(state.rename_text_enabled);
