@@ -17,11 +17,9 @@ void OperatorSelection::load()
         m_values.country_position = 0;
         m_values.operator_position = 0;
     }
-    bool fellBack = false;
-    if (m_values.operator_position >= operatorItems().size()) {
+    const bool fellBack = m_values.operator_position >= operatorItems().size();
+    if (fellBack)
         m_values.operator_position = 0;
-        fellBack = true;
-    }
 
     // At the fallback the record must hold the entry now shown, as choosing
     // "Customer" gives, or the next "OK" copies a stranger over "Customer1".
