@@ -2,6 +2,8 @@
 
 #include "profile/code_page.h"
 
+#include <algorithm>
+
 QValidator::State CodePageValidator::validate(QString &input, int &) const
 {
     return CodePage::holdsAll(input) ? Acceptable : Invalid;
@@ -9,11 +11,8 @@ QValidator::State CodePageValidator::validate(QString &input, int &) const
 
 QValidator::State DigitsValidator::validate(QString &input, int &) const
 {
-    for (QChar c : input) {
-        if (c < u'0' || c > u'9')
-            return Invalid;
-    }
-    return Acceptable;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    return std::all_of(input.begin(), input.end(), isDigit) ? Acceptable : Invalid;
 }
 
 QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const
