@@ -101,38 +101,27 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        if (!DroppedFile(drop->mimeData()))
-            break;
-        // Not for the field, whether or not the window takes it now.
-        if (event->type() == QEvent::Drop)
-            dropEvent(drop);
-        else if (fileToTake(drop))
-            drop->acceptProposedAction();
-        else
-            drop->ignore();
-        return true;
-    }
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    const bool drag = type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop;
+    auto *drop = drag ? static_cast<QDropEvent *>(event) : nullptr;
+    if (!drop || !DroppedFile(drop->mimeData()))
+        return QDialog::eventFilter(watched, event);
+    // Not for the field, whether or not the window takes it now.
+    if (type == QEvent::Drop)
+        dropEvent(drop);
+    else if (fileToTake(drop))
+        drop->acceptProposedAction();
+    else
+        drop->ignore();
+    return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     // Enter and Escape neither save nor close: that is for "OK", "Cancel" and the close box.
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Enter || key == Qt::Key_Return)
         event->accept();
-        return;
-    default:
+    else
         QDialog::keyPressEvent(event);
-    }
 }

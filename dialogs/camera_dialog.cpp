@@ -1,7 +1,6 @@
 #include "dialogs/camera_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/work_time_group.h"
 #include "forms/dialog_tips.h"
@@ -12,32 +11,26 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-// Object name stems, in the order of CameraSetting.
-constexpr std::array<const char *, kCameraSettingCount> kObjectStems = {
-    "cameraMode",  "cameraScene",  "videoSize",      "videoLength", "photoSize",   "flashPower",
-    "shutterSpeed", "photoBurst",  "sendOption",     "burstSpeed",  "triggerMode", "pirSensitivity",
-    "pirInterval", "timeLapse",    "overwrite",      "language",    "rfSwitch",    "beep",
-};
-
+// The object name stem: the record field's name in camel case, "cameraMode" for "camera_mode".
 QString objectStem(CameraSetting setting)
 {
-    return QString::fromLatin1(kObjectStems[static_cast<int>(setting)]);
+    QString stem = CameraSettingKey(setting);
+    for (qsizetype underscore; (underscore = stem.indexOf(u'_')) >= 0;)
+        stem.replace(underscore, 2, stem.at(underscore + 1).toUpper());
+    return stem;
 }
 
 } // namespace
 
 CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent)
-    : QDialog(parent)
+    : ButtonDialog(parent)
     , m_record(record)
     , m_prompter(prompter)
 {
@@ -53,25 +46,21 @@ CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
 void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
 {
     SettingControls &controls = controlsOf(setting);
-    controls.label = new QLabel(CameraSettingLabel(setting), parent);
+    controls.combo = MakeCombo(objectStem(setting) + QStringLiteral("Combo"), CameraSettingItems(setting), parent);
+    controls.label = MakeLabel(CameraSettingLabel(setting), controls.combo, parent);
     controls.label->setObjectName(objectStem(setting) + QStringLiteral("Label"));
-    controls.combo = new QComboBox(parent);
-    controls.combo->setObjectName(objectStem(setting) + QStringLiteral("Combo"));
-    controls.combo->addItems(CameraSettingItems(setting));
-    controls.label->setBuddy(controls.combo);
     SetTip(controls.combo, CameraSettingTip(setting));
     connect(controls.combo, &QComboBox::currentIndexChanged, this,
             [this, setting] { onSettingChanged(setting); });
 }
 
-QWidget *CameraDialog::newSettingGroup(const QString &title, const QString &objectName,
-                                 const QList<CameraSetting> &settings)
+QWidget *CameraDialog::newSettingGroup(const CameraGroup &settings)
 {
-    auto *group = new QGroupBox(title, this);
-    group->setObjectName(objectName);
+    auto *group = new QGroupBox(settings.title, this);
+    group->setObjectName(settings.key + QStringLiteral("Group"));
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    for (CameraSetting setting : settings) {
+    for (CameraSetting setting : settings.settings) {
         createSetting(setting, group);
         form->addRow(controlsOf(setting).label, controlsOf(setting).combo);
     }
@@ -89,8 +78,7 @@ void CameraDialog::buildLayout()
 
     auto *settingsColumn = new QVBoxLayout;
     for (const CameraGroup &group : CameraGroups())
-        settingsColumn->addWidget(newSettingGroup(group.title, group.key + QStringLiteral("Group"),
-                                                  group.settings));
+        settingsColumn->addWidget(newSettingGroup(group));
     settingsColumn->addStretch();
 
     // Carried through unchanged: built and loaded like the others, never shown.
@@ -101,11 +89,10 @@ void CameraDialog::buildLayout()
     }
 
     // One label width for the three groups, so their lists line up.
-    int labelWidth = 0;
+    QList<QLabel *> labels;
     for (const SettingControls &controls : m_settings)
-        labelWidth = std::max(labelWidth, controls.label->sizeHint().width());
-    for (const SettingControls &controls : m_settings)
-        controls.label->setMinimumWidth(labelWidth);
+        labels << controls.label;
+    AlignLabels(labels);
 
     auto *windowsColumn = new QVBoxLayout;
     for (int window = 0; window < CameraForm::kWindowCount; ++window) {
@@ -131,21 +118,13 @@ void CameraDialog::buildLayout()
     connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
     connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
     connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(defaults);
-    buttons->addWidget(cancel);
 
     // Tab runs down the left column's groups, then down the work-time windows.
     QList<QWidget *> chain;
-    for (CameraSetting setting : {CameraSetting::CameraMode, CameraSetting::VideoSize, CameraSetting::VideoLength,
-                                  CameraSetting::PhotoSize, CameraSetting::FlashPower, CameraSetting::ShutterSpeed,
-                                  CameraSetting::PhotoBurst, CameraSetting::SendOption, CameraSetting::BurstSpeed,
-                                  CameraSetting::TriggerMode, CameraSetting::PirSensitivity,
-                                  CameraSetting::PirInterval, CameraSetting::TimeLapse, CameraSetting::Overwrite,
-                                  CameraSetting::Language})
-        chain << controlsOf(setting).combo;
+    for (const CameraGroup &group : CameraGroups()) {
+        for (CameraSetting setting : group.settings)
+            chain << controlsOf(setting).combo;
+    }
     for (const WorkTimeGroup *group : m_windows)
         chain << group->tabChain();
     chain << ok << defaults << cancel;
@@ -154,7 +133,7 @@ void CameraDialog::buildLayout()
     auto *main = new QVBoxLayout(this);
     main->addWidget(heading);
     main->addLayout(columns);
-    main->addLayout(buttons);
+    main->addLayout(MakeButtonRow({ok, defaults, cancel}));
     main->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
@@ -220,11 +199,4 @@ void CameraDialog::onDefault()
         return;
     m_form.reset();
     showForm();
-}
-
-void CameraDialog::keyPressEvent(QKeyEvent *event)
-{
-    // Enter presses the focused button, as Space does; elsewhere it does nothing.
-    if (!RouteEnterKey(*this, *event))
-        QDialog::keyPressEvent(event);
 }

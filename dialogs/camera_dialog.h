@@ -1,8 +1,7 @@
 #pragma once
 
+#include "dialogs/button_dialog.h"
 #include "forms/camera_form.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -14,7 +13,7 @@ class WorkTimeGroup;
 
 // The camera parameter dialog: edits the camera block of the record in place
 // and stores it only on OK.
-class CameraDialog : public QDialog
+class CameraDialog : public ButtonDialog
 {
     Q_OBJECT
 
@@ -24,9 +23,6 @@ public:
     // Reloads every control from the record and runs the dialog modally.
     int run();
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     struct SettingControls {
         QLabel *label = nullptr;
@@ -35,8 +31,8 @@ private:
 
     void buildLayout();
     SettingControls &controlsOf(CameraSetting setting);
-    QWidget *newSettingGroup(const QString &title, const QString &objectName,
-                             const QList<CameraSetting> &settings);
+    // A group box named after its title, "camGroup" for "CAM".
+    QWidget *newSettingGroup(const CameraGroup &settings);
     void createSetting(CameraSetting setting, QWidget *parent);
 
     void readControls();

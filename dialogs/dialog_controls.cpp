@@ -27,8 +27,7 @@ void SetTip(QWidget *control, const Tip &tip)
 
 QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field)
 {
-    auto *label = new QLabel(text, field->parentWidget());
-    label->setBuddy(field);
+    QLabel *label = MakeLabel(text, field, field->parentWidget());
     layout->addRow(label, field);
     return label;
 }

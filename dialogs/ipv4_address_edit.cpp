@@ -1,10 +1,13 @@
 #include "dialogs/ipv4_address_edit.h"
 
+#include "dialogs/text_validators.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
@@ -12,19 +15,15 @@ constexpr int kOctetDigits = 3;
 constexpr int kOctetMax = 255;
 
 // Digits only, and never a value above 255.
-class OctetValidator : public QValidator
+class OctetValidator : public DigitsValidator
 {
 public:
-    using QValidator::QValidator;
+    using DigitsValidator::DigitsValidator;
 
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &pos) const override
     {
-        if (input.size() > kOctetDigits)
+        if (input.size() > kOctetDigits || DigitsValidator::validate(input, pos) == Invalid)
             return Invalid;
-        for (QChar c : input) {
-            if (c < u'0' || c > u'9')
-                return Invalid;
-        }
         return input.isEmpty() || input.toInt() <= kOctetMax ? Acceptable : Invalid;
     }
 };
@@ -83,11 +82,8 @@ void Ipv4AddressEdit::setOctets(const Ipv4Octets &octets)
 
 int Ipv4AddressEdit::indexOf(QObject *watched) const
 {
-    for (std::size_t i = 0; i < m_octets.size(); ++i) {
-        if (m_octets[i] == watched)
-            return int(i);
-    }
-    return -1;
+    const auto found = std::ranges::find(m_octets, watched);
+    return found == m_octets.end() ? -1 : int(found - m_octets.begin());
 }
 
 void Ipv4AddressEdit::moveTo(int index, bool selectAll, bool toEnd)
@@ -131,11 +127,7 @@ bool Ipv4AddressEdit::eventFilter(QObject *watched, QEvent *event)
         moveTo(index + 1, false, false);
         return true;
     }
-    if (plain && key->key() == Qt::Key_Left && atStart && index > 0) {
-        moveTo(index - 1, false, true);
-        return true;
-    }
-    if (plain && key->key() == Qt::Key_Backspace && atStart && index > 0) {
+    if (plain && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Backspace) && atStart && index > 0) {
         moveTo(index - 1, false, true);
         return true;
     }

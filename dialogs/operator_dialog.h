@@ -1,8 +1,9 @@
 #pragma once
 
+#include "dialogs/button_dialog.h"
 #include "forms/operator_form.h"
 
-#include <QDialog>
+#include <array>
 
 class Ipv4AddressEdit;
 class Prompter;
@@ -11,7 +12,7 @@ class QPushButton;
 
 // The custom operator's MMS and GPRS parameters. Edits the entry in place on
 // OK; Cancel checks the port but writes nothing; Escape closes unchecked.
-class OperatorDialog : public QDialog
+class OperatorDialog : public ButtonDialog
 {
     Q_OBJECT
 
@@ -20,9 +21,6 @@ public:
 
     // Fills the controls from the entry and runs the dialog modally.
     int run();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
@@ -36,15 +34,10 @@ private:
     Prompter &m_prompter;
     OperatorForm m_form;
 
-    QLineEdit *m_url = nullptr;
+    // One edit per text field, in the order of OperatorForm::Field; none for the gateway.
+    std::array<QLineEdit *, OperatorForm::kFieldCount> m_edits{};
+    QLineEdit *&edit(OperatorForm::Field field) { return m_edits[std::size_t(field)]; }
     Ipv4AddressEdit *m_gateway = nullptr;
-    QLineEdit *m_mmsApn = nullptr;
-    QLineEdit *m_mmsPort = nullptr;
-    QLineEdit *m_mmsAccount = nullptr;
-    QLineEdit *m_mmsPassword = nullptr;
-    QLineEdit *m_gprsApn = nullptr;
-    QLineEdit *m_gprsAccount = nullptr;
-    QLineEdit *m_gprsPassword = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
 };

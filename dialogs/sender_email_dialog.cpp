@@ -1,7 +1,6 @@
 #include "dialogs/sender_email_dialog.h"
 
 #include "dialogs/dialog_controls.h"
-#include "dialogs/enter_key.h"
 #include "dialogs/prompter.h"
 #include "dialogs/text_validators.h"
 #include "forms/dialog_tips.h"
@@ -10,13 +9,14 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <array>
 
 using Echo = SenderEmailForm::Echo;
 using Field = SenderEmailForm::Field;
@@ -45,7 +45,7 @@ QFrame *makeFrame(const QString &objectName, QWidget *parent)
 
 SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &presets, Prompter &prompter,
                                  QWidget *parent)
-    : QDialog(parent)
+    : ButtonDialog(parent)
     , m_record(record)
     , m_prompter(prompter)
     , m_form(presets)
@@ -171,9 +171,8 @@ void SenderEmailDialog::showState()
         edit->setEchoMode(echoMode(state.textEcho));
     m_password->setEchoMode(echoMode(state.passwordEcho));
 
-    m_email->setEnabled(state.accountEnabled);
-    m_account->setEnabled(state.accountEnabled);
-    m_password->setEnabled(state.accountEnabled);
+    for (QLineEdit *edit : {m_email, m_account, m_password})
+        edit->setEnabled(state.accountEnabled);
     m_showPassword->setEnabled(state.showPasswordEnabled);
     m_showPassword->setChecked(state.showPasswordChecked);
 
@@ -211,14 +210,9 @@ void SenderEmailDialog::onOk()
         return;
     }
     m_prompter.show(this, failure->message);
-    QLineEdit *field = nullptr;
-    switch (failure->field) {
-    case Field::Email: field = m_email; break;
-    case Field::Account: field = m_account; break;
-    case Field::Password: field = m_password; break;
-    case Field::SmtpServer: field = m_smtpServer; break;
-    case Field::SmtpPort: field = m_smtpPort; break;
-    }
+    // In the order of SenderEmailForm::Field.
+    const std::array fields = {m_email, m_account, m_password, m_smtpServer, m_smtpPort};
+    QLineEdit *field = fields[std::size_t(failure->field)];
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
 }
@@ -227,10 +221,4 @@ void SenderEmailDialog::onCancel()
 {
     readControls();
     reject();
-}
-
-void SenderEmailDialog::keyPressEvent(QKeyEvent *event)
-{
-    if (!RouteEnterKey(*this, *event))
-        QDialog::keyPressEvent(event);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "dialogs/button_dialog.h"
 #include "forms/sender_email_form.h"
-
-#include <QDialog>
 
 class Prompter;
 class QCheckBox;
@@ -14,7 +13,7 @@ class QPushButton;
 // The sender account: a provider from "Select Email" with the personal
 // texts typed in. OK rewrites `select_email` and `sender_email`; Cancel,
 // Escape and the close box leave the record alone.
-class SenderEmailDialog : public QDialog
+class SenderEmailDialog : public ButtonDialog
 {
     Q_OBJECT
 
@@ -24,9 +23,6 @@ public:
 
     // Loads the record's account and runs the dialog modally.
     int run();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();

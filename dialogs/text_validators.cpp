@@ -2,33 +2,17 @@
 
 #include "profile/code_page.h"
 
-CodePageValidator::CodePageValidator(QObject *parent)
-    : QValidator(parent)
-{
-}
+#include <algorithm>
 
 QValidator::State CodePageValidator::validate(QString &input, int &) const
 {
     return CodePage::holdsAll(input) ? Acceptable : Invalid;
 }
 
-DigitsValidator::DigitsValidator(QObject *parent)
-    : CodePageValidator(parent)
-{
-}
-
 QValidator::State DigitsValidator::validate(QString &input, int &) const
 {
-    for (QChar c : input) {
-        if (c < u'0' || c > u'9')
-            return Invalid;
-    }
-    return Acceptable;
-}
-
-UpperCaseValidator::UpperCaseValidator(QObject *parent)
-    : CodePageValidator(parent)
-{
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    return std::all_of(input.begin(), input.end(), isDigit) ? Acceptable : Invalid;
 }
 
 QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const

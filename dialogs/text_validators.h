@@ -9,7 +9,7 @@ class CodePageValidator : public QValidator
     Q_OBJECT
 
 public:
-    explicit CodePageValidator(QObject *parent = nullptr);
+    using QValidator::QValidator;
     State validate(QString &input, int &pos) const override;
 };
 
@@ -19,7 +19,7 @@ class DigitsValidator : public CodePageValidator
     Q_OBJECT
 
 public:
-    explicit DigitsValidator(QObject *parent = nullptr);
+    using CodePageValidator::CodePageValidator;
     State validate(QString &input, int &pos) const override;
 };
 
@@ -30,6 +30,6 @@ class UpperCaseValidator : public CodePageValidator
     Q_OBJECT
 
 public:
-    explicit UpperCaseValidator(QObject *parent = nullptr);
+    using CodePageValidator::CodePageValidator;
     State validate(QString &input, int &pos) const override;
 };

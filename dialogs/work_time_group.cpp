@@ -28,14 +28,14 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
     setObjectName(prefix + QStringLiteral("Group"));
     auto *grid = new QGridLayout(this);
 
-    auto *switchLabel = new QLabel(WorkTimeSwitchLabel(), this);
-    switchLabel->setObjectName(prefix + QStringLiteral("SwitchLabel"));
+    m_switchLabel = new QLabel(WorkTimeSwitchLabel(), this);
+    m_switchLabel->setObjectName(prefix + QStringLiteral("SwitchLabel"));
     m_switch = MakeCombo(prefix + QStringLiteral("SwitchCombo"), WorkTimeSwitchItems(), this);
-    switchLabel->setBuddy(m_switch);
+    m_switchLabel->setBuddy(m_switch);
     // Four groups share their labels: each name says which window it belongs to.
     m_switch->setAccessibleName(tr("%1 Switch", "accessible name: the window's title").arg(title()));
     SetTip(m_switch, DialogTips::workTimeSwitch);
-    grid->addWidget(switchLabel, 0, 0);
+    grid->addWidget(m_switchLabel, 0, 0);
     grid->addWidget(m_switch, 0, 1, 1, 3);
     connect(m_switch, &QComboBox::currentIndexChanged, this, &WorkTimeGroup::switchChanged);
 
@@ -64,8 +64,6 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
         grid->addWidget(hour, row + 1, 1);
         grid->addWidget(colon, row + 1, 2);
         grid->addWidget(minute, row + 1, 3);
-        m_timeLabels[row] = label;
-        m_colons[row] = colon;
         m_times[row * 2] = hour;
         m_times[row * 2 + 1] = minute;
     }
@@ -144,13 +142,10 @@ void WorkTimeGroup::display(const WorkTimeForm &form)
         m_boxes[box]->setChecked(state != 0);
     }
 
+    // Every control but the switch belongs to the window's details.
     const bool enabled = form.state().details_enabled;
-    for (QWidget *widget : m_timeLabels)
-        widget->setEnabled(enabled);
-    for (QWidget *widget : m_colons)
-        widget->setEnabled(enabled);
-    for (QWidget *widget : m_times)
-        widget->setEnabled(enabled);
-    for (QWidget *widget : m_boxes)
-        widget->setEnabled(enabled);
+    for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (widget != m_switch && widget != m_switchLabel)
+            widget->setEnabled(enabled);
+    }
 }

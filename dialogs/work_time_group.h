@@ -36,9 +36,8 @@ signals:
 private:
     enum Time { StartHour, StartMinute, StopHour, StopMinute, TimeCount };
 
+    QLabel *m_switchLabel = nullptr;
     QComboBox *m_switch = nullptr;
-    std::array<QLabel *, 2> m_timeLabels{};
-    std::array<QLabel *, 2> m_colons{};
     std::array<QComboBox *, TimeCount> m_times{};
     std::array<QCheckBox *, WorkTimeForm::kBoxCount> m_boxes{};
 };

@@ -34,14 +34,13 @@ enum class CameraSetting {
 
 inline constexpr int kCameraSettingCount = 18;
 
-inline constexpr std::array<CameraSetting, kCameraSettingCount> kCameraSettings = {
-    CameraSetting::CameraMode,     CameraSetting::CameraScene,  CameraSetting::VideoSize,
-    CameraSetting::VideoLength,    CameraSetting::PhotoSize,    CameraSetting::FlashPower,
-    CameraSetting::ShutterSpeed,   CameraSetting::PhotoBurst,   CameraSetting::SendOption,
-    CameraSetting::BurstSpeed,     CameraSetting::TriggerMode,  CameraSetting::PirSensitivity,
-    CameraSetting::PirInterval,    CameraSetting::TimeLapse,    CameraSetting::Overwrite,
-    CameraSetting::Language,       CameraSetting::RfSwitch,     CameraSetting::Beep,
-};
+// Every setting, in the order of CameraSetting.
+inline constexpr auto kCameraSettings = [] {
+    std::array<CameraSetting, kCameraSettingCount> settings{};
+    for (int i = 0; i < kCameraSettingCount; ++i)
+        settings[std::size_t(i)] = CameraSetting(i);
+    return settings;
+}();
 
 QString CameraSettingLabel(CameraSetting setting);
 // The record field's name, "camera_mode".."beep".

@@ -13,3 +13,8 @@ struct Message {
 
     friend bool operator==(const Message &, const Message &) = default;
 };
+
+// The standard field-exchange messages, which carry the application's title.
+Message FieldExchangeMessage(const QString &text);
+// A typed text longer than its field takes.
+Message TooManyCharactersMessage(int limit);

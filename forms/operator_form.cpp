@@ -3,35 +3,54 @@
 #include "forms/decimal_text.h"
 #include "profile/record_text.h"
 
-#include <QCoreApplication>
-
 #include <cstring>
+#include <span>
+#include <type_traits>
+#include <QCoreApplication>
 
 namespace {
 
 constexpr std::int64_t kPortMax = 65535;
 
-constexpr OperatorForm::Field kExchangeOrder[] = {
-    OperatorForm::Field::Url,         OperatorForm::Field::Gateway,
-    OperatorForm::Field::MmsApn,      OperatorForm::Field::MmsPort,
-    OperatorForm::Field::MmsAccount,  OperatorForm::Field::MmsPassword,
-    OperatorForm::Field::GprsApn,     OperatorForm::Field::GprsAccount,
-    OperatorForm::Field::GprsPassword,
+using Field = OperatorForm::Field;
+
+struct EntrySlot {
+    std::size_t offset;
+    std::size_t size;
 };
 
-// The standard field-exchange messages carry the application's title.
-Message exchangeMessage(const QString &text)
+#define TALMERIS_ENTRY_FIELD(member) EntrySlot{offsetof(OperatorEntry, member), sizeof OperatorEntry::member}
+
+// Where each field's text lies in the entry, in the order of Field.
+constexpr std::array<EntrySlot, OperatorForm::kFieldCount> kEntrySlots = {
+    TALMERIS_ENTRY_FIELD(mms_url),      TALMERIS_ENTRY_FIELD(mms_gateway),  TALMERIS_ENTRY_FIELD(mms_apn),
+    TALMERIS_ENTRY_FIELD(mms_port),     TALMERIS_ENTRY_FIELD(mms_account),  TALMERIS_ENTRY_FIELD(mms_password),
+    TALMERIS_ENTRY_FIELD(gprs_apn),     TALMERIS_ENTRY_FIELD(gprs_account), TALMERIS_ENTRY_FIELD(gprs_password),
+};
+
+#undef TALMERIS_ENTRY_FIELD
+
+template <typename Entry>
+auto entryText(Entry &entry, Field field)
 {
-    return {QCoreApplication::applicationName(), text, Message::Icon::Warning};
+    using Byte = std::conditional_t<std::is_const_v<Entry>, const char, char>;
+    const EntrySlot slot = kEntrySlots[std::size_t(field)];
+    return std::span<Byte>(reinterpret_cast<Byte *>(&entry) + slot.offset, slot.size);
+}
+
+// The port and the gateway are numbers: the port is read from its text, the gateway kept as octets.
+bool isNumber(Field field)
+{
+    return field == Field::Gateway || field == Field::MmsPort;
 }
 
 std::optional<Message> portRefusal(const QString &text)
 {
     const std::optional<std::int64_t> number = ReadLeadingDecimal(text);
     if (!number)
-        return exchangeMessage(QCoreApplication::translate("Messages", "Enter a positive integer."));
+        return FieldExchangeMessage(QCoreApplication::translate("Messages", "Enter a positive integer."));
     if (*number < 0 || *number > kPortMax) {
-        return exchangeMessage(
+        return FieldExchangeMessage(
             QCoreApplication::translate("Messages", "Enter an integer between %1 and %2.").arg(0).arg(kPortMax));
     }
     return std::nullopt;
@@ -67,58 +86,28 @@ QString OperatorForm::label(Field field)
 
 int OperatorForm::limit(Field field)
 {
-    switch (field) {
-    case Field::Url: return sizeof OperatorEntry::mms_url - 1;
-    case Field::Gateway: return sizeof OperatorEntry::mms_gateway - 1;
-    case Field::MmsApn: return sizeof OperatorEntry::mms_apn - 1;
-    case Field::MmsPort: return sizeof OperatorEntry::mms_port - 1;
-    case Field::MmsAccount: return sizeof OperatorEntry::mms_account - 1;
-    case Field::MmsPassword: return sizeof OperatorEntry::mms_password - 1;
-    case Field::GprsApn: return sizeof OperatorEntry::gprs_apn - 1;
-    case Field::GprsAccount: return sizeof OperatorEntry::gprs_account - 1;
-    case Field::GprsPassword: return sizeof OperatorEntry::gprs_password - 1;
-    }
-    return 0;
-}
-
-const QString *OperatorForm::text(Field field) const
-{
-    switch (field) {
-    case Field::Url: return &url;
-    case Field::MmsApn: return &mmsApn;
-    case Field::MmsAccount: return &mmsAccount;
-    case Field::MmsPassword: return &mmsPassword;
-    case Field::GprsApn: return &gprsApn;
-    case Field::GprsAccount: return &gprsAccount;
-    case Field::GprsPassword: return &gprsPassword;
-    case Field::Gateway:
-    case Field::MmsPort: break;
-    }
-    return nullptr;
+    return int(kEntrySlots[std::size_t(field)].size) - 1;
 }
 
 void OperatorForm::load(const OperatorEntry &entry)
 {
-    url = LoadRecordText(entry.mms_url);
-    mmsApn = LoadRecordText(entry.mms_apn);
-    mmsAccount = LoadRecordText(entry.mms_account);
-    mmsPassword = LoadRecordText(entry.mms_password);
-    gprsApn = LoadRecordText(entry.gprs_apn);
-    gprsAccount = LoadRecordText(entry.gprs_account);
-    gprsPassword = LoadRecordText(entry.gprs_password);
-    mmsPort = QString::number(ReadLeadingDecimal(LoadRecordText(entry.mms_port)).value_or(0));
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (!isNumber(Field(i)))
+            texts[std::size_t(i)] = LoadRecordText(entryText(entry, Field(i)));
+    }
+    text(Field::MmsPort) = QString::number(ReadLeadingDecimal(LoadRecordText(entry.mms_port)).value_or(0));
     gateway = ReadDottedQuad(LoadRecordText(entry.mms_gateway)).value_or(Ipv4Octets{});
 }
 
 std::optional<OperatorForm::Failure> OperatorForm::check() const
 {
-    for (Field field : kExchangeOrder) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field field = Field(i);
         if (field == Field::MmsPort) {
-            if (std::optional<Message> refusal = portRefusal(mmsPort))
+            if (std::optional<Message> refusal = portRefusal(text(field)))
                 return Failure{field, *refusal};
-        } else if (const QString *value = text(field); value && value->size() > limit(field)) {
-            const QString tooLong = QCoreApplication::translate("Messages", "Enter no more than %1 characters.");
-            return Failure{field, exchangeMessage(tooLong.arg(limit(field)))};
+        } else if (!isNumber(field) && text(field).size() > limit(field)) {
+            return Failure{field, TooManyCharactersMessage(limit(field))};
         }
     }
     return std::nullopt;
@@ -133,14 +122,11 @@ std::optional<OperatorForm::Failure> OperatorForm::store(OperatorEntry &entry) c
     char *parameters = reinterpret_cast<char *>(&entry) + sizeof entry.name;
     std::memset(parameters, 0, sizeof entry - sizeof entry.name);
 
-    StoreRecordText(entry.mms_url, url);
-    StoreRecordText(entry.mms_apn, mmsApn);
-    StoreRecordText(entry.mms_account, mmsAccount);
-    StoreRecordText(entry.mms_password, mmsPassword);
-    StoreRecordText(entry.mms_port, QString::number(ReadLeadingDecimal(mmsPort).value_or(0)));
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (!isNumber(Field(i)))
+            StoreRecordText(entryText(entry, Field(i)), texts[std::size_t(i)]);
+    }
+    StoreRecordText(entry.mms_port, QString::number(ReadLeadingDecimal(text(Field::MmsPort)).value_or(0)));
     StoreRecordText(entry.mms_gateway, DottedQuadText(gateway));
-    StoreRecordText(entry.gprs_apn, gprsApn);
-    StoreRecordText(entry.gprs_account, gprsAccount);
-    StoreRecordText(entry.gprs_password, gprsPassword);
     return std::nullopt;
 }

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <optional>
 
 // The operator dialog without its widgets: one working value per control,
@@ -32,15 +34,14 @@ public:
     static QString gprsTitle();
     static QString label(Field field);
 
-    QString url;
+    static constexpr int kFieldCount = 9;
+
+    // Each field's text, in the order of Field; the port as typed, read as a number by the check.
+    // The gateway's stays empty: the address is `gateway`.
+    std::array<QString, kFieldCount> texts;
+    QString &text(Field field) { return texts[std::size_t(field)]; }
+    const QString &text(Field field) const { return texts[std::size_t(field)]; }
     Ipv4Octets gateway{};
-    QString mmsApn;
-    QString mmsPort; // as typed; read as a number by the check
-    QString mmsAccount;
-    QString mmsPassword;
-    QString gprsApn;
-    QString gprsAccount;
-    QString gprsPassword;
 
     // Unreadable port or gateway texts show as 0 and 0.0.0.0.
     void load(const OperatorEntry &entry);
@@ -51,7 +52,4 @@ public:
     // Checks, then rewrites every field after the name. Nothing is written
     // when the check fails.
     std::optional<Failure> store(OperatorEntry &entry) const;
-
-private:
-    const QString *text(Field field) const;
 };

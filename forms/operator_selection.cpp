@@ -17,11 +17,9 @@ void OperatorSelection::load()
         m_values.country_position = 0;
         m_values.operator_position = 0;
     }
-    bool fellBack = false;
-    if (m_values.operator_position >= operatorItems().size()) {
+    const bool fellBack = m_values.operator_position >= operatorItems().size();
+    if (fellBack)
         m_values.operator_position = 0;
-        fellBack = true;
-    }
 
     // At the fallback the record must hold the entry now shown, as choosing
     // "Customer" gives, or the next "OK" copies a stranger over "Customer1".
@@ -72,11 +70,6 @@ void OperatorSelection::reset()
     m_values.country_position = OperatorCatalogue::kAutoRow;
     m_values.operator_position = 0;
     m_record.operator_ = m_catalogue.operatorEntry(OperatorCatalogue::kAutoRow, 0);
-}
-
-QStringList OperatorSelection::countryItems() const
-{
-    return m_catalogue.countryNames();
 }
 
 QStringList OperatorSelection::operatorItems() const

@@ -25,7 +25,6 @@ public:
     // "Default All": the first country and its first operator, "Auto".
     void reset();
 
-    QStringList countryItems() const;
     QStringList operatorItems() const;
     bool customEnabled() const;
 

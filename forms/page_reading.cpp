@@ -1,15 +1,5 @@
 #include "forms/page_reading.h"
-
 #include <QCoreApplication>
-
-namespace {
-
-Message fieldMessage(const QString &text)
-{
-    return {QCoreApplication::applicationName(), text, Message::Icon::Warning};
-}
-
-} // namespace
 
 std::optional<Message> ReadPage(PageValues &values, const PageControls &controls, PageFault &fault)
 {
@@ -17,42 +7,29 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     // A value that cannot be taken keeps its old one, but the reading goes on:
     // the handler then shows the page again, and must not wipe later typing.
     std::optional<Message> failure;
-    const auto fail = [&failure, &fault](Field field, const QString &text) {
+    const auto fail = [&failure, &fault](Field field, const Message &message) {
         if (!failure) {
-            failure = fieldMessage(text);
+            failure = message;
             fault = PageFault{field};
         }
     };
 
-    if (controls.save_path.size() > kSavePathLimit)
-        fail(Field::SavePath,
-             QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(kSavePathLimit));
-    else
-        values.save_path = controls.save_path;
-    values.instant_on = controls.instant_on;
-    values.daily_report_on = controls.daily_report_on;
-
+    const PageFields before = values;
+    static_cast<PageFields &>(values) = controls;
+    if (controls.save_path.size() > kSavePathLimit) {
+        fail(Field::SavePath, TooManyCharactersMessage(kSavePathLimit));
+        values.save_path = before.save_path;
+    }
     if (const auto number = ReadInstantNumber(controls.instant_number))
         values.instant_number = *number;
     else
-        fail(Field::InstantNumber, QCoreApplication::translate("Messages", "Enter an integer."));
-
-    values.daily_report_hour = controls.daily_report_hour;
-    values.daily_report_minute = controls.daily_report_minute;
-    if (controls.send_to >= 0)
-        values.send_to = controls.send_to;
-    values.rename = controls.rename;
-    if (controls.rename_text.size() > kRenameTextLimit)
-        fail(Field::RenameText,
-             QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(kRenameTextLimit));
-    else
-        values.rename_text = controls.rename_text;
-    values.choices = controls.choices;
-    values.sms_switch = controls.sms_switch;
-    values.sms_start_hour = controls.sms_start_hour;
-    values.sms_stop_hour = controls.sms_stop_hour;
-    values.phone_number = controls.phone_number;
-    values.receive_email = controls.receive_email;
+        fail(Field::InstantNumber, FieldExchangeMessage(QCoreApplication::translate("Messages", "Enter an integer.")));
+    if (controls.send_to < 0)
+        values.send_to = before.send_to;
+    if (controls.rename_text.size() > kRenameTextLimit) {
+        fail(Field::RenameText, TooManyCharactersMessage(kRenameTextLimit));
+        values.rename_text = before.rename_text;
+    }
     return failure;
 }
 
@@ -61,9 +38,4 @@ std::optional<int> ReadInstantNumber(const QString &text)
     bool isNumber = false;
     const int number = text.trimmed().toInt(&isNumber);
     return isNumber ? std::optional<int>(number) : std::nullopt;
-}
-
-QString InstantNumberText(int value)
-{
-    return QString::number(value);
 }

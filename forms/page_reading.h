@@ -16,5 +16,3 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
 
 // The number field's value, or nothing when its text is no integer.
 std::optional<int> ReadInstantNumber(const QString &text);
-// The number field's text for a value.
-QString InstantNumberText(int value);

@@ -1,6 +1,8 @@
 #include "forms/page_settings.h"
 
 #include "forms/camera_items.h"
+#include "forms/page_items.h"
+#include "forms/page_tips.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -16,17 +18,29 @@ namespace {
 // In the order of PageSetting.
 const QList<PageSettingData> &settingTable()
 {
+    using namespace PageItems;
     static const QList<PageSettingData> table = {
+        // Only the two switch bits mean anything; a file written elsewhere may set others.
+        {TALMERIS_RECORD_FIELD(send_mode), QStringLiteral("instantCombo"), {&instantLabel}, {&OffOnItems}, 1,
+         StorePlace::ByRule, PageTips::instant, true,
+         [](const ProfileRecord &record) { return record.send_mode & 1; }},
+        {TALMERIS_RECORD_FIELD(send_mode), QStringLiteral("dailyReportCombo"), {&dailyReportLabel}, {&OffOnItems}, 0,
+         StorePlace::ByRule, PageTips::dailyReport, true,
+         [](const ProfileRecord &record) { return (record.send_mode >> 1) & 1; }},
         {TALMERIS_RECORD_FIELD(email_size), QStringLiteral("emailSizeCombo"),
          {[] { return QCoreApplication::translate("PageItems", "Email Size Selection"); }},
          {[] {
              return QStringList{QCoreApplication::translate("PageItems", "Big Photo/Video"),
                                 QCoreApplication::translate("PageItems", "Small Photo")};
          }},
-         1, StorePlace::AfterSendTo},
+         1, StorePlace::AfterSendTo, PageTips::emailSize, false},
         {TALMERIS_RECORD_FIELD(gps), QStringLiteral("gpsCombo"),
          {[] { return QCoreApplication::translate("PageItems", "GPS"); }}, {&OffOnItems}, 0,
-         StorePlace::AfterOperator},
+         StorePlace::AfterOperator, {}, false},
+        {TALMERIS_RECORD_FIELD(sms_switch), QStringLiteral("smsSwitchCombo"), {&smsSwitchLabel}, {&smsSwitchItems}, 0,
+         StorePlace::AfterOperator, PageTips::smsSwitch, true},
+        {TALMERIS_RECORD_FIELD(rename), QStringLiteral("renameCombo"), {&renameLabel}, {&OffOnItems}, 0,
+         StorePlace::AfterRecipients, PageTips::rename, true},
     };
     return table;
 }
@@ -52,6 +66,8 @@ PageChoices DefaultPageChoices()
 int LoadPageSetting(const ProfileRecord &record, PageSetting setting)
 {
     const PageSettingData &data = PageSettingOf(setting);
+    if (data.load)
+        return data.load(record);
     const auto *bytes = reinterpret_cast<const unsigned char *>(&record) + data.offset;
     if (data.width == 1)
         return *bytes;

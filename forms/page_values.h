@@ -8,54 +8,39 @@
 
 #include <array>
 
-// The settings page's own values: the page edits these and writes the
-// record only on "OK".
-struct PageValues {
+// What the page's controls show, taken back from them as they are.
+struct PageFields {
     QString save_path;
-    int send_mode = 1;
-    int instant_on = 1;
-    int daily_report_on = 0;
-    int instant_number = 99;
     int daily_report_hour = 0;
     int daily_report_minute = 0;
-    int country_position = 0;
-    int operator_position = 0;
     int send_to = 1;
-    int rename = 0;
     QString rename_text;
     PageChoices choices = DefaultPageChoices();
     int &choice(PageSetting setting) { return choices[std::size_t(setting)]; }
     int choice(PageSetting setting) const { return choices[std::size_t(setting)]; }
-    int sms_switch = 0;
     int sms_start_hour = 0;
     int sms_stop_hour = 0;
+    std::array<QString, kRecipientCount> phone_number;
+    std::array<QString, kRecipientCount> receive_email;
+};
+
+// The settings page's own values: the page edits these and writes the
+// record only on "OK".
+struct PageValues : PageFields {
+    int instant_number = 99;
+    int country_position = 0;
+    int operator_position = 0;
     // The hours shown again when "SMS Switch" returns to "Set".
     int saved_sms_start_hour = 0;
     int saved_sms_stop_hour = 0;
-    std::array<QString, kRecipientCount> phone_number;
-    std::array<QString, kRecipientCount> receive_email;
     // The account "Default All" puts into the record, and "OK" when no provider was chosen.
     EmailEntry default_sender = DefaultSender();
 };
 
-// What the page's controls hold, as the view reads them.
-struct PageControls {
-    QString save_path;
-    int instant_on = -1;
-    int daily_report_on = -1;
+// What the page's controls hold, as the view reads them: send_to is -1 when
+// neither radio button is checked, and an index -1 when no item is selected.
+struct PageControls : PageFields {
     QString instant_number;
-    int daily_report_hour = -1;
-    int daily_report_minute = -1;
-    int send_to = -1; // -1 when neither radio button is checked
-    int rename = -1;
-    QString rename_text;
-    int sms_switch = -1;
-    PageChoices choices = kNoPageChoices;
-    int &choice(PageSetting setting) { return choices[std::size_t(setting)]; }
-    int sms_start_hour = -1;
-    int sms_stop_hour = -1;
-    std::array<QString, kRecipientCount> phone_number;
-    std::array<QString, kRecipientCount> receive_email;
 };
 
 // Which controls are enabled and what the changing label reads.

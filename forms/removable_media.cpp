@@ -31,12 +31,8 @@ QStringList RemovableMediaFolders()
     const QString user = userName();
     candidates << QStringLiteral("/run/media/") + user << QStringLiteral("/media/") + user;
 #endif
-    QStringList existing;
-    for (const QString &folder : candidates) {
-        if (QFileInfo(folder).isDir())
-            existing << folder;
-    }
-    return existing;
+    candidates.removeIf([](const QString &folder) { return !QFileInfo(folder).isDir(); });
+    return candidates;
 }
 
 QStringList RemovableDrives(const QStringList &mediaFolders, const QStringList &mountedRoots)

@@ -66,7 +66,6 @@ public:
     int secureTypeIndex = -1; // the "Secure Type" item, -1 for none
 
     int position() const { return m_position; }
-    bool showPassword() const { return m_showPassword; }
     State state() const;
 
     // Takes the record's account when it names a provider and holds an

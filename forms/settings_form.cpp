@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 constexpr int kSmsSet = 2;
@@ -73,10 +75,8 @@ void SettingsForm::load()
     const ProfileRecord &record = m_session.record;
     m_values.default_sender = DefaultSender();
 
-    // Only the two switch bits mean anything; a file written elsewhere may set others.
-    m_values.instant_on = record.send_mode & 1;
-    m_values.daily_report_on = (record.send_mode >> 1) & 1;
-    takeSendMode();
+    for (PageSetting setting : kPageSettings)
+        m_values.choice(setting) = LoadPageSetting(record, setting);
     m_values.instant_number = record.instant_number;
     m_values.daily_report_hour = record.daily_report_hour;
     m_values.daily_report_minute = record.daily_report_minute;
@@ -85,12 +85,8 @@ void SettingsForm::load()
 
     // Only a working copy written elsewhere holds another value: show "Email".
     m_values.send_to = record.send_to == kSendToPhone ? kSendToPhone : kSendToEmail;
-    for (PageSetting setting : kPageSettings)
-        m_values.choice(setting) = LoadPageSetting(record, setting);
-    m_values.rename = record.rename;
     m_values.rename_text = LoadRecordText(record.rename_text);
 
-    m_values.sms_switch = record.sms_switch;
     m_values.sms_start_hour = m_values.saved_sms_start_hour = record.sms_start_hour;
     m_values.sms_stop_hour = m_values.saved_sms_stop_hour = record.sms_stop_hour;
     refreshCommandPhone();
@@ -118,11 +114,12 @@ std::optional<Message> SettingsForm::take(const PageControls &controls)
 PageState SettingsForm::state() const
 {
     PageState state;
-    state.instant_number_enabled = m_values.instant_on == 1;
-    state.daily_report_time_enabled = m_values.daily_report_on == 1;
-    state.sms_work_time_enabled = m_values.sms_switch == kSmsSet;
-    state.rename_text_enabled = m_values.rename == 1;
-    state.command_phone = m_values.sms_switch > 0;
+    const int smsSwitch = m_values.choice(PageSetting::SmsSwitch);
+    state.instant_number_enabled = m_values.choice(PageSetting::Instant) == 1;
+    state.daily_report_time_enabled = m_values.choice(PageSetting::DailyReport) == 1;
+    state.sms_work_time_enabled = smsSwitch == kSmsSet;
+    state.rename_text_enabled = m_values.choice(PageSetting::Rename) == 1;
+    state.command_phone = smsSwitch > 0;
     state.first_phone_label = state.command_phone ? PageItems::commandPhoneLabel() : PageItems::phoneNumberLabel(0);
 
     const bool phone = m_values.send_to == kSendToPhone;
@@ -130,48 +127,22 @@ PageState SettingsForm::state() const
     state.phone_enabled.fill(phone);
     state.email_enabled.fill(email);
     // The command phone stays editable while the camera takes SMS commands.
-    state.phone_enabled[0] = phone || m_values.sms_switch > 0;
+    state.phone_enabled[0] = phone || state.command_phone;
     state.email_size_enabled = email;
     state.custom_enabled = m_operators.customEnabled();
     return state;
 }
 
-void SettingsForm::takeSendMode()
+void SettingsForm::choiceChanged(PageSetting setting, int index)
 {
-    m_values.send_mode = m_values.instant_on + 2 * m_values.daily_report_on;
-}
-
-void SettingsForm::instantChanged(int index)
-{
-    m_values.instant_on = index;
-    takeSendMode();
-}
-
-void SettingsForm::dailyReportChanged(int index)
-{
-    m_values.daily_report_on = index;
-    takeSendMode();
-}
-
-void SettingsForm::sendToClicked(int sendTo)
-{
-    m_values.send_to = sendTo;
-}
-
-void SettingsForm::renameChanged(int index)
-{
-    m_values.rename = index;
-}
-
-void SettingsForm::smsSwitchChanged(int index)
-{
-    m_values.sms_switch = index;
-    refreshCommandPhone();
+    m_values.choice(setting) = index;
+    if (setting == PageSetting::SmsSwitch)
+        refreshCommandPhone();
 }
 
 void SettingsForm::refreshCommandPhone()
 {
-    if (m_values.sms_switch == kSmsSet) {
+    if (m_values.choice(PageSetting::SmsSwitch) == kSmsSet) {
         m_values.sms_start_hour = m_values.saved_sms_start_hour;
         m_values.sms_stop_hour = m_values.saved_sms_stop_hour;
     } else {
@@ -290,29 +261,10 @@ void SettingsForm::defaultAll()
 void SettingsForm::reset()
 {
     DeleteWorkingCopy();
-
-    m_values.send_mode = 1;
-    m_values.instant_on = 1;
-    m_values.daily_report_on = 0;
-    m_values.instant_number = 99;
-    m_values.daily_report_hour = 0;
-    m_values.daily_report_minute = 0;
-
+    // A fresh page; the save path and the default account stay.
+    const PageValues kept = std::exchange(m_values, PageValues{});
+    m_values.save_path = kept.save_path;
+    m_values.default_sender = kept.default_sender;
     m_operators.reset();
     m_session.record.sender_email = m_values.default_sender;
-
-    m_values.send_to = kSendToEmail;
-    m_values.choices = DefaultPageChoices();
-    m_values.rename = 0;
-    m_values.rename_text.clear();
-
-    m_values.sms_switch = 0;
-    m_values.sms_start_hour = m_values.sms_stop_hour = 0;
-    m_values.saved_sms_start_hour = m_values.saved_sms_stop_hour = 0;
-    refreshCommandPhone();
-
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        m_values.phone_number[i].clear();
-        m_values.receive_email[i].clear();
-    }
 }

@@ -39,9 +39,7 @@ public:
     explicit SettingsForm(ProfileSession &session);
 
     PageValues &values() { return m_values; }
-    const PageValues &values() const { return m_values; }
     OperatorSelection &operators() { return m_operators; }
-    const OperatorSelection &operators() const { return m_operators; }
 
     // Fills the values from the record.
     void load();
@@ -51,11 +49,7 @@ public:
     // The control that the last reading, check or save found at fault; none after a success.
     const std::optional<PageFault> &fault() const { return m_fault; }
 
-    void instantChanged(int index);
-    void dailyReportChanged(int index);
-    void sendToClicked(int sendTo);
-    void renameChanged(int index);
-    void smsSwitchChanged(int index);
+    void choiceChanged(PageSetting setting, int index);
     void smsStartChanged(int hour);
     void smsStopChanged(int hour);
 
@@ -86,7 +80,6 @@ public:
     void reset();
 
 private:
-    void takeSendMode();
     std::optional<Message> noting(std::optional<Message> failure, const PageFault &fault);
 
     ProfileSession &m_session;

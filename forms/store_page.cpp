@@ -34,11 +34,6 @@ std::uint8_t lowByte(int value)
     return std::uint8_t(value & 0xFF);
 }
 
-std::uint16_t lowWord(int value)
-{
-    return std::uint16_t(value & 0xFFFF);
-}
-
 void storeSettings(ProfileRecord &record, const PageValues &values, StorePlace place)
 {
     for (PageSetting setting : kPageSettings)
@@ -80,8 +75,8 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     record.daily_report_minute = lowByte(values.daily_report_minute);
     record.daily_report_hour = lowByte(values.daily_report_hour);
     record.instant_number = lowByte(values.instant_number);
-    record.send_mode = lowByte(values.send_mode);
-    record.send_to = lowWord(values.send_to);
+    record.send_mode = lowByte(values.choice(PageSetting::Instant) + 2 * values.choice(PageSetting::DailyReport));
+    record.send_to = std::uint16_t(values.send_to & 0xFFFF);
     storeSettings(record, values, StorePlace::AfterSendTo);
 
     // A provider beyond the list comes only from a file written elsewhere: "Default".
@@ -97,11 +92,10 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     operators.transfer();
 
     storeSettings(record, values, StorePlace::AfterOperator);
-    record.sms_switch = lowWord(values.sms_switch);
     record.sms_start_hour = lowByte(values.sms_start_hour);
     record.sms_stop_hour = lowByte(values.sms_stop_hour);
 
-    const bool smsCommands = values.sms_switch > 0;
+    const bool smsCommands = values.choice(PageSetting::SmsSwitch) > 0;
     bool phoneGiven = false;
     bool emailGiven = false;
     for (int i = 0; i < kRecipientCount; ++i) {
@@ -143,7 +137,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
                   recipientsError(QT_TRANSLATE_NOOP("Messages", "The Email must not be null!")));
 
     ClearRecordText(record.rename_text);
-    record.rename = lowWord(values.rename);
+    storeSettings(record, values, StorePlace::AfterRecipients);
     // Character by character, so that no letter turns into two.
     QString renameText;
     for (QChar c : values.rename_text)
@@ -153,7 +147,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
                   renameError(QT_TRANSLATE_NOOP("Messages", "The letters or/and digits are allowed for rename!")));
     if (!renameText.isEmpty())
         StoreRecordText(record.rename_text, renameText);
-    if (values.rename == 1 && renameText.isEmpty())
+    if (values.choice(PageSetting::Rename) == 1 && renameText.isEmpty())
         return at(Field::RenameText, 0,
                   renameError(QT_TRANSLATE_NOOP("Messages", "The rename must not be null!")));
 

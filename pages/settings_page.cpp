@@ -91,14 +91,15 @@ void SettingsPage::buildControls()
     page->addWidget(buildButtons());
 
     // Tab follows the groups from top to bottom, left to right, and each row of the recipients.
-    QList<QWidget *> chain{m_instantCombo, m_instantNumberEdit, m_dailyReportCombo, m_dailyReportHourCombo,
-                           m_dailyReportMinuteCombo, m_phoneRadio, m_emailRadio, m_emailSettingButton,
-                           settingCombo(PageSetting::EmailSize), m_countryCombo, m_operatorCombo, m_customButton,
-                           settingCombo(PageSetting::Gps), m_smsSwitchCombo, m_smsStartCombo, m_smsStopCombo};
+    QList<QWidget *> chain{settingCombo(PageSetting::Instant), m_instantNumberEdit,
+                           settingCombo(PageSetting::DailyReport), m_dailyReportHourCombo, m_dailyReportMinuteCombo,
+                           m_phoneRadio, m_emailRadio, m_emailSettingButton, settingCombo(PageSetting::EmailSize),
+                           m_countryCombo, m_operatorCombo, m_customButton, settingCombo(PageSetting::Gps),
+                           settingCombo(PageSetting::SmsSwitch), m_smsStartCombo, m_smsStopCombo};
     for (std::size_t i = 0; i < kRecipientCount; ++i)
         chain << m_phoneEdits[i] << m_emailEdits[i];
-    chain << m_renameCombo << m_renameEdit << m_camSettingButton << m_defaultAllButton << m_savePathEdit
-          << m_browseButton << m_okButton << m_cancelButton;
+    chain << settingCombo(PageSetting::Rename) << m_renameEdit << m_camSettingButton << m_defaultAllButton
+          << m_savePathEdit << m_browseButton << m_okButton << m_cancelButton;
     SetTabChain(chain);
 }
 
@@ -108,14 +109,13 @@ void SettingsPage::buildSettings()
         const PageSettingData &data = PageSettingOf(setting);
         settingCombo(setting) = MakeCombo(data.objectName, data.items, this);
         settingLabel(setting) = MakeLabel(data.label, settingCombo(setting), this);
+        SetTip(settingCombo(setting), data.tip);
     }
-    SetTip(settingCombo(PageSetting::EmailSize), PageTips::emailSize);
 }
 
 QWidget *SettingsPage::buildSendMode()
 {
     auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
-    m_instantCombo = MakeCombo(QStringLiteral("instantCombo"), OffOnItems(), group);
     m_instantNumberEdit = makeEdit(QStringLiteral("instantNumberEdit"), new DigitsValidator(this), group);
     m_instantNumberEdit->setAlignment(Qt::AlignCenter);
     m_instantNumberEdit->setMaxLength(9);
@@ -123,7 +123,6 @@ QWidget *SettingsPage::buildSendMode()
     m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
     m_instantHint = new QLabel(PageItems::instantHint(), group);
 
-    m_dailyReportCombo = MakeCombo(QStringLiteral("dailyReportCombo"), OffOnItems(), group);
     m_dailyReportHourCombo =
         MakeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(kHourCount), group);
     m_dailyReportHourCombo->setAccessibleName(PageItems::dailyReportHourName());
@@ -131,11 +130,10 @@ QWidget *SettingsPage::buildSendMode()
     m_dailyReportMinuteCombo =
         MakeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(kMinuteCount), group);
     m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
-    SetTip(m_instantCombo, PageTips::instant);
     SetTip(m_instantNumberEdit, PageTips::instantNumber);
     // Screen readers hear the hint beside the field as well as the tip.
-    m_instantNumberEdit->setAccessibleDescription(describedBy(m_instantHint->text(), m_instantNumberEdit->toolTip()));
-    SetTip(m_dailyReportCombo, PageTips::dailyReport);
+    m_instantNumberEdit->setAccessibleDescription(
+        describedBy(m_instantHint->text(), m_instantNumberEdit->toolTip()));
     SetTip(m_dailyReportHourCombo, PageTips::dailyReportTime);
     SetTip(m_dailyReportMinuteCombo, PageTips::dailyReportTime);
 
@@ -151,11 +149,11 @@ QWidget *SettingsPage::buildSendMode()
     time->addStretch();
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(MakeLabel(PageItems::instantLabel(), m_instantCombo, group), 0, 0);
-    grid->addWidget(m_instantCombo, 0, 1);
+    grid->addWidget(settingLabel(PageSetting::Instant), 0, 0);
+    grid->addWidget(settingCombo(PageSetting::Instant), 0, 1);
     grid->addLayout(instantValue, 0, 2);
-    grid->addWidget(MakeLabel(PageItems::dailyReportLabel(), m_dailyReportCombo, group), 1, 0);
-    grid->addWidget(m_dailyReportCombo, 1, 1);
+    grid->addWidget(settingLabel(PageSetting::DailyReport), 1, 0);
+    grid->addWidget(settingCombo(PageSetting::DailyReport), 1, 1);
     grid->addLayout(time, 1, 2);
     grid->setColumnStretch(2, 1);
     return group;
@@ -236,7 +234,6 @@ QWidget *SettingsPage::buildOperatorParameter()
 QWidget *SettingsPage::buildGpsSms()
 {
     auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
-    m_smsSwitchCombo = MakeCombo(QStringLiteral("smsSwitchCombo"), PageItems::smsSwitchItems(), group);
     m_smsStartCombo = MakeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(kHourCount), group);
     m_smsStopCombo = MakeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(kHourCount), group);
     m_smsWorkTimeLabel = new QLabel(PageItems::smsWorkTimeLabel(), group);
@@ -244,7 +241,6 @@ QWidget *SettingsPage::buildGpsSms()
     m_smsStopLabel = MakeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);
     m_smsStartCombo->setAccessibleName(PageItems::smsStartName());
     m_smsStopCombo->setAccessibleName(PageItems::smsStopName());
-    SetTip(m_smsSwitchCombo, PageTips::smsSwitch);
     SetTip(m_smsStartCombo, PageTips::smsStart);
     SetTip(m_smsStopCombo, PageTips::smsStop);
 
@@ -259,8 +255,8 @@ QWidget *SettingsPage::buildGpsSms()
     auto *grid = new QGridLayout(group);
     grid->addWidget(settingLabel(PageSetting::Gps), 0, 0);
     grid->addWidget(settingCombo(PageSetting::Gps), 0, 1);
-    grid->addWidget(MakeLabel(PageItems::smsSwitchLabel(), m_smsSwitchCombo, group), 1, 0);
-    grid->addWidget(m_smsSwitchCombo, 1, 1);
+    grid->addWidget(settingLabel(PageSetting::SmsSwitch), 1, 0);
+    grid->addWidget(settingCombo(PageSetting::SmsSwitch), 1, 1);
     grid->addWidget(m_smsWorkTimeLabel, 2, 0);
     grid->addLayout(hours, 2, 1, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -272,7 +268,6 @@ QWidget *SettingsPage::buildRenameFrame()
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    m_renameCombo = MakeCombo(QStringLiteral("renameCombo"), OffOnItems(), frame);
     m_renameEdit = makeEdit(QStringLiteral("renameEdit"), new UpperCaseValidator(this), frame);
     m_renameEdit->setMaxLength(kRenameTextLimit);
     m_renameEdit->setAccessibleName(PageItems::renameTextName());
@@ -280,15 +275,14 @@ QWidget *SettingsPage::buildRenameFrame()
     m_renameHint = new QLabel(PageItems::renameHint(), frame);
     m_camSettingButton = MakeDialogButton(PageItems::camSettingButtonText(), QStringLiteral("camSettingButton"), frame);
     m_defaultAllButton = MakeDialogButton(PageItems::defaultAllButtonText(), QStringLiteral("defaultAllButton"), frame);
-    SetTip(m_renameCombo, PageTips::rename);
     SetTip(m_renameEdit, PageTips::renameText);
     m_renameEdit->setAccessibleDescription(describedBy(m_renameHint->text(), m_renameEdit->toolTip()));
     SetTip(m_camSettingButton, PageTips::camSetting);
     SetTip(m_defaultAllButton, PageTips::defaultAll);
 
     auto *row = new QHBoxLayout(frame);
-    row->addWidget(MakeLabel(PageItems::renameLabel(), m_renameCombo, frame));
-    row->addWidget(m_renameCombo);
+    row->addWidget(settingLabel(PageSetting::Rename));
+    row->addWidget(settingCombo(PageSetting::Rename));
     row->addWidget(m_renameEdit);
     row->addWidget(m_renameHint);
     row->addStretch();
@@ -333,27 +327,20 @@ QWidget *SettingsPage::buildButtons()
 
 void SettingsPage::connectHandlers()
 {
-    connect(m_instantCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSendModeChanged);
-    connect(m_dailyReportCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onSendModeChanged);
-    connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        readControls();
-        m_form.values().daily_report_hour = index;
-    });
-    connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        readControls();
-        m_form.values().daily_report_minute = index;
-    });
-    connect(m_sendToGroup, &QButtonGroup::idClicked, this, [this](int sendTo) {
-        step([&] { m_form.sendToClicked(sendTo); });
-    });
-    const auto stepOn = [this](QComboBox *combo, void (SettingsForm::*formStep)(int)) {
-        connect(combo, &QComboBox::currentIndexChanged, this,
-                [this, formStep](int index) { step([&] { (m_form.*formStep)(index); }); });
-    };
-    stepOn(m_renameCombo, &SettingsForm::renameChanged);
-    stepOn(m_smsSwitchCombo, &SettingsForm::smsSwitchChanged);
-    stepOn(m_smsStartCombo, &SettingsForm::smsStartChanged);
-    stepOn(m_smsStopCombo, &SettingsForm::smsStopChanged);
+    for (PageSetting setting : kPageSettings) {
+        if (PageSettingOf(setting).ruled)
+            connect(settingCombo(setting), &QComboBox::currentIndexChanged, this,
+                    [this, setting](int index) { step([&] { m_form.choiceChanged(setting, index); }); });
+    }
+    // The time has no rules: reading the controls takes it.
+    connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
+    connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
+    // The checked button is read with the other controls.
+    connect(m_sendToGroup, &QButtonGroup::idClicked, this, [this] { step([] {}); });
+    connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this,
+            [this](int hour) { step([&] { m_form.smsStartChanged(hour); }); });
+    connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this,
+            [this](int hour) { step([&] { m_form.smsStopChanged(hour); }); });
     connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onCountryChanged);
     connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         step([&] { m_form.operators().operatorChanged(index); });
@@ -399,7 +386,7 @@ void SettingsPage::showOpened()
 {
     const QSignalBlocker blocker(m_countryCombo);
     m_countryCombo->clear();
-    m_countryCombo->addItems(m_form.operators().countryItems());
+    m_countryCombo->addItems(m_session.catalogue.countryNames());
     fillOperatorCombo();
     showForm();
 }
@@ -415,17 +402,13 @@ PageControls SettingsPage::controlValues() const
 {
     PageControls controls;
     controls.save_path = m_savePathEdit->text();
-    controls.instant_on = m_instantCombo->currentIndex();
-    controls.daily_report_on = m_dailyReportCombo->currentIndex();
     controls.instant_number = m_instantNumberEdit->text();
     controls.daily_report_hour = m_dailyReportHourCombo->currentIndex();
     controls.daily_report_minute = m_dailyReportMinuteCombo->currentIndex();
     controls.send_to = m_sendToGroup->checkedId();
-    controls.rename = m_renameCombo->currentIndex();
     controls.rename_text = m_renameEdit->text();
     for (PageSetting setting : kPageSettings)
         controls.choice(setting) = m_settingCombos[std::size_t(setting)]->currentIndex();
-    controls.sms_switch = m_smsSwitchCombo->currentIndex();
     controls.sms_start_hour = m_smsStartCombo->currentIndex();
     controls.sms_stop_hour = m_smsStopCombo->currentIndex();
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
@@ -460,10 +443,10 @@ void SettingsPage::focusFault()
     QWidget *enabler = m_savePathEdit;
     switch (fault->field) {
     case Field::SavePath: break;
-    case Field::InstantNumber: field = m_instantNumberEdit; enabler = m_instantCombo; break;
+    case Field::InstantNumber: field = m_instantNumberEdit; enabler = settingCombo(PageSetting::Instant); break;
     case Field::PhoneNumber: field = m_phoneEdits[slot]; enabler = m_phoneRadio; break;
     case Field::ReceiveEmail: field = m_emailEdits[slot]; enabler = m_emailRadio; break;
-    case Field::RenameText: field = m_renameEdit; enabler = m_renameCombo; break;
+    case Field::RenameText: field = m_renameEdit; enabler = settingCombo(PageSetting::Rename); break;
     }
     if (!field->isEnabled()) {
         enabler->setFocus(Qt::OtherFocusReason);
@@ -485,11 +468,9 @@ void SettingsPage::showForm()
     // whole, to be refused when the page is read: cut, it would name another folder.
     m_savePathEdit->setMaxLength(std::max<int>(kSavePathLimit, int(values.save_path.size())));
     m_savePathEdit->setText(values.save_path);
-    setIndex(m_instantCombo, values.instant_on);
     if (!m_keepTypedNumber)
-        m_instantNumberEdit->setText(InstantNumberText(values.instant_number));
+        m_instantNumberEdit->setText(QString::number(values.instant_number));
     m_keepTypedNumber = false;
-    setIndex(m_dailyReportCombo, values.daily_report_on);
     setIndex(m_dailyReportHourCombo, values.daily_report_hour);
     setIndex(m_dailyReportMinuteCombo, values.daily_report_minute);
     m_phoneRadio->setChecked(values.send_to == 0);
@@ -498,9 +479,7 @@ void SettingsPage::showForm()
         setIndex(m_settingCombos[std::size_t(setting)], values.choice(setting));
     setIndex(m_countryCombo, values.country_position);
     setIndex(m_operatorCombo, values.operator_position);
-    setIndex(m_renameCombo, values.rename);
     m_renameEdit->setText(values.rename_text);
-    setIndex(m_smsSwitchCombo, values.sms_switch);
     setIndex(m_smsStartCombo, values.sms_start_hour);
     setIndex(m_smsStopCombo, values.sms_stop_hour);
     for (std::size_t i = 0; i < kRecipientCount; ++i) {
@@ -514,9 +493,8 @@ void SettingsPage::showForm()
     m_dailyReportHourCombo->setEnabled(state.daily_report_time_enabled);
     m_dailyReportColon->setEnabled(state.daily_report_time_enabled);
     m_dailyReportMinuteCombo->setEnabled(state.daily_report_time_enabled);
-    for (QWidget *widget : {static_cast<QWidget *>(m_smsWorkTimeLabel), static_cast<QWidget *>(m_smsStartLabel),
-                            static_cast<QWidget *>(m_smsStartCombo), static_cast<QWidget *>(m_smsStopLabel),
-                            static_cast<QWidget *>(m_smsStopCombo)})
+    for (QWidget *widget :
+         QList<QWidget *>{m_smsWorkTimeLabel, m_smsStartLabel, m_smsStartCombo, m_smsStopLabel, m_smsStopCombo})
         widget->setEnabled(state.sms_work_time_enabled);
     m_renameEdit->setEnabled(state.rename_text_enabled);
     m_renameHint->setEnabled(state.rename_text_enabled);
@@ -535,14 +513,6 @@ void SettingsPage::showForm()
 
     if (std::exchange(m_pointAtFault, false))
         focusFault();
-}
-
-void SettingsPage::onSendModeChanged()
-{
-    step([this] {
-        m_form.instantChanged(m_instantCombo->currentIndex());
-        m_form.dailyReportChanged(m_dailyReportCombo->currentIndex());
-    });
 }
 
 void SettingsPage::onCountryChanged(int index)

@@ -71,7 +71,6 @@ private:
     // Shows the form's values after they all changed.
     void showOpened();
 
-    void onSendModeChanged();
     void onCountryChanged(int index);
     void onOkClicked();
     void onBrowseClicked();
@@ -93,10 +92,8 @@ private:
     QComboBox *&settingCombo(PageSetting setting) { return m_settingCombos[std::size_t(setting)]; }
     QLabel *&settingLabel(PageSetting setting) { return m_settingLabels[std::size_t(setting)]; }
 
-    QComboBox *m_instantCombo = nullptr;
     QLineEdit *m_instantNumberEdit = nullptr;
     QLabel *m_instantHint = nullptr;
-    QComboBox *m_dailyReportCombo = nullptr;
     QComboBox *m_dailyReportHourCombo = nullptr;
     QLabel *m_dailyReportColon = nullptr;
     QComboBox *m_dailyReportMinuteCombo = nullptr;
@@ -115,14 +112,12 @@ private:
     QComboBox *m_operatorCombo = nullptr;
     QPushButton *m_customButton = nullptr;
 
-    QComboBox *m_smsSwitchCombo = nullptr;
     QLabel *m_smsWorkTimeLabel = nullptr;
     QLabel *m_smsStartLabel = nullptr;
     QComboBox *m_smsStartCombo = nullptr;
     QLabel *m_smsStopLabel = nullptr;
     QComboBox *m_smsStopCombo = nullptr;
 
-    QComboBox *m_renameCombo = nullptr;
     QLineEdit *m_renameEdit = nullptr;
     QLabel *m_renameHint = nullptr;
     QPushButton *m_camSettingButton = nullptr;

@@ -308,19 +308,23 @@ inline constexpr std::array<OperatorEntry, 1> kNetherland = {{
      .gprs_apn = "KPN4G.nl"},
 }};
 
+// Listed under both "Norge" and "Norway".
+inline constexpr OperatorEntry kNorwegianNetcom = {.name = "Netcom",
+    .mms_url = "http://mm/",
+    .mms_gateway = "212.169.66.4",
+    .mms_port = "8080",
+    .mms_apn = "netcom",
+    .gprs_apn = "netcom"};
+inline constexpr OperatorEntry kNorwegianTele2 = {.name = "Tele2",
+    .mms_url = "http://mmsc.tele2.no",
+    .mms_gateway = "193.12.40.14",
+    .mms_port = "8080",
+    .mms_apn = "internet.tele2.no",
+    .gprs_apn = "internet.tele2.no"};
+
 inline constexpr std::array<OperatorEntry, 3> kNorge = {{
-    {.name = "Netcom",
-     .mms_url = "http://mm/",
-     .mms_gateway = "212.169.66.4",
-     .mms_port = "8080",
-     .mms_apn = "netcom",
-     .gprs_apn = "netcom"},
-    {.name = "Tele2",
-     .mms_url = "http://mmsc.tele2.no",
-     .mms_gateway = "193.12.40.14",
-     .mms_port = "8080",
-     .mms_apn = "internet.tele2.no",
-     .gprs_apn = "internet.tele2.no"},
+    kNorwegianNetcom,
+    kNorwegianTele2,
     {.name = "telenor",
      .mms_url = "http://mmsc/",
      .mms_port = "8080",
@@ -330,20 +334,10 @@ inline constexpr std::array<OperatorEntry, 3> kNorge = {{
 
 inline constexpr std::array<OperatorEntry, 6> kNorway = {{
     {.name = "Chess"},
-    {.name = "Netcom",
-     .mms_url = "http://mm/",
-     .mms_gateway = "212.169.66.4",
-     .mms_port = "8080",
-     .mms_apn = "netcom",
-     .gprs_apn = "netcom"},
+    kNorwegianNetcom,
     {.name = "OneCall"},
     {.name = "Talkmore"},
-    {.name = "Tele2",
-     .mms_url = "http://mmsc.tele2.no",
-     .mms_gateway = "193.12.40.14",
-     .mms_port = "8080",
-     .mms_apn = "internet.tele2.no",
-     .gprs_apn = "internet.tele2.no"},
+    kNorwegianTele2,
     {.name = "Telenor",
      .mms_url = "http://mmsc/",
      .mms_port = "8080",

@@ -1,5 +1,6 @@
 #include "profile/code_page.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -18,11 +19,8 @@ int byteFor(QChar c)
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return u;
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == u)
-            return int(0x80 + i);
-    }
-    return -1;
+    const auto found = std::ranges::find(kHighControls, u);
+    return found != kHighControls.end() ? int(0x80 + (found - kHighControls.begin())) : -1;
 }
 
 } // namespace
@@ -36,11 +34,7 @@ bool holds(QChar c)
 
 bool holdsAll(const QString &text)
 {
-    for (QChar c : text) {
-        if (!holds(c))
-            return false;
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), holds);
 }
 
 QByteArray encode(const QString &text)

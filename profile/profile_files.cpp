@@ -15,14 +15,17 @@ namespace {
 
 constexpr qsizetype kMaxTemporaryPathLength = 259;
 
-bool holdsMarkedRecord(const std::optional<QByteArray> &bytes)
+// The record a working copy holds, decoded, when it carries this version's mark.
+std::optional<ProfileImage> markedRecord(const std::optional<QByteArray> &bytes)
 {
     if (!bytes || bytes->size() < qsizetype(kProfileRecordSize))
-        return false;
+        return std::nullopt;
     ProfileImage image;
     std::memcpy(image.data(), bytes->constData(), image.size());
     DecodeProfileImage(image);
-    return CarriesVersionMark(image);
+    if (!CarriesVersionMark(image))
+        return std::nullopt;
+    return image;
 }
 
 } // namespace
@@ -39,12 +42,7 @@ void ReadCustomBlock(QByteArrayView block, CustomOperators &custom)
     // Entries missing from a short tail come back as zero bytes.
     QByteArray bytes(block.data(), std::min(block.size(), kCustomBlockSize));
     bytes.append(QByteArray(kCustomBlockSize - bytes.size(), '\0'));
-    const char *next = bytes.constData();
-    for (OperatorEntry &entry : custom.country_customers) {
-        std::memcpy(&entry, next, sizeof entry);
-        next += sizeof entry;
-    }
-    std::memcpy(&custom.extra_customer, next, sizeof custom.extra_customer);
+    std::memcpy(static_cast<void *>(&custom), bytes.constData(), sizeof custom);
 }
 
 QString WorkingCopyName()
@@ -52,20 +50,12 @@ QString WorkingCopyName()
     return QStringLiteral("/setup") + VersionText() + QStringLiteral(".bak");
 }
 
-std::optional<QString> TemporaryFolder()
+std::optional<QString> WorkingCopyPath()
 {
     const QString folder = QDir::tempPath();
     if (folder.isEmpty() || folder.size() > kMaxTemporaryPathLength)
         return std::nullopt;
-    return folder;
-}
-
-std::optional<QString> WorkingCopyPath()
-{
-    const auto folder = TemporaryFolder();
-    if (!folder)
-        return std::nullopt;
-    return *folder + WorkingCopyName();
+    return folder + WorkingCopyName();
 }
 
 QString ProfileFilePath(const QString &folder)
@@ -82,9 +72,7 @@ QByteArray ProfileFileBytes(const ProfileImage &image)
 QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &custom)
 {
     QByteArray bytes(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
-    for (const OperatorEntry &entry : custom.country_customers)
-        bytes.append(reinterpret_cast<const char *>(&entry), sizeof entry);
-    bytes.append(reinterpret_cast<const char *>(&custom.extra_customer), sizeof custom.extra_customer);
+    bytes.append(reinterpret_cast<const char *>(&custom), sizeof custom);
     return bytes;
 }
 
@@ -97,8 +85,8 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
     if (path)
         bytes = ReadOwnFile(*path, kWorkingCopySize);
     // The temporary folder may have been emptied at boot: the durable copy stands in.
-    if (!holdsMarkedRecord(bytes)) {
-        if (auto durable = ReadDurableCopy(); holdsMarkedRecord(durable))
+    if (!markedRecord(bytes)) {
+        if (auto durable = ReadDurableCopy(); markedRecord(durable))
             bytes = std::move(durable);
     }
     RestoreWorkingCopy(bytes, record, custom, currentArea);
@@ -107,19 +95,12 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
 void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,
                         std::int32_t currentArea)
 {
-    if (!bytes || bytes->size() < qsizetype(kProfileRecordSize)) {
+    const std::optional<ProfileImage> image = markedRecord(bytes);
+    if (!image) {
         SetProfileDefaults(record, currentArea);
         return;
     }
-
-    ProfileImage image;
-    std::memcpy(image.data(), bytes->constData(), image.size());
-    DecodeProfileImage(image);
-    if (!CarriesVersionMark(image)) {
-        SetProfileDefaults(record, currentArea);
-        return;
-    }
-    std::memcpy(&record, image.data(), image.size());
+    std::memcpy(&record, image->data(), image->size());
 
     ReadCustomBlock(bytes->mid(kProfileRecordSize), custom);
     TerminateTextFields(record);

@@ -16,12 +16,13 @@ inline constexpr qsizetype kProfileFileSize = kProfileRecordSize - kCameraPartOf
 inline constexpr qsizetype kCustomBlockSize =
     (CustomOperators::kCountryCustomerCount + 1) * qsizetype(sizeof(OperatorEntry)); // 1056
 inline constexpr qsizetype kWorkingCopySize = kProfileRecordSize + kCustomBlockSize; // 2032
+// The block is the custom entries' bytes in their order.
+static_assert(sizeof(CustomOperators) == kCustomBlockSize);
 
 // "/setup" + version + ".bak", appended to the temporary folder.
 QString WorkingCopyName();
 
-// The temporary folder, or nothing when its path is empty or 260 characters and longer.
-std::optional<QString> TemporaryFolder();
+// In the temporary folder; nothing when its path is empty or 260 characters and longer.
 std::optional<QString> WorkingCopyPath();
 
 // The save folder exactly as given, then "/PROFILE.BIN".

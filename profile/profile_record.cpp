@@ -3,6 +3,7 @@
 #include "profile/version.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -80,48 +81,37 @@ void SetProfileDefaults(ProfileRecord &record, std::int32_t currentArea)
 
 namespace {
 
-template <typename Record>
-auto *phoneField(Record &record, int index)
-{
-    switch (index) {
-    case 0: return &record.phone_number_1;
-    case 1: return &record.phone_number_2;
-    case 2: return &record.phone_number_3;
-    default: return &record.phone_number_4;
-    }
-}
+constexpr std::array kPhoneFields = {&ProfileRecord::phone_number_1, &ProfileRecord::phone_number_2,
+                                     &ProfileRecord::phone_number_3, &ProfileRecord::phone_number_4};
+constexpr std::array kEmailFields = {&ProfileRecord::receive_email_1, &ProfileRecord::receive_email_2,
+                                     &ProfileRecord::receive_email_3, &ProfileRecord::receive_email_4};
 
-template <typename Record>
-auto *emailField(Record &record, int index)
+// Any index but 0..2 names the last recipient.
+std::size_t slot(int index)
 {
-    switch (index) {
-    case 0: return &record.receive_email_1;
-    case 1: return &record.receive_email_2;
-    case 2: return &record.receive_email_3;
-    default: return &record.receive_email_4;
-    }
+    return std::size_t(index >= 0 && index < kRecipientCount ? index : kRecipientCount - 1);
 }
 
 } // namespace
 
 std::span<char, 48> PhoneNumberField(ProfileRecord &record, int index)
 {
-    return *phoneField(record, index);
+    return record.*kPhoneFields[slot(index)];
 }
 
 std::span<char, 48> ReceiveEmailField(ProfileRecord &record, int index)
 {
-    return *emailField(record, index);
+    return record.*kEmailFields[slot(index)];
 }
 
 std::span<const char, 48> PhoneNumberField(const ProfileRecord &record, int index)
 {
-    return *phoneField(record, index);
+    return record.*kPhoneFields[slot(index)];
 }
 
 std::span<const char, 48> ReceiveEmailField(const ProfileRecord &record, int index)
 {
-    return *emailField(record, index);
+    return record.*kEmailFields[slot(index)];
 }
 
 std::span<std::uint8_t, kProfileRecordSize> RecordBytes(ProfileRecord &record)

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <cstring>
@@ -77,21 +78,16 @@ std::variant<QByteArray, SettingsFileFault> ReadSettingsFile(const QString &path
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno == ELOOP ? fault(SettingsFileFault::Cause::Link, path) : unreadable(path, errno);
+    // Closed on the way out, after a refusal has read errno.
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
     struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return unreadable(path, error);
-    }
-    if (!S_ISREG(status.st_mode)) {
-        ::close(fd);
+    if (::fstat(fd, &status) != 0)
+        return unreadable(path, errno);
+    if (!S_ISREG(status.st_mode))
         return fault(S_ISDIR(status.st_mode) ? SettingsFileFault::Cause::Folder : SettingsFileFault::Cause::NotAFile,
                      path);
-    }
-    if (!settingsFileSize(status.st_size)) {
-        ::close(fd);
+    if (!settingsFileSize(status.st_size))
         return wrongSize(path, status.st_size);
-    }
     // One byte more than the larger layout tells a file that grew meanwhile.
     QByteArray bytes(kWorkingCopySize + 1, Qt::Uninitialized);
     qsizetype total = 0;
@@ -99,16 +95,12 @@ std::variant<QByteArray, SettingsFileFault> ReadSettingsFile(const QString &path
         const ssize_t got = ::read(fd, bytes.data() + total, std::size_t(bytes.size() - total));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return unreadable(path, error);
-        }
+        if (got < 0)
+            return unreadable(path, errno);
         if (got == 0)
             break;
         total += got;
     }
-    ::close(fd);
     bytes.truncate(total);
 #else
     const QFileInfo info(path);

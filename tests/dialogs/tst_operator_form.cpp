@@ -49,7 +49,7 @@ private slots:
         OperatorForm form;
         form.load(entryWith(gateway, port));
         QCOMPARE(DottedQuadText(form.gateway), shownGateway);
-        QCOMPARE(form.mmsPort, shownPort);
+        QCOMPARE(form.text(OperatorForm::Field::MmsPort), shownPort);
     }
 
     void portCheck_data()
@@ -82,7 +82,7 @@ private slots:
         const OperatorEntry before = entry;
         OperatorForm form;
         form.load(entry);
-        form.mmsPort = typed;
+        form.text(OperatorForm::Field::MmsPort) = typed;
 
         const std::optional<OperatorForm::Failure> failure = form.store(entry);
         if (message.isEmpty()) {
@@ -110,11 +110,11 @@ private slots:
         std::memcpy(expected.gprs_account, "M\xfcller", 6);
 
         OperatorForm form;
-        form.url = QStringLiteral("http://mms.example/");
+        form.text(OperatorForm::Field::Url) = QStringLiteral("http://mms.example/");
         form.gateway = {192, 0, 2, 7};
-        form.mmsPort = QStringLiteral("8080");
-        form.mmsPassword = QStringLiteral("123456789012345");
-        form.gprsAccount = QStringLiteral("M\u00fcller");
+        form.text(OperatorForm::Field::MmsPort) = QStringLiteral("8080");
+        form.text(OperatorForm::Field::MmsPassword) = QStringLiteral("123456789012345");
+        form.text(OperatorForm::Field::GprsAccount) = QStringLiteral("M\u00fcller");
         QVERIFY(!form.store(entry));
         QCOMPARE(hexText(QByteArray(reinterpret_cast<const char *>(&entry), sizeof entry)),
                  hexText(QByteArray(reinterpret_cast<const char *>(&expected), sizeof expected)));

@@ -18,17 +18,17 @@ private slots:
         form.load();
 
         const PageValues &v = form.values();
-        QCOMPARE(v.instant_on, 1);
+        QCOMPARE(v.choice(PageSetting::Instant), 1);
         QCOMPARE(v.instant_number, 99);
-        QCOMPARE(v.daily_report_on, 0);
+        QCOMPARE(v.choice(PageSetting::DailyReport), 0);
         QCOMPARE(v.daily_report_hour, 0);
         QCOMPARE(v.daily_report_minute, 0);
         QCOMPARE(v.send_to, 1);
         QCOMPARE(v.choice(PageSetting::EmailSize), 1);
-        QCOMPARE(v.rename, 0);
+        QCOMPARE(v.choice(PageSetting::Rename), 0);
         QCOMPARE(v.rename_text, QString());
         QCOMPARE(v.choice(PageSetting::Gps), 0);
-        QCOMPARE(v.sms_switch, 0);
+        QCOMPARE(v.choice(PageSetting::SmsSwitch), 0);
         QCOMPARE(v.sms_start_hour, 0);
         QCOMPARE(v.sms_stop_hour, 0);
         QCOMPARE(v.country_position, 0);
@@ -83,8 +83,8 @@ private slots:
         startWithoutWorkingCopy(session);
         SettingsForm form(session);
         form.load();
-        form.sendToClicked(sendTo);
-        form.smsSwitchChanged(smsSwitch);
+        form.values().send_to = sendTo;
+        form.choiceChanged(PageSetting::SmsSwitch, smsSwitch);
 
         const PageState s = form.state();
         QCOMPARE(s.first_phone_label, firstLabel);
@@ -107,13 +107,13 @@ private slots:
         startWithoutWorkingCopy(session);
         SettingsForm form(session);
         form.load();
-        form.smsSwitchChanged(2);
+        form.choiceChanged(PageSetting::SmsSwitch, 2);
         form.smsStartChanged(8);
         form.smsStopChanged(20);
-        form.smsSwitchChanged(0);
+        form.choiceChanged(PageSetting::SmsSwitch, 0);
         QCOMPARE(form.values().sms_start_hour, 0);
         QCOMPARE(form.values().sms_stop_hour, 0);
-        form.smsSwitchChanged(2);
+        form.choiceChanged(PageSetting::SmsSwitch, 2);
         QCOMPARE(form.values().sms_start_hour, 8);
         QCOMPARE(form.values().sms_stop_hour, 20);
     }
@@ -128,7 +128,7 @@ private slots:
         SettingsForm form(session);
         form.load();
         QCOMPARE(form.values().sms_start_hour, 0);
-        form.smsSwitchChanged(2);
+        form.choiceChanged(PageSetting::SmsSwitch, 2);
         QCOMPARE(form.values().sms_start_hour, 6);
         QCOMPARE(form.values().sms_stop_hour, 22);
     }
@@ -163,7 +163,7 @@ private slots:
         startWithoutWorkingCopy(session);
         SettingsForm form(session);
         form.load();
-        form.smsSwitchChanged(2);
+        form.choiceChanged(PageSetting::SmsSwitch, 2);
         form.values().sms_start_hour = start;
         form.values().sms_stop_hour = stop;
         if (changed == "start")
@@ -184,14 +184,16 @@ private slots:
         session.record.send_mode = 3;
         SettingsForm form(session);
         form.load();
-        QCOMPARE(form.values().instant_on, 1);
-        QCOMPARE(form.values().daily_report_on, 1);
+        QCOMPARE(form.values().choice(PageSetting::Instant), 1);
+        QCOMPARE(form.values().choice(PageSetting::DailyReport), 1);
         QVERIFY(form.state().instant_number_enabled);
         QVERIFY(form.state().daily_report_time_enabled);
 
-        form.instantChanged(0);
-        QCOMPARE(form.values().send_mode, 2);
+        form.choiceChanged(PageSetting::Instant, 0);
         QVERIFY(!form.state().instant_number_enabled);
+        form.values().receive_email[0] = QStringLiteral("jane@example.org");
+        QVERIFY(!form.store(ControlsShowing(form.values())));
+        QCOMPARE(session.record.send_mode, 2);
     }
 
     void storedValuesOutsideTheLists_data()

@@ -36,16 +36,16 @@ struct Inputs {
 PageControls controlsFrom(const Inputs &in)
 {
     PageControls c;
-    c.instant_on = in.instantOn;
-    c.daily_report_on = 0;
+    c.choice(PageSetting::Instant) = in.instantOn;
+    c.choice(PageSetting::DailyReport) = 0;
     c.instant_number = in.instantNumber;
     c.daily_report_hour = 0;
     c.daily_report_minute = 0;
     c.send_to = in.sendTo;
-    c.rename = in.rename;
+    c.choice(PageSetting::Rename) = in.rename;
     c.rename_text = in.renameText;
     c.choice(PageSetting::EmailSize) = 1;
-    c.sms_switch = in.smsSwitch;
+    c.choice(PageSetting::SmsSwitch) = in.smsSwitch;
     c.choice(PageSetting::Gps) = 0;
     c.sms_start_hour = 0;
     c.sms_stop_hour = 0;

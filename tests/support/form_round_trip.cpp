@@ -20,20 +20,15 @@ int shown(int value, qsizetype count)
 PageControls ControlsShowing(const PageValues &values)
 {
     using namespace PageItems;
-    const qsizetype offOn = OffOnItems().size();
     PageControls controls;
     controls.save_path = values.save_path;
-    controls.instant_on = shown(values.instant_on, offOn);
-    controls.daily_report_on = shown(values.daily_report_on, offOn);
     controls.instant_number = QString::number(values.instant_number);
     controls.daily_report_hour = shown(values.daily_report_hour, kHourCount);
     controls.daily_report_minute = shown(values.daily_report_minute, kMinuteCount);
     controls.send_to = shown(values.send_to, sendToItems().size());
-    controls.rename = shown(values.rename, offOn);
     controls.rename_text = values.rename_text;
     for (PageSetting setting : kPageSettings)
         controls.choice(setting) = shown(values.choice(setting), PageSettingOf(setting).items.size());
-    controls.sms_switch = shown(values.sms_switch, smsSwitchItems().size());
     controls.sms_start_hour = shown(values.sms_start_hour, kHourCount);
     controls.sms_stop_hour = shown(values.sms_stop_hour, kHourCount);
     controls.phone_number = values.phone_number;
@@ -73,11 +68,11 @@ std::optional<Message> StoreCorrectedPage(ProfileSession &session)
         controls.phone_number[i].clear();
         controls.receive_email[i].clear();
     }
-    controls.sms_switch = 0;
+    controls.choice(PageSetting::SmsSwitch) = 0;
     controls.sms_start_hour = controls.sms_stop_hour = 0;
     controls.send_to = 1;
     controls.receive_email[0] = QStringLiteral("jane@example.org");
-    controls.rename = 0;
+    controls.choice(PageSetting::Rename) = 0;
     controls.rename_text.clear();
     return page.store(controls);
 }
