@@ -97,8 +97,8 @@ void CameraDialog::buildLayout()
     auto *windowsColumn = new QVBoxLayout;
     for (int window = 0; window < CameraForm::kWindowCount; ++window) {
         auto *group = new WorkTimeGroup(window + 1, this);
-        connect(group, &WorkTimeGroup::switchChanged, this,
-                [this, window](int index) { step([&] { m_form.windows[window].switchChanged(index); }); });
+        // The switch is read with the other controls; showing the form applies the window rule.
+        connect(group, &WorkTimeGroup::switchChanged, this, [this] { step([] {}); });
         connect(group, &WorkTimeGroup::boxClicked, this,
                 [this, window](int box, bool checked) {
                     step([&] { m_form.windows[window].boxClicked(box, checked); });

@@ -42,11 +42,6 @@ WorkTimeState WorkTimeForm::state() const
     return {values.switchIndex == kSwitchOn};
 }
 
-void WorkTimeForm::switchChanged(int index)
-{
-    values.switchIndex = index;
-}
-
 void WorkTimeForm::boxClicked(int box, bool checked)
 {
     if (box < kAllBox || box >= kBoxCount)

@@ -45,7 +45,6 @@ public:
     void load(const WorkTimeWindow &window);
     WorkTimeState state() const;
 
-    void switchChanged(int index);
     void boxClicked(int box, bool checked);
 
     Fault fault() const;

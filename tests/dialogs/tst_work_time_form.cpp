@@ -94,7 +94,7 @@ private slots:
         QVERIFY(!form.state().details_enabled);
         QCOMPARE(form.values.all, 1);
         QCOMPARE(bytesOf(storedBy(form)), (Bytes{0, 0, 0, 0, 0, 127}));
-        form.switchChanged(1);
+        form.values.switchIndex = 1;
         QVERIFY(form.state().details_enabled);
     }
 
