@@ -336,17 +336,33 @@ void readSecureType(SettingField &field, const Reading &reading)
     field.item = field.inRange ? reading.items.at(SecureType::index(stored)) : QString();
 }
 
+// A number as shown in range and out of it: most are single bytes, whose
+// texts are built once.
+QString numberText(int value, bool inRange)
+{
+    static const std::array<QStringList, 2> bytes = [] {
+        std::array<QStringList, 2> texts;
+        for (int byte = 0; byte < 256; ++byte) {
+            texts[0].append(OutOfRangeText(QString::number(byte)));
+            texts[1].append(QString::number(byte));
+        }
+        return texts;
+    }();
+    if (value < 256)
+        return bytes[inRange].at(value);
+    return inRange ? QString::number(value) : OutOfRangeText(QString::number(value));
+}
+
 QString shown(const SettingField &field)
 {
-    QString base = field.listed    ? (field.inRange ? field.item : QString::number(field.value.toInt()))
-                   : field.isText() ? field.value.toString()
-                                    : QString::number(field.value.toInt());
-    return field.inRange ? base : OutOfRangeText(base);
+    if (field.isText())
+        return field.inRange ? field.value.toString() : OutOfRangeText(field.value.toString());
+    return field.listed && field.inRange ? field.item : numberText(field.value.toInt(), field.inRange);
 }
 
 QString twoDigits(const SettingField &field)
 {
-    return field.inRange ? TwoDigitTexts().at(field.value.toInt()) : QString::number(field.value.toInt());
+    return field.inRange ? TwoDigitTexts().at(field.value.toInt()) : numberText(field.value.toInt(), true);
 }
 
 // "08:30", or the raw numbers when either is out of range.
