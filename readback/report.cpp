@@ -28,6 +28,10 @@ namespace {
 // Bytes from a file never reach the terminal as control characters.
 void appendEscaped(QString &out, const QString &text)
 {
+    if (std::ranges::all_of(text, [](QChar c) { return c != u'\\' && c.isPrint(); })) {
+        out += text;
+        return;
+    }
     for (QChar c : text) {
         if (c == u'\\') {
             out += QLatin1StringView("\\\\");

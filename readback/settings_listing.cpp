@@ -293,10 +293,10 @@ const Shape &listingShape()
 void read(SettingField &field, const Reading &reading, const char *bytes)
 {
     if (!field.listed && reading.count == 0) {
-        const std::span<const char> text(bytes, std::size_t(field.size));
-        field.value = LoadRecordText(text);
-        // Without its zero the camera would read on into the next field.
-        field.inRange = std::ranges::find(text, '\0') != text.end();
+        const QString text = LoadRecordText(std::span<const char>(bytes, std::size_t(field.size)));
+        field.value = text;
+        // Cut at its zero; without one the camera would read on into the next field.
+        field.inRange = text.size() < field.size;
         return;
     }
     std::uint16_t stored = std::uint8_t(bytes[0]);
