@@ -67,7 +67,7 @@ struct Slot {
         return f;
     }
     // A number below `count`: an hour, a minute, a count of items.
-    Field number(int count) const { return {SettingField{key, {}, false, {}, true, false, offset, size}, {{}, count}}; }
+    Field number(int count) const { return {SettingField{.key = key, .offset = offset, .size = size}, {{}, count}}; }
     Field text(bool secret = false) const
     {
         Field f = number(0);
