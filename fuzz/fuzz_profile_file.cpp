@@ -33,16 +33,16 @@ void render(const ReadBackResult &result, QByteArrayView input)
     if (!readBack)
         return;
     const std::size_t selector = qHash(input);
-    const ReportOptions options{(selector & 64) != 0};
+    const ReportOptions options{(selector & 256) != 0};
     // The comparison (two listings) takes an eighth, the check a quarter,
     // JSON, nearly all Qt's own object building at some fifty times a text's
-    // allocations, one in 64, and the text the rest.
-    const std::size_t pick = selector & 63;
-    if (pick < 8) {
+    // cost, one in 256, and the text the rest.
+    const std::size_t pick = selector & 255;
+    if (pick < 32) {
         DiffLines(edited(*readBack, input), *readBack, options);
-    } else if (pick == 8) {
+    } else if (pick == 32) {
         QJsonDocument(ShowJson(*readBack, ListSettings(*readBack), options)).toJson();
-    } else if (pick < 24) {
+    } else if (pick < 96) {
         CheckLines(ListSettings(*readBack), options);
         SendingLines(*readBack);
     } else {

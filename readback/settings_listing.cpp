@@ -67,7 +67,15 @@ struct Slot {
         return f;
     }
     // A number below `count`: an hour, a minute, a count of items.
-    Field number(int count) const { return {SettingField{.key = key, .offset = offset, .size = size}, {{}, count}}; }
+    Field number(int count) const
+    {
+        Field f;
+        f.field.key = key;
+        f.field.offset = offset;
+        f.field.size = size;
+        f.reading.count = count;
+        return f;
+    }
     Field text(bool secret = false) const
     {
         Field f = number(0);
