@@ -59,27 +59,21 @@ struct Slot {
 
     Slot in(const Slot &outer) const { return {outer.key + QLatin1Char('.') + key, outer.offset + offset, size}; }
 
-    Field listed(const QStringList &items, int shift = 0, int mask = 0xFFFF) const
+    // A number below `count`: an hour, a minute, a count of items; or a text.
+    Field number(int count, bool secret = false) const
     {
-        Field f = number(0);
-        f.field.listed = true;
-        f.reading = {items, 0, shift, mask};
-        return f;
-    }
-    // A number below `count`: an hour, a minute, a count of items.
-    Field number(int count) const
-    {
-        Field f;
+        Field f{{}, {{}, count}};
         f.field.key = key;
         f.field.offset = offset;
         f.field.size = size;
-        f.reading.count = count;
+        f.field.secret = secret;
         return f;
     }
-    Field text(bool secret = false) const
+    Field text(bool secret = false) const { return number(0, secret); }
+    Field listed(const QStringList &items, int shift = 0, int mask = 0xFFFF) const
     {
-        Field f = number(0);
-        f.field.secret = secret;
+        Field f{number(0).field, {items, 0, shift, mask}};
+        f.field.listed = true;
         return f;
     }
 };
