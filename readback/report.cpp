@@ -8,6 +8,8 @@
 #include <QJsonArray>
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <map>
 #include <cstring>
 
@@ -26,15 +28,20 @@ namespace {
 // Bytes from a file never reach the terminal as control characters.
 void appendEscaped(QString &out, const QString &text)
 {
+    if (std::ranges::all_of(text, [](QChar c) { return c != u'\\' && c.isPrint(); })) {
+        out += text;
+        return;
+    }
     for (QChar c : text) {
         if (c == u'\\') {
             out += QLatin1StringView("\\\\");
         } else if (!c.isPrint()) {
-            out += QLatin1StringView("\\x");
-            const QString hex = QString::number(c.unicode(), 16).toUpper();
-            if (hex.size() < 2)
-                out += u'0';
-            out += hex;
+            // Built in place: a file's texts may hold hundreds of them.
+            char hex[4];
+            const char *end = std::to_chars(hex, std::end(hex), c.unicode(), 16).ptr;
+            out += QLatin1StringView(end - hex < 2 ? "\\x0" : "\\x");
+            for (const char *digit = hex; digit != end; ++digit)
+                out += QLatin1Char(char(std::toupper(*digit)));
         } else {
             out += c;
         }
@@ -283,8 +290,12 @@ QStringList CheckLines(const QList<SettingLine> &lines, const ReportOptions &opt
 {
     QStringList out;
     for (const SettingLine &line : lines) {
-        if (!line.inRange())
-            out.append(QStringLiteral("%1: %2").arg(line.name(), displayText(line, options)));
+        if (!line.inRange()) {
+            QString text = line.name();
+            text += QLatin1StringView(": ");
+            appendDisplayText(text, line, options);
+            out.append(text);
+        }
     }
     return out;
 }

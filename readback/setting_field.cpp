@@ -14,7 +14,15 @@ bool SettingLine::secret() const
 
 QString SettingLine::name() const
 {
-    return (QStringList(groups) << label).join(QStringLiteral(" / "));
+    // Room for what diff and check append, so that a line costs one allocation.
+    QString name;
+    name.reserve(128);
+    for (const QString &group : groups) {
+        name += group;
+        name += QLatin1StringView(" / ");
+    }
+    name += label;
+    return name;
 }
 
 QString OutOfRangeText(const QString &shown)

@@ -10,16 +10,16 @@
 struct SettingField {
     bool isText() const { return value.typeId() == QMetaType::QString; }
 
-    QString key;          // the field's name, "work_time_1.start_hour" inside an embedded layout
+    QString key; // the field's name, "work_time_1.start_hour" inside an embedded layout
     // The stored number (int) or text (QString); not a JSON value, whose texts
     // each cost allocations a read-back makes hundreds of times per file.
     QVariant value;
-    bool listed = false;  // the number picks an item of a list
     QString item;         // that item's text; empty when out of range
-    bool inRange = true;
-    bool secret = false;
     qsizetype offset = 0; // record offset; the custom entries lie at their working copy offsets
     qsizetype size = 0;
+    bool listed = false; // the number picks an item of a list
+    bool inRange = true;
+    bool secret = false;
 };
 
 // One line of a read-back file: a label and its value as the dialogs show it.

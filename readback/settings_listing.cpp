@@ -12,13 +12,44 @@
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <span>
+#include <vector>
 
 namespace {
+
+// Every file lists the same lines under the same groups, labels and keys:
+// those are built once, from the forms' texts, and a file fills in only its
+// values. A line's text is its first value as its combo shows it, unless:
+enum class Shows { Value, TwoDigits, Time, Days, SecureType, Operator };
+
+// How a field's stored bytes read: a text, or a number in a list or below a count.
+struct Reading {
+    QStringList items; // a listed number's
+    int count = 0;     // an unlisted number's bound; 0 for a text
+    int shift = 0;     // the bits of the bytes the number is made of
+    int mask = 0xFFFF;
+};
+
+struct Row {
+    Shows shows = Shows::Value;
+    QString allDays; // Days: the text of a window on every day
+    QVarLengthArray<Reading, 2> readings;
+};
+
+struct Shape {
+    QList<SettingLine> lines;
+    std::vector<Row> rows;
+    qsizetype recordLines = 0; // the lines before the custom entries
+};
+
+// A field and how it reads.
+struct Field {
+    SettingField field;
+    Reading reading;
+};
 
 // A field's name and bytes, relative to the layout it belongs to.
 struct Slot {
@@ -26,18 +57,24 @@ struct Slot {
     qsizetype offset;
     qsizetype size;
 
-    Slot in(const Slot &outer) const { return {nestedKey(outer.key, key), outer.offset + offset, size}; }
+    Slot in(const Slot &outer) const { return {outer.key + QLatin1Char('.') + key, outer.offset + offset, size}; }
 
-private:
-    // The same few keys are joined for every file read back: join each once.
-    static QString nestedKey(const QString &outer, const QString &inner)
+    // A number below `count`: an hour, a minute, a count of items; or a text.
+    Field number(int count, bool secret = false) const
     {
-        thread_local QHash<std::pair<QString, QString>, QString> joined;
-        const std::pair<QString, QString> parts{outer, inner};
-        auto it = joined.constFind(parts);
-        if (it == joined.cend())
-            it = joined.insert(parts, outer + QLatin1Char('.') + inner);
-        return *it;
+        Field f{{}, {{}, count}};
+        f.field.key = key;
+        f.field.offset = offset;
+        f.field.size = size;
+        f.field.secret = secret;
+        return f;
+    }
+    Field text(bool secret = false) const { return number(0, secret); }
+    Field listed(const QStringList &items, int shift = 0, int mask = 0xFFFF) const
+    {
+        Field f{number(0).field, {items, 0, shift, mask}};
+        f.field.listed = true;
+        return f;
     }
 };
 
@@ -46,303 +83,334 @@ private:
     Slot{QStringLiteral(#member), qsizetype(offsetof(Layout, member)), qsizetype(sizeof(Layout::member))}
 #define RECORD_SLOT(member) TALMERIS_SLOT(ProfileRecord, member)
 
-SettingField fieldAt(const Slot &slot)
-{
-    SettingField field;
-    field.key = slot.key;
-    field.offset = slot.offset;
-    field.size = slot.size;
-    return field;
-}
-
-SettingField listed(const Slot &slot, int value, const QStringList &items)
-{
-    SettingField field = fieldAt(slot);
-    field.value = value;
-    field.listed = true;
-    field.inRange = value >= 0 && value < items.size();
-    if (field.inRange)
-        field.item = items.at(value);
-    return field;
-}
-
-// A number below `count`: an hour, a minute, a count of items.
-SettingField number(const Slot &slot, int value, int count)
-{
-    SettingField field = fieldAt(slot);
-    field.value = value;
-    field.inRange = value >= 0 && value < count;
-    return field;
-}
-
-SettingField text(const Slot &slot, std::span<const char> bytes, bool secret = false)
-{
-    SettingField field = fieldAt(slot);
-    field.value = LoadRecordText(bytes);
-    // Without its zero the camera would read on into the next field.
-    field.inRange = std::ranges::find(bytes, '\0') != bytes.end();
-    field.secret = secret;
-    return field;
-}
-
-QString shown(const SettingField &field)
-{
-    QString base = field.listed           ? (field.inRange ? field.item : QString::number(field.value.toInt()))
-                   : field.isText() ? field.value.toString()
-                                            : QString::number(field.value.toInt());
-    return field.inRange ? base : OutOfRangeText(base);
-}
-
-QString twoDigits(const SettingField &field)
-{
-    return field.inRange ? TwoDigitTexts().at(field.value.toInt()) : QString::number(field.value.toInt());
-}
-
-// An hour or a minute as its combo shows it.
-QString shownTwoDigits(const SettingField &field)
-{
-    return field.inRange ? twoDigits(field) : shown(field);
-}
-
 // Appends lines under one group path.
 class Group
 {
 public:
-    explicit Group(QList<SettingLine> &lines, QStringList groups)
-        : m_lines(lines)
+    Group(Shape &shape, QStringList groups)
+        : m_shape(shape)
         , m_groups(std::move(groups))
     {
     }
 
-    void add(const QString &label, const SettingField &field) { add(label, shown(field), {field}); }
-    void addTwoDigits(const QString &label, const SettingField &field) { add(label, shownTwoDigits(field), {field}); }
-
-    void add(const QString &label, const QString &text, std::initializer_list<SettingField> fields)
+    void add(const QString &label, std::initializer_list<Field> fields, Shows shows = Shows::Value,
+             const QString &allDays = {})
     {
-        m_lines.append(SettingLine{m_groups, label, text, fields});
-    }
-
-    // "08:30", or the raw numbers when either is out of range.
-    void addTime(const QString &label, const SettingField &hour, const SettingField &minute)
-    {
-        const QString time = twoDigits(hour) + QLatin1Char(':') + twoDigits(minute);
-        add(label, hour.inRange && minute.inRange ? time : OutOfRangeText(time), {hour, minute});
+        SettingLine line{m_groups, label, {}, {}};
+        Row row{shows, allDays, {}};
+        for (const Field &f : fields) {
+            line.fields.append(f.field);
+            row.readings.append(f.reading);
+        }
+        m_shape.lines.append(line);
+        m_shape.rows.push_back(row);
     }
 
 private:
-    QList<SettingLine> &m_lines;
+    Shape &m_shape;
     QStringList m_groups;
 };
 
-QString weekDaysText(std::uint8_t mask, int window)
+void addCamera(Shape &shape)
 {
-    QStringList days;
-    for (int day = 0; day < WorkTimeValues::kDayCount; ++day) {
-        if (mask & (1 << day))
-            days.append(WeekDayNames().at(day));
-    }
-    if (days.size() == WorkTimeValues::kDayCount)
-        return WorkTimeAllText(window);
-    return days.isEmpty() ? QStringLiteral("none") : days.join(QLatin1Char(' '));
-}
-
-void addCamera(QList<SettingLine> &lines, const ProfileRecord &record)
-{
+    const ProfileRecord record{};
     const auto addSettings = [&](const QString &title, const QList<CameraSetting> &settings) {
-        Group group(lines, {CameraSectionTitle(), title});
+        Group group(shape, {CameraSectionTitle(), title});
         for (CameraSetting setting : settings) {
-            const std::uint8_t value = record.*CameraSettingField(setting);
             const auto field = reinterpret_cast<const std::uint8_t *>(&(record.*CameraSettingField(setting)));
             const Slot slot{CameraSettingKey(setting), field - reinterpret_cast<const std::uint8_t *>(&record), 1};
-            group.add(CameraSettingLabel(setting), listed(slot, value, CameraSettingItems(setting)));
+            group.add(CameraSettingLabel(setting), {slot.listed(CameraSettingItems(setting))});
         }
     };
     for (const CameraGroup &group : CameraGroups())
         addSettings(group.title, group.settings);
     addSettings(QStringLiteral("Hidden"), HiddenCameraSettings());
 
-    const std::array windows = {
-        std::pair{RECORD_SLOT(work_time_1), record.work_time_1},
-        std::pair{RECORD_SLOT(work_time_2), record.work_time_2},
-        std::pair{RECORD_SLOT(work_time_3), record.work_time_3},
-        std::pair{RECORD_SLOT(work_time_4), record.work_time_4},
-    };
+    const std::array windows = {RECORD_SLOT(work_time_1), RECORD_SLOT(work_time_2), RECORD_SLOT(work_time_3),
+                                RECORD_SLOT(work_time_4)};
     for (std::size_t i = 0; i < windows.size(); ++i) {
-        const Slot &outer = windows[i].first;
-        const WorkTimeWindow &window = windows[i].second;
         const int windowNumber = int(i) + 1;
-        Group group(lines, {CameraSectionTitle(), WorkTimeTitle(windowNumber)});
-        const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
+        Group group(shape, {CameraSectionTitle(), WorkTimeTitle(windowNumber)});
+        const auto at = [&](const Slot &slot) { return slot.in(windows[i]); };
         Slot switchSlot = TALMERIS_SLOT(WorkTimeWindow, switch_);
         switchSlot.key = QStringLiteral("switch");
-        group.add(WorkTimeSwitchLabel(), listed(at(switchSlot), window.switch_, WorkTimeSwitchItems()));
-        group.addTime(WorkTimeStartLabel(),
-                      number(at(TALMERIS_SLOT(WorkTimeWindow, start_hour)), window.start_hour,
-                             kHourCount),
-                      number(at(TALMERIS_SLOT(WorkTimeWindow, start_minute)), window.start_minute,
-                             kMinuteCount));
-        group.addTime(WorkTimeStopLabel(),
-                      number(at(TALMERIS_SLOT(WorkTimeWindow, stop_hour)), window.stop_hour, kHourCount),
-                      number(at(TALMERIS_SLOT(WorkTimeWindow, stop_minute)), window.stop_minute,
-                             kMinuteCount));
+        group.add(WorkTimeSwitchLabel(), {at(switchSlot).listed(WorkTimeSwitchItems())});
+        group.add(WorkTimeStartLabel(),
+                  {at(TALMERIS_SLOT(WorkTimeWindow, start_hour)).number(kHourCount),
+                   at(TALMERIS_SLOT(WorkTimeWindow, start_minute)).number(kMinuteCount)},
+                  Shows::Time);
+        group.add(WorkTimeStopLabel(),
+                  {at(TALMERIS_SLOT(WorkTimeWindow, stop_hour)).number(kHourCount),
+                   at(TALMERIS_SLOT(WorkTimeWindow, stop_minute)).number(kMinuteCount)},
+                  Shows::Time);
         // Bit 7 repeats the switch; the days are bits 0..6, and every mask is valid.
-        group.add(QStringLiteral("Days"), weekDaysText(window.week_mask, windowNumber),
-                  {number(at(TALMERIS_SLOT(WorkTimeWindow, week_mask)), window.week_mask, 256)});
+        group.add(QStringLiteral("Days"), {at(TALMERIS_SLOT(WorkTimeWindow, week_mask)).number(256)}, Shows::Days,
+                  WorkTimeAllText(windowNumber));
     }
 }
 
-void addSending(QList<SettingLine> &lines, const ProfileRecord &record)
+void addSending(Shape &shape)
 {
     using namespace PageItems;
     const QString section = SendingSectionTitle();
 
-    Group sendMode(lines, {section, sendModeTitle()});
+    Group sendMode(shape, {section, sendModeTitle()});
     Slot instant = RECORD_SLOT(send_mode);
     instant.key += QStringLiteral(".instant");
     Slot dailyReport = RECORD_SLOT(send_mode);
     dailyReport.key += QStringLiteral(".daily_report");
-    sendMode.add(instantLabel(), listed(instant, record.send_mode & 1, OffOnItems()));
-    sendMode.add(instantNumberName(),
-                 number(RECORD_SLOT(instant_number), record.instant_number, kInstantNumberMax + 1));
+    sendMode.add(instantLabel(), {instant.listed(OffOnItems(), 0, 1)});
+    sendMode.add(instantNumberName(), {RECORD_SLOT(instant_number).number(kInstantNumberMax + 1)});
     // Bits above the two switches have no meaning: they put DailyReport out of range.
-    sendMode.add(dailyReportLabel(), listed(dailyReport, record.send_mode >> 1, OffOnItems()));
-    sendMode.addTwoDigits(dailyReportHourName(),
-                          number(RECORD_SLOT(daily_report_hour), record.daily_report_hour, kHourCount));
-    sendMode.addTwoDigits(dailyReportMinuteName(),
-                          number(RECORD_SLOT(daily_report_minute), record.daily_report_minute, kMinuteCount));
+    sendMode.add(dailyReportLabel(), {dailyReport.listed(OffOnItems(), 1)});
+    sendMode.add(dailyReportHourName(), {RECORD_SLOT(daily_report_hour).number(kHourCount)}, Shows::TwoDigits);
+    sendMode.add(dailyReportMinuteName(), {RECORD_SLOT(daily_report_minute).number(kMinuteCount)}, Shows::TwoDigits);
 
-    Group sendTo(lines, {section, sendToTitle()});
-    sendTo.add(sendToTitle(), listed(RECORD_SLOT(send_to), record.send_to, sendToItems()));
-    const auto addSetting = [&record](Group &group, PageSetting setting) {
+    Group sendTo(shape, {section, sendToTitle()});
+    sendTo.add(sendToTitle(), {RECORD_SLOT(send_to).listed(sendToItems())});
+    const auto addSetting = [](Group &group, PageSetting setting) {
         const PageSettingData &data = PageSettingOf(setting);
-        const Slot slot{data.key, qsizetype(data.offset), qsizetype(data.width)};
-        group.add(data.label, listed(slot, LoadPageSetting(record, setting), data.items));
+        group.add(data.label, {Slot{data.key, qsizetype(data.offset), qsizetype(data.width)}.listed(data.items)});
     };
     addSetting(sendTo, PageSetting::EmailSize);
 
-    Group gpsSms(lines, {section, gpsSmsTitle()});
+    Group gpsSms(shape, {section, gpsSmsTitle()});
     addSetting(gpsSms, PageSetting::Gps);
-    gpsSms.add(smsSwitchLabel(), listed(RECORD_SLOT(sms_switch), record.sms_switch, smsSwitchItems()));
-    gpsSms.addTwoDigits(smsStartName(), number(RECORD_SLOT(sms_start_hour), record.sms_start_hour, kHourCount));
-    gpsSms.addTwoDigits(smsStopName(), number(RECORD_SLOT(sms_stop_hour), record.sms_stop_hour, kHourCount));
+    gpsSms.add(smsSwitchLabel(), {RECORD_SLOT(sms_switch).listed(smsSwitchItems())});
+    gpsSms.add(smsStartName(), {RECORD_SLOT(sms_start_hour).number(kHourCount)}, Shows::TwoDigits);
+    gpsSms.add(smsStopName(), {RECORD_SLOT(sms_stop_hour).number(kHourCount)}, Shows::TwoDigits);
 
-    Group recipients(lines, {section, recipientsTitle()});
+    Group recipients(shape, {section, recipientsTitle()});
     const std::array phones = {RECORD_SLOT(phone_number_1), RECORD_SLOT(phone_number_2), RECORD_SLOT(phone_number_3),
                                RECORD_SLOT(phone_number_4)};
     const std::array emails = {RECORD_SLOT(receive_email_1), RECORD_SLOT(receive_email_2),
                                RECORD_SLOT(receive_email_3), RECORD_SLOT(receive_email_4)};
     for (int i = 0; i < kRecipientCount; ++i)
-        recipients.add(phoneNumberLabel(i), text(phones[std::size_t(i)], PhoneNumberField(record, i)));
+        recipients.add(phoneNumberLabel(i), {phones[std::size_t(i)].text()});
     for (int i = 0; i < kRecipientCount; ++i)
-        recipients.add(receiveEmailLabel(i), text(emails[std::size_t(i)], ReceiveEmailField(record, i)));
+        recipients.add(receiveEmailLabel(i), {emails[std::size_t(i)].text()});
 
-    Group rename(lines, {section});
-    rename.add(renameLabel(), listed(RECORD_SLOT(rename), record.rename, OffOnItems()));
-    rename.add(renameTextName(), text(RECORD_SLOT(rename_text), record.rename_text));
+    Group rename(shape, {section});
+    rename.add(renameLabel(), {RECORD_SLOT(rename).listed(OffOnItems())});
+    rename.add(renameTextName(), {RECORD_SLOT(rename_text).text()});
 }
 
 // One operator entry: its name under `nameGroups`, its MMS and GPRS groups under `groups`.
-void addOperatorEntry(QList<SettingLine> &lines, const QStringList &nameGroups, const QStringList &groups,
-                      const Slot &outer, const OperatorEntry &entry)
+void addOperatorEntry(Shape &shape, const QStringList &nameGroups, const QStringList &groups, const Slot &outer)
 {
-    using Field = OperatorForm::Field;
+    using F = OperatorForm::Field;
     const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
 
-    Group(lines, nameGroups).add(QStringLiteral("Name"), text(at(TALMERIS_SLOT(OperatorEntry, name)), entry.name));
+    Group(shape, nameGroups).add(QStringLiteral("Name"), {at(TALMERIS_SLOT(OperatorEntry, name)).text()});
 
-    Group mms(lines, QStringList(groups) << OperatorForm::mmsTitle());
-    mms.add(OperatorForm::label(Field::Url), text(at(TALMERIS_SLOT(OperatorEntry, mms_url)), entry.mms_url));
-    mms.add(OperatorForm::label(Field::Gateway),
-            text(at(TALMERIS_SLOT(OperatorEntry, mms_gateway)), entry.mms_gateway));
-    mms.add(OperatorForm::label(Field::MmsApn), text(at(TALMERIS_SLOT(OperatorEntry, mms_apn)), entry.mms_apn));
-    mms.add(OperatorForm::label(Field::MmsPort), text(at(TALMERIS_SLOT(OperatorEntry, mms_port)), entry.mms_port));
-    mms.add(OperatorForm::label(Field::MmsAccount),
-            text(at(TALMERIS_SLOT(OperatorEntry, mms_account)), entry.mms_account));
-    mms.add(OperatorForm::label(Field::MmsPassword),
-            text(at(TALMERIS_SLOT(OperatorEntry, mms_password)), entry.mms_password, true));
+    Group mms(shape, QStringList(groups) << OperatorForm::mmsTitle());
+    mms.add(OperatorForm::label(F::Url), {at(TALMERIS_SLOT(OperatorEntry, mms_url)).text()});
+    mms.add(OperatorForm::label(F::Gateway), {at(TALMERIS_SLOT(OperatorEntry, mms_gateway)).text()});
+    mms.add(OperatorForm::label(F::MmsApn), {at(TALMERIS_SLOT(OperatorEntry, mms_apn)).text()});
+    mms.add(OperatorForm::label(F::MmsPort), {at(TALMERIS_SLOT(OperatorEntry, mms_port)).text()});
+    mms.add(OperatorForm::label(F::MmsAccount), {at(TALMERIS_SLOT(OperatorEntry, mms_account)).text()});
+    mms.add(OperatorForm::label(F::MmsPassword), {at(TALMERIS_SLOT(OperatorEntry, mms_password)).text(true)});
 
-    Group gprs(lines, QStringList(groups) << OperatorForm::gprsTitle());
-    gprs.add(OperatorForm::label(Field::GprsApn), text(at(TALMERIS_SLOT(OperatorEntry, gprs_apn)), entry.gprs_apn));
-    gprs.add(OperatorForm::label(Field::GprsAccount),
-             text(at(TALMERIS_SLOT(OperatorEntry, gprs_account)), entry.gprs_account));
-    gprs.add(OperatorForm::label(Field::GprsPassword),
-             text(at(TALMERIS_SLOT(OperatorEntry, gprs_password)), entry.gprs_password, true));
+    Group gprs(shape, QStringList(groups) << OperatorForm::gprsTitle());
+    gprs.add(OperatorForm::label(F::GprsApn), {at(TALMERIS_SLOT(OperatorEntry, gprs_apn)).text()});
+    gprs.add(OperatorForm::label(F::GprsAccount), {at(TALMERIS_SLOT(OperatorEntry, gprs_account)).text()});
+    gprs.add(OperatorForm::label(F::GprsPassword), {at(TALMERIS_SLOT(OperatorEntry, gprs_password)).text(true)});
 }
 
-Slot recordOperatorSlot()
+const CustomOperators &builtIn()
 {
-    Slot slot = RECORD_SLOT(operator_);
-    slot.key = QStringLiteral("operator");
-    return slot;
+    static const CustomOperators entries = CustomOperators::BuiltIn();
+    return entries;
 }
 
-void addOperator(QList<SettingLine> &lines, const ProfileRecord &record, CustomOperators custom)
+void addOperator(Shape &shape)
 {
     using namespace PageItems;
     const QStringList groups = {OperatorSectionTitle(), operatorParameterTitle()};
-    const OperatorCatalogue catalogue(custom);
-    const int country = record.country_index;
-    const bool knownCountry = country < catalogue.countryCount();
+    CustomOperators custom = builtIn();
 
-    Group choice(lines, groups);
-    choice.add(countryLabel(), listed(RECORD_SLOT(country_index), country, catalogue.countryNames()));
-    choice.add(operatorLabel(), listed(RECORD_SLOT(operator_index), record.operator_index,
-                                       knownCountry ? catalogue.operatorItems(country) : QStringList()));
-    addOperatorEntry(lines, groups, {OperatorSectionTitle()}, recordOperatorSlot(), record.operator_);
+    Group choice(shape, groups);
+    choice.add(countryLabel(), {RECORD_SLOT(country_index).listed(OperatorCatalogue(custom).countryNames())});
+    // Its items are the file's own: the custom entries' names are among them.
+    choice.add(operatorLabel(), {RECORD_SLOT(operator_index).listed({})}, Shows::Operator);
+    Slot entry = RECORD_SLOT(operator_);
+    entry.key = QStringLiteral("operator");
+    addOperatorEntry(shape, groups, {OperatorSectionTitle()}, entry);
 }
 
-void addSender(QList<SettingLine> &lines, const ProfileRecord &record)
+void addSender(Shape &shape)
 {
-    using Field = SenderEmailForm::Field;
-    Slot outer = RECORD_SLOT(sender_email);
+    using F = SenderEmailForm::Field;
+    const Slot outer = RECORD_SLOT(sender_email);
     const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
-    const EmailEntry &entry = record.sender_email;
 
-    Group sender(lines, {SenderSectionTitle()});
-    sender.add(SenderEmailForm::selectEmailLabel(),
-               listed(RECORD_SLOT(select_email), record.select_email, ProviderNames()));
+    Group sender(shape, {SenderSectionTitle()});
+    sender.add(SenderEmailForm::selectEmailLabel(), {RECORD_SLOT(select_email).listed(ProviderNames())});
     // The local part is made from the address: it changes with it.
-    const SettingField email = text(at(TALMERIS_SLOT(EmailEntry, email)), entry.email);
-    sender.add(SenderEmailForm::label(Field::Email), shown(email),
-               {email, text(at(TALMERIS_SLOT(EmailEntry, email_local_part)), entry.email_local_part)});
-    sender.add(SenderEmailForm::label(Field::Account), text(at(TALMERIS_SLOT(EmailEntry, account)), entry.account));
-    sender.add(SenderEmailForm::label(Field::Password),
-               text(at(TALMERIS_SLOT(EmailEntry, password)), entry.password, true));
-    sender.add(SenderEmailForm::label(Field::SmtpServer),
-               text(at(TALMERIS_SLOT(EmailEntry, smtp_server)), entry.smtp_server));
-    // The stored byte is 0x40 plus the item: any other high half is not one the tool writes.
-    SettingField secureType = listed(at(TALMERIS_SLOT(EmailEntry, secure_type)), SecureType::index(entry.secure_type),
-                                     SenderEmailForm::secureTypeNames());
-    secureType.value = entry.secure_type;
-    if ((entry.secure_type & 0xF0) != SecureType::kBase) {
-        secureType.inRange = false;
-        secureType.item.clear();
-    }
-    sender.add(SenderEmailForm::secureTypeLabel(), secureType);
-    sender.add(SenderEmailForm::label(Field::SmtpPort),
-               text(at(TALMERIS_SLOT(EmailEntry, smtp_port)), entry.smtp_port));
+    sender.add(SenderEmailForm::label(F::Email), {at(TALMERIS_SLOT(EmailEntry, email)).text(),
+                                                  at(TALMERIS_SLOT(EmailEntry, email_local_part)).text()});
+    sender.add(SenderEmailForm::label(F::Account), {at(TALMERIS_SLOT(EmailEntry, account)).text()});
+    sender.add(SenderEmailForm::label(F::Password), {at(TALMERIS_SLOT(EmailEntry, password)).text(true)});
+    sender.add(SenderEmailForm::label(F::SmtpServer), {at(TALMERIS_SLOT(EmailEntry, smtp_server)).text()});
+    sender.add(SenderEmailForm::secureTypeLabel(),
+               {at(TALMERIS_SLOT(EmailEntry, secure_type)).listed(SenderEmailForm::secureTypeNames())},
+               Shows::SecureType);
+    sender.add(SenderEmailForm::label(F::SmtpPort), {at(TALMERIS_SLOT(EmailEntry, smtp_port)).text()});
 }
 
-void addCustom(QList<SettingLine> &lines, const CustomOperators &custom)
+// Named by their built-in names, which no dialog changes; they lie after the
+// record, at their working copy offsets.
+void addCustom(Shape &shape)
 {
-    // Named by their built-in names, which no dialog changes.
-    const CustomOperators builtIn = CustomOperators::BuiltIn();
-    const QString section = CustomSectionTitle();
-    const auto entrySlot = [](const OperatorEntry &named, qsizetype offset) {
-        return Slot{QStringLiteral("custom_operators.") + EntryName(named), offset, qsizetype(sizeof(OperatorEntry))};
-    };
     qsizetype offset = kProfileRecordSize;
-    for (std::size_t i = 0; i < custom.country_customers.size(); ++i, offset += qsizetype(sizeof(OperatorEntry))) {
-        const OperatorEntry &named = builtIn.country_customers[i];
-        const QStringList groups = {section, EntryName(named)};
-        addOperatorEntry(lines, groups, groups, entrySlot(named, offset), custom.country_customers[i]);
-    }
-    const QStringList groups = {section, EntryName(builtIn.extra_customer)};
-    addOperatorEntry(lines, groups, groups, entrySlot(builtIn.extra_customer, offset), custom.extra_customer);
+    const auto add = [&](const OperatorEntry &named) {
+        const QStringList groups = {CustomSectionTitle(), EntryName(named)};
+        const Slot slot{QStringLiteral("custom_operators.") + EntryName(named), offset, sizeof(OperatorEntry)};
+        addOperatorEntry(shape, groups, groups, slot);
+        offset += qsizetype(sizeof(OperatorEntry));
+    };
+    for (const OperatorEntry &named : builtIn().country_customers)
+        add(named);
+    add(builtIn().extra_customer);
 }
 
 #undef RECORD_SLOT
 #undef TALMERIS_SLOT
+
+const Shape &listingShape()
+{
+    static const Shape shape = [] {
+        Shape s;
+        addCamera(s);
+        addSending(s);
+        addOperator(s);
+        addSender(s);
+        s.recordLines = s.lines.size();
+        addCustom(s);
+        return s;
+    }();
+    return shape;
+}
+
+void read(SettingField &field, const Reading &reading, const char *bytes)
+{
+    if (!field.listed && reading.count == 0) {
+        const QString text = LoadRecordText(std::span<const char>(bytes, std::size_t(field.size)));
+        field.value = text;
+        // Cut at its zero; without one the camera would read on into the next field.
+        field.inRange = text.size() < field.size;
+        return;
+    }
+    std::uint16_t stored = std::uint8_t(bytes[0]);
+    if (field.size == 2)
+        std::memcpy(&stored, bytes, sizeof stored);
+    const int value = (stored >> reading.shift) & reading.mask;
+    field.value = value;
+    field.inRange = value < (field.listed ? reading.items.size() : reading.count);
+    if (field.listed && field.inRange)
+        field.item = reading.items.at(value);
+}
+
+// The item a file's operator index picks: the country's operators, then,
+// but in "Auto" and "Customer", the shared custom entry.
+void readOperator(SettingField &field, const ReadBack &readBack)
+{
+    CustomOperators custom = readBack.custom.value_or(builtIn());
+    const OperatorCatalogue catalogue(custom);
+    const int country = readBack.record.country_index;
+    const int index = field.value.toInt();
+    if (country >= catalogue.countryCount()) {
+        field.inRange = false;
+        return;
+    }
+    const int count = catalogue.operatorCount(country);
+    const bool extra = country != OperatorCatalogue::kAutoRow && country != OperatorCatalogue::kCustomerRow;
+    field.inRange = index < count + int(extra);
+    if (field.inRange)
+        field.item = EntryName(index < count ? catalogue.operatorEntry(country, index) : custom.extra_customer);
+}
+
+// The stored byte is 0x40 plus the item: any other high half is not one the tool writes.
+void readSecureType(SettingField &field, const Reading &reading)
+{
+    const int stored = field.value.toInt();
+    field.inRange = (stored & 0xF0) == SecureType::kBase && SecureType::index(stored) < reading.items.size();
+    field.item = field.inRange ? reading.items.at(SecureType::index(stored)) : QString();
+}
+
+// A number as shown in range and out of it: most are single bytes, whose
+// texts are built once.
+QString numberText(int value, bool inRange)
+{
+    static const std::array<QStringList, 2> bytes = [] {
+        std::array<QStringList, 2> texts;
+        for (int byte = 0; byte < 256; ++byte) {
+            texts[0].append(OutOfRangeText(QString::number(byte)));
+            texts[1].append(QString::number(byte));
+        }
+        return texts;
+    }();
+    if (value < 256)
+        return bytes[inRange].at(value);
+    return inRange ? QString::number(value) : OutOfRangeText(QString::number(value));
+}
+
+QString shown(const SettingField &field)
+{
+    if (field.isText())
+        return field.inRange ? field.value.toString() : OutOfRangeText(field.value.toString());
+    return field.listed && field.inRange ? field.item : numberText(field.value.toInt(), field.inRange);
+}
+
+QString twoDigits(const SettingField &field)
+{
+    return field.inRange ? TwoDigitTexts().at(field.value.toInt()) : numberText(field.value.toInt(), true);
+}
+
+// "08:30", or the raw numbers when either is out of range.
+QString time(const SettingField &hour, const SettingField &minute)
+{
+    static const QStringList times = [] {
+        QStringList all;
+        for (int h = 0; h < kHourCount; ++h) {
+            for (int m = 0; m < kMinuteCount; ++m)
+                all.append(TwoDigitTexts().at(h) + QLatin1Char(':') + TwoDigitTexts().at(m));
+        }
+        return all;
+    }();
+    if (hour.inRange && minute.inRange)
+        return times.at(hour.value.toInt() * kMinuteCount + minute.value.toInt());
+    return OutOfRangeText(twoDigits(hour) + QLatin1Char(':') + twoDigits(minute));
+}
+
+// "Mon Wed", for each of the 128 sets of days.
+QString weekDays(int mask, const QString &allDays)
+{
+    static const QStringList texts = [] {
+        QStringList all;
+        for (int set = 0; set < 128; ++set) {
+            QStringList days;
+            for (int day = 0; day < WorkTimeValues::kDayCount; ++day) {
+                if (set & (1 << day))
+                    days.append(WeekDayNames().at(day));
+            }
+            all.append(days.isEmpty() ? QStringLiteral("none") : days.join(QLatin1Char(' ')));
+        }
+        return all;
+    }();
+    return (mask & 0x7F) == 0x7F ? allDays : texts.at(mask & 0x7F);
+}
+
+QString lineText(const SettingLine &line, const Row &row)
+{
+    const SettingField &field = line.fields.first();
+    switch (row.shows) {
+    case Shows::TwoDigits: return field.inRange ? twoDigits(field) : shown(field);
+    case Shows::Time: return time(field, line.fields.at(1));
+    case Shows::Days: return weekDays(field.value.toInt(), row.allDays);
+    default: return shown(field);
+    }
+}
 
 } // namespace
 
@@ -354,13 +422,25 @@ QString CustomSectionTitle() { return QStringLiteral("Custom operators"); }
 
 QList<SettingLine> ListSettings(const ReadBack &readBack)
 {
-    QList<SettingLine> lines;
-    lines.reserve(256);
-    addCamera(lines, readBack.record);
-    addSending(lines, readBack.record);
-    addOperator(lines, readBack.record, readBack.custom.value_or(CustomOperators::BuiltIn()));
-    addSender(lines, readBack.record);
-    if (readBack.custom)
-        addCustom(lines, *readBack.custom);
+    static_assert(sizeof(CustomOperators) == 4 * sizeof(OperatorEntry), "the custom entries lie end to end");
+    const Shape &shape = listingShape();
+    QList<SettingLine> lines = readBack.custom ? shape.lines : shape.lines.first(shape.recordLines);
+    const auto *record = reinterpret_cast<const char *>(&readBack.record);
+    const auto *custom = reinterpret_cast<const char *>(readBack.custom ? &*readBack.custom : nullptr);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        SettingLine &line = lines[i];
+        const Row &row = shape.rows[std::size_t(i)];
+        for (qsizetype f = 0; f < line.fields.size(); ++f) {
+            SettingField &field = line.fields[f];
+            const auto offset = std::size_t(field.offset);
+            read(field, row.readings[f],
+                 offset < kProfileRecordSize ? record + offset : custom + (offset - kProfileRecordSize));
+        }
+        if (row.shows == Shows::Operator)
+            readOperator(line.fields.first(), readBack);
+        if (row.shows == Shows::SecureType)
+            readSecureType(line.fields.first(), row.readings.first());
+        line.text = lineText(line, row);
+    }
     return lines;
 }
