@@ -2,6 +2,7 @@
 
 #include "profile/profile_files.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstring>
@@ -9,7 +10,7 @@
 void DescribeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral(
+        QCoreApplication::translate("CommandLine",
             "Sets up a Talmeris cellular trail camera: the picture, schedule, sending,\n"
             "recipient, mobile-operator and sender-account settings. It checks them and\n"
             "writes them as %1 (%2 bytes) into the folder you choose, normally the\n"
@@ -32,7 +33,8 @@ void DescribeCommandLine(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A PROFILE.BIN or working copy to open (optional)."),
+                                 QCoreApplication::translate("CommandLine",
+                                                             "A PROFILE.BIN or working copy to open (optional)."),
                                  QStringLiteral("[FILE]"));
 }
 

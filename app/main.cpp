@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/qt_prompter.h"
+#include "app/translators.h"
 #include "profile/version.h"
 
 #include <QApplication>
@@ -13,15 +14,20 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("TalmerisSetup"));
     QCoreApplication::setApplicationVersion(VersionText());
-    QCommandLineParser parser;
-    DescribeCommandLine(parser);
     if (AsksForInformation(argc, argv)) {
         QCoreApplication information(argc, argv);
+        const Translators translators;
+        QCommandLineParser parser;
+        DescribeCommandLine(parser);
         parser.process(information); // prints and exits
         return 0;
     }
 
     QApplication application(argc, argv);
+    // Before any text is made: every window and message is in the desktop's language.
+    const Translators translators;
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
     // Names the folders of the durable copy and of the tool's preferences.
     QApplication::setOrganizationName(QStringLiteral("Talmeris"));
     // Lets the desktop match the window to its launcher and icon.
@@ -31,8 +37,8 @@ int main(int argc, char *argv[])
     parser.process(application);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        std::fputs(qPrintable(QStringLiteral("TalmerisSetup opens one file at a time.\n") + parser.helpText()),
-                   stderr);
+        const QString refusal = QCoreApplication::translate("CommandLine", "TalmerisSetup opens one file at a time.");
+        std::fputs(qPrintable(refusal + QLatin1Char('\n') + parser.helpText()), stderr);
         return 2;
     }
 

@@ -35,7 +35,7 @@ CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *p
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("DlgCAM"));
-    setWindowTitle(QStringLiteral("Camera Parameter Setting"));
+    setWindowTitle(tr("Camera Parameter Setting"));
 }
 
 CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
@@ -57,7 +57,7 @@ void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
 QWidget *CameraDialog::newSettingGroup(const CameraGroup &settings)
 {
     auto *group = new QGroupBox(settings.title, this);
-    group->setObjectName(settings.title.toLower() + QStringLiteral("Group"));
+    group->setObjectName(settings.key + QStringLiteral("Group"));
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (CameraSetting setting : settings.settings) {
@@ -69,7 +69,7 @@ QWidget *CameraDialog::newSettingGroup(const CameraGroup &settings)
 
 void CameraDialog::buildLayout()
 {
-    auto *heading = new QLabel(QStringLiteral(" Camera Setting"), this);
+    auto *heading = new QLabel(tr(" Camera Setting"), this);
     heading->setObjectName(QStringLiteral("headingLabel"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
@@ -113,8 +113,8 @@ void CameraDialog::buildLayout()
     columns->addLayout(windowsColumn, 3);
 
     QPushButton *ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
-    QPushButton *defaults = MakeDialogButton(QStringLiteral("Default"), QStringLiteral("defaultButton"), this);
-    QPushButton *cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    QPushButton *defaults = MakeDialogButton(tr("Default"), QStringLiteral("defaultButton"), this);
+    QPushButton *cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
     connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
     connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
     connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
@@ -194,8 +194,8 @@ void CameraDialog::onOk()
 void CameraDialog::onDefault()
 {
     // The toolkit shows a line break where the camera's own text has "\r\n".
-    if (!m_prompter.askYesNo(this, QStringLiteral("Camera Default Setting"),
-                             QStringLiteral("You'll restore the default camera setting,\r\nAre you sure?")))
+    if (!m_prompter.askYesNo(this, tr("Camera Default Setting"),
+                             tr("You'll restore the default camera setting,\r\nAre you sure?")))
         return;
     m_form.reset();
     showForm();

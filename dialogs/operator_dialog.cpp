@@ -20,7 +20,7 @@ OperatorDialog::OperatorDialog(OperatorEntry &entry, Prompter &prompter, QWidget
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("DlgOperator"));
-    setWindowTitle(QStringLiteral("Operator Parameter Setting"));
+    setWindowTitle(tr("Operator Parameter Setting"));
 }
 
 void OperatorDialog::buildControls()
@@ -37,14 +37,14 @@ void OperatorDialog::buildControls()
     m_gateway = new Ipv4AddressEdit(mmsGroup);
     m_gateway->setObjectName(QStringLiteral("gatewayEdit"));
     for (int octet = 0; octet < 4; ++octet) {
-        m_gateway->octetEdit(octet)->setAccessibleName(QStringLiteral("Gateway octet %1").arg(octet + 1));
+        m_gateway->octetEdit(octet)->setAccessibleName(tr("Gateway octet %1").arg(octet + 1));
         SetTip(m_gateway->octetEdit(octet), DialogTips::mmsGateway);
     }
-    makeEdit(Field::MmsApn, "mmsApnEdit", mmsGroup)->setAccessibleName(QStringLiteral("MMS APN"));
+    makeEdit(Field::MmsApn, "mmsApnEdit", mmsGroup)->setAccessibleName(tr("MMS APN"));
     makeEdit(Field::MmsPort, "mmsPortEdit", mmsGroup)
         ->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
-    makeEdit(Field::MmsAccount, "mmsAccountEdit", mmsGroup)->setAccessibleName(QStringLiteral("MMS Account"));
-    makeEdit(Field::MmsPassword, "mmsPasswordEdit", mmsGroup)->setAccessibleName(QStringLiteral("MMS Password"));
+    makeEdit(Field::MmsAccount, "mmsAccountEdit", mmsGroup)->setAccessibleName(tr("MMS Account"));
+    makeEdit(Field::MmsPassword, "mmsPasswordEdit", mmsGroup)->setAccessibleName(tr("MMS Password"));
     edit(Field::MmsPassword)->setEchoMode(QLineEdit::Password);
     SetTip(edit(Field::Url), DialogTips::mmsUrl);
     SetTip(edit(Field::MmsApn), DialogTips::mmsApn);
@@ -63,10 +63,10 @@ void OperatorDialog::buildControls()
     gprsGroup->setObjectName(QStringLiteral("gprsGroup"));
     auto *gprs = MakeFormLayout(gprsGroup);
 
-    makeEdit(Field::GprsApn, "gprsApnEdit", gprsGroup)->setAccessibleName(QStringLiteral("GPRS APN"));
-    makeEdit(Field::GprsAccount, "gprsAccountEdit", gprsGroup)->setAccessibleName(QStringLiteral("GPRS Account"));
+    makeEdit(Field::GprsApn, "gprsApnEdit", gprsGroup)->setAccessibleName(tr("GPRS APN"));
+    makeEdit(Field::GprsAccount, "gprsAccountEdit", gprsGroup)->setAccessibleName(tr("GPRS Account"));
     makeEdit(Field::GprsPassword, "gprsPasswordEdit", gprsGroup)
-        ->setAccessibleName(QStringLiteral("GPRS Password"));
+        ->setAccessibleName(tr("GPRS Password"));
     edit(Field::GprsPassword)->setEchoMode(QLineEdit::Password);
     SetTip(edit(Field::GprsApn), DialogTips::gprsApn);
     SetTip(edit(Field::GprsAccount), DialogTips::operatorLogin);
@@ -80,7 +80,7 @@ void OperatorDialog::buildControls()
     edit(Field::Url)->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
-    m_cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    m_cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
     connect(m_ok, &QPushButton::clicked, this, &OperatorDialog::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &OperatorDialog::onCancel);
 

@@ -70,7 +70,7 @@ void SenderEmailDialog::buildControls()
                                    accountFrame);
     m_password = MakeRecordTextEdit(QStringLiteral("passwordEdit"), SenderEmailForm::kPasswordLimit,
                                     accountFrame);
-    m_showPassword = new QCheckBox(QStringLiteral("Show password"), accountFrame);
+    m_showPassword = new QCheckBox(tr("Show password"), accountFrame);
     m_showPassword->setObjectName(QStringLiteral("showPasswordCheck"));
     labels << AddLabelledRow(account, SenderEmailForm::label(Field::Email), m_email)
            << AddLabelledRow(account, SenderEmailForm::label(Field::Account), m_account)
@@ -109,7 +109,7 @@ void SenderEmailDialog::buildControls()
     connect(m_showPassword, &QCheckBox::clicked, this, &SenderEmailDialog::onShowPasswordClicked);
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
-    m_cancel = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    m_cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
     connect(m_ok, &QPushButton::clicked, this, &SenderEmailDialog::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &SenderEmailDialog::onCancel);
 

@@ -33,28 +33,32 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
     m_switch = MakeCombo(prefix + QStringLiteral("SwitchCombo"), WorkTimeSwitchItems(), this);
     m_switchLabel->setBuddy(m_switch);
     // Four groups share their labels: each name says which window it belongs to.
-    m_switch->setAccessibleName(title() + QStringLiteral(" Switch"));
+    m_switch->setAccessibleName(tr("%1 Switch", "accessible name: the window's title").arg(title()));
     SetTip(m_switch, DialogTips::workTimeSwitch);
     grid->addWidget(m_switchLabel, 0, 0);
     grid->addWidget(m_switch, 0, 1, 1, 3);
     connect(m_switch, &QComboBox::currentIndexChanged, this, &WorkTimeGroup::switchChanged);
 
     const std::array<QString, 2> timeTexts = {WorkTimeStartLabel(), WorkTimeStopLabel()};
+    // Object names stay English in every language: tests and tools find controls by them.
+    const std::array<QString, 2> timeKeys = {QStringLiteral("Start"), QStringLiteral("Stop")};
     for (int row = 0; row < 2; ++row) {
         const QString &text = timeTexts[row];
+        const QString name = prefix + timeKeys[row];
         auto *label = new QLabel(text, this);
-        label->setObjectName(prefix + text + QStringLiteral("Label"));
-        auto *hour = MakeCombo(prefix + text + QStringLiteral("HourCombo"), TwoDigitItems(kHourCount), this);
-        auto *minute = MakeCombo(prefix + text + QStringLiteral("MinuteCombo"),
-                                 TwoDigitItems(kMinuteCount), this);
+        label->setObjectName(name + QStringLiteral("Label"));
+        auto *hour = MakeCombo(name + QStringLiteral("HourCombo"), TwoDigitItems(kHourCount), this);
+        auto *minute = MakeCombo(name + QStringLiteral("MinuteCombo"), TwoDigitItems(kMinuteCount), this);
         // Two lists share one label, so each says which half of the time it holds.
-        hour->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" hour"));
-        minute->setAccessibleName(title() + QLatin1Char(' ') + text + QStringLiteral(" minute"));
+        hour->setAccessibleName(tr("%1 %2 hour", "accessible name: the window's title, the time's label")
+                                    .arg(title(), text));
+        minute->setAccessibleName(tr("%1 %2 minute", "accessible name: the window's title, the time's label")
+                                      .arg(title(), text));
         label->setBuddy(hour);
         for (QComboBox *half : {hour, minute})
             SetTip(half, row == 0 ? DialogTips::workTimeStart : DialogTips::workTimeStop);
         auto *colon = new QLabel(QStringLiteral(":"), this);
-        colon->setObjectName(prefix + text + QStringLiteral("Colon"));
+        colon->setObjectName(name + QStringLiteral("Colon"));
 
         grid->addWidget(label, row + 1, 0);
         grid->addWidget(hour, row + 1, 1);
@@ -67,12 +71,16 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
     // "ALL" stands alone above the days; the days follow in two rows.
     grid->setColumnMinimumWidth(4, 12);
     const QString allText = WorkTimeAllText(number);
+    const QStringList dayNames = WeekDayNames();
     for (int box = 0; box < WorkTimeForm::kBoxCount; ++box) {
         const bool isAll = box == WorkTimeForm::kAllBox;
-        const QString text = isAll ? allText : WeekDayNames().at(box - WorkTimeForm::kFirstDayBox);
+        const int dayIndex = box - WorkTimeForm::kFirstDayBox;
+        const QString text = isAll ? allText : dayNames.at(dayIndex);
         auto *check = new QCheckBox(text, this);
-        check->setObjectName(prefix + (isAll ? QStringLiteral("AllCheck") : text + QStringLiteral("Check")));
-        check->setAccessibleName(title() + QLatin1Char(' ') + text);
+        const QString key =
+            isAll ? QStringLiteral("All") : QString::fromLatin1(WeekDayKeys().at(std::size_t(dayIndex)));
+        check->setObjectName(prefix + key + QStringLiteral("Check"));
+        check->setAccessibleName(tr("%1 %2", "accessible name: the window's title, the box's text").arg(title(), text));
         check->setLayoutDirection(Qt::RightToLeft); // text to the left of the box
         const int day = box - WorkTimeForm::kFirstDayBox;
         if (isAll)

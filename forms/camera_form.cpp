@@ -1,4 +1,5 @@
 #include "forms/camera_form.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -32,14 +33,16 @@ WorkTimeWindow ProfileRecord::*windowField(int window)
 
 Message sendOptionMessage()
 {
-    return {QStringLiteral("Send Option Setting"),
-            QStringLiteral("Please Setting This Send Option <= Photo Burst."), Message::Icon::Warning};
+    return {QCoreApplication::translate("Messages", "Send Option Setting"),
+            QCoreApplication::translate("Messages", "Please Setting This Send Option <= Photo Burst."),
+            Message::Icon::Warning};
 }
 
 Message videoLengthMessage()
 {
-    return {QStringLiteral("Video Length Setting"),
-            QStringLiteral("For saving flash power at night,it's suggested to set video length within 20s."),
+    return {QCoreApplication::translate("Messages", "Video Length Setting"),
+            QCoreApplication::translate("Messages",
+                                        "For saving flash power at night,it's suggested to set video length within 20s."),
             Message::Icon::Warning};
 }
 
@@ -49,7 +52,7 @@ void CameraForm::load(const ProfileRecord &record)
 {
     for (CameraSetting setting : kCameraSettings) {
         const int byte = record.*CameraSettingField(setting);
-        setValue(setting, byte < CameraSettingItems(setting).size() ? byte : -1);
+        setValue(setting, byte < CameraSettingItemCount(setting) ? byte : -1);
     }
     for (int window = 0; window < kWindowCount; ++window)
         windows[window].load(record.*windowField(window));

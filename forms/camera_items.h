@@ -45,18 +45,22 @@ inline constexpr auto kCameraSettings = [] {
 QString CameraSettingLabel(CameraSetting setting);
 // The record field's name, "camera_mode".."beep".
 QString CameraSettingKey(CameraSetting setting);
-const QStringList &CameraSettingItems(CameraSetting setting);
+// The item texts, in the language installed now.
+QStringList CameraSettingItems(CameraSetting setting);
+int CameraSettingItemCount(CameraSetting setting);
 // The index the Default button selects.
 int CameraSettingDefault(CameraSetting setting);
 // The record byte the setting is stored in.
 std::uint8_t ProfileRecord::*CameraSettingField(CameraSetting setting);
 
-// The dialog's group boxes in their order, each with its settings.
+// The dialog's group boxes in their order, each with its settings. The key
+// names the group's controls the same in every language ("camGroup").
 struct CameraGroup {
     QString title;
+    QString key;
     QList<CameraSetting> settings;
 };
-const QList<CameraGroup> &CameraGroups();
+QList<CameraGroup> CameraGroups();
 // Loaded and stored like the others but never shown.
 const QList<CameraSetting> &HiddenCameraSettings();
 
@@ -69,11 +73,13 @@ inline constexpr int kTimeLapseTrigger = 1;
 inline constexpr int kLongestFrugalVideoLength = 3; // "20 Sec"
 
 // "Off", "On": the lists of the camera's and the page's switches.
-const QStringList &OffOnItems();
+QStringList OffOnItems();
 
 // Work-time windows: "Off", "On" and the day names, Sunday first.
-const QStringList &WorkTimeSwitchItems();
-const QStringList &WeekDayNames();
+QStringList WorkTimeSwitchItems();
+QStringList WeekDayNames();
+// The day names untranslated, to name the day boxes the same in every language.
+const std::array<const char *, 7> &WeekDayKeys();
 // Window `number` counts from 1.
 QString WorkTimeTitle(int number);
 QString WorkTimeSwitchLabel();

@@ -9,5 +9,5 @@ Message FieldExchangeMessage(const QString &text)
 
 Message TooManyCharactersMessage(int limit)
 {
-    return FieldExchangeMessage(QStringLiteral("Enter no more than %1 characters.").arg(limit));
+    return FieldExchangeMessage(QCoreApplication::translate("Messages", "Enter no more than %1 characters.").arg(limit));
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <span>
 #include <type_traits>
+#include <QCoreApplication>
 
 namespace {
 
@@ -47,10 +48,10 @@ std::optional<Message> portRefusal(const QString &text)
 {
     const std::optional<std::int64_t> number = ReadLeadingDecimal(text);
     if (!number)
-        return FieldExchangeMessage(QStringLiteral("Enter a positive integer."));
+        return FieldExchangeMessage(QCoreApplication::translate("Messages", "Enter a positive integer."));
     if (*number < 0 || *number > kPortMax) {
         return FieldExchangeMessage(
-            QStringLiteral("Enter an integer between %1 and %2.").arg(0).arg(kPortMax));
+            QCoreApplication::translate("Messages", "Enter an integer between %1 and %2.").arg(0).arg(kPortMax));
     }
     return std::nullopt;
 }
@@ -59,26 +60,26 @@ std::optional<Message> portRefusal(const QString &text)
 
 QString OperatorForm::mmsTitle()
 {
-    return QStringLiteral("MMS");
+    return QCoreApplication::translate("OperatorItems", "MMS");
 }
 
 QString OperatorForm::gprsTitle()
 {
-    return QStringLiteral("GPRS");
+    return QCoreApplication::translate("OperatorItems", "GPRS");
 }
 
 QString OperatorForm::label(Field field)
 {
     switch (field) {
-    case Field::Url: return QStringLiteral("URL");
-    case Field::Gateway: return QStringLiteral("Gateway");
+    case Field::Url: return QCoreApplication::translate("OperatorItems", "URL");
+    case Field::Gateway: return QCoreApplication::translate("OperatorItems", "Gateway");
     case Field::MmsApn:
-    case Field::GprsApn: return QStringLiteral("APN");
-    case Field::MmsPort: return QStringLiteral("Port");
+    case Field::GprsApn: return QCoreApplication::translate("OperatorItems", "APN");
+    case Field::MmsPort: return QCoreApplication::translate("OperatorItems", "Port");
     case Field::MmsAccount:
-    case Field::GprsAccount: return QStringLiteral("Account");
+    case Field::GprsAccount: return QCoreApplication::translate("OperatorItems", "Account");
     case Field::MmsPassword:
-    case Field::GprsPassword: return QStringLiteral("Password");
+    case Field::GprsPassword: return QCoreApplication::translate("OperatorItems", "Password");
     }
     return {};
 }

@@ -1,58 +1,95 @@
 #include "forms/page_items.h"
 
 #include "forms/camera_items.h"
+#include "forms/translated_texts.h"
+
+#include <QCoreApplication>
 
 namespace PageItems {
 
-QString sendModeTitle() { return QStringLiteral("Send Mode"); }
-QString sendToTitle() { return QStringLiteral("Send To"); }
-QString recipientsTitle() { return QStringLiteral("Recipients"); }
-QString operatorParameterTitle() { return QStringLiteral("Operator Parameter"); }
-QString gpsSmsTitle() { return QStringLiteral("GPS / SMS Control"); }
+QString sendModeTitle() { return QCoreApplication::translate("PageItems", "Send Mode"); }
+QString sendToTitle() { return QCoreApplication::translate("PageItems", "Send To"); }
+QString recipientsTitle() { return QCoreApplication::translate("PageItems", "Recipients"); }
+QString operatorParameterTitle() { return QCoreApplication::translate("PageItems", "Operator Parameter"); }
+QString gpsSmsTitle() { return QCoreApplication::translate("PageItems", "GPS / SMS Control"); }
 
-QString instantLabel() { return QStringLiteral("Instant"); }
-QString instantNumberName() { return instantLabel() + QStringLiteral(" number"); }
-QString dailyReportLabel() { return QStringLiteral("DailyReport"); }
-QString dailyReportHourName() { return dailyReportLabel() + QStringLiteral(" hour"); }
-QString dailyReportMinuteName() { return dailyReportLabel() + QStringLiteral(" minute"); }
-QString countryLabel() { return QStringLiteral("Country"); }
-QString operatorLabel() { return QStringLiteral("Operator"); }
-QString smsSwitchLabel() { return QStringLiteral("SMS Switch"); }
-QString smsWorkTimeLabel() { return QStringLiteral("SMS Work Time"); }
-QString smsStartLabel() { return QStringLiteral("Start"); }
-QString smsStopLabel() { return QStringLiteral("Stop"); }
-QString smsStartName() { return smsWorkTimeLabel() + QLatin1Char(' ') + smsStartLabel(); }
-QString smsStopName() { return smsWorkTimeLabel() + QLatin1Char(' ') + smsStopLabel(); }
-QString renameLabel() { return QStringLiteral("Rename"); }
-QString renameTextName() { return renameLabel() + QStringLiteral(" text"); }
-QString emailSettingButtonText() { return QStringLiteral("Email Setting"); }
-QString customButtonText() { return QStringLiteral("Custom"); }
+QString instantLabel() { return QCoreApplication::translate("PageItems", "Instant"); }
+QString instantNumberName()
+{
+    return QCoreApplication::translate("PageItems", "%1 number", "accessible name of the edit beside the label")
+        .arg(instantLabel());
+}
+QString instantHint() { return QCoreApplication::translate("PageItems", "(0-99,0=Unlimited)"); }
+QString dailyReportLabel() { return QCoreApplication::translate("PageItems", "DailyReport"); }
+QString dailyReportHourName()
+{
+    return QCoreApplication::translate("PageItems", "%1 hour", "accessible name of the combo beside the label")
+        .arg(dailyReportLabel());
+}
+QString dailyReportMinuteName()
+{
+    return QCoreApplication::translate("PageItems", "%1 minute", "accessible name of the combo beside the label")
+        .arg(dailyReportLabel());
+}
+QString countryLabel() { return QCoreApplication::translate("PageItems", "Country"); }
+QString operatorLabel() { return QCoreApplication::translate("PageItems", "Operator"); }
+QString smsSwitchLabel() { return QCoreApplication::translate("PageItems", "SMS Switch"); }
+QString smsWorkTimeLabel() { return QCoreApplication::translate("PageItems", "SMS Work Time"); }
+QString smsStartLabel() { return QCoreApplication::translate("PageItems", "Start"); }
+QString smsStopLabel() { return QCoreApplication::translate("PageItems", "Stop"); }
+QString smsStartName()
+{
+    return QCoreApplication::translate("PageItems", "%1 %2", "accessible name: the row's label, then the time's")
+        .arg(smsWorkTimeLabel(), smsStartLabel());
+}
+QString smsStopName()
+{
+    return QCoreApplication::translate("PageItems", "%1 %2", "accessible name: the row's label, then the time's")
+        .arg(smsWorkTimeLabel(), smsStopLabel());
+}
+QString renameLabel() { return QCoreApplication::translate("PageItems", "Rename"); }
+QString renameTextName()
+{
+    return QCoreApplication::translate("PageItems", "%1 text", "accessible name of the edit beside the label")
+        .arg(renameLabel());
+}
+QString renameHint() { return QCoreApplication::translate("PageItems", "(0-9,A-Z only)"); }
+QString emailSettingButtonText() { return QCoreApplication::translate("PageItems", "Email Setting"); }
+QString customButtonText() { return QCoreApplication::translate("PageItems", "Custom"); }
+QString camSettingButtonText() { return QCoreApplication::translate("PageItems", "CAM Setting"); }
+QString defaultAllButtonText() { return QCoreApplication::translate("PageItems", "Default All"); }
+QString savePathLabel() { return QCoreApplication::translate("PageItems", "Save Path"); }
+QString browseName() { return QCoreApplication::translate("PageItems", "Choose the save folder"); }
+QString cancelButtonText() { return QCoreApplication::translate("PageItems", "Cancel"); }
 
 QString phoneNumberLabel(int index)
 {
-    return QStringLiteral("Phone Number %1").arg(index + 1);
+    return QCoreApplication::translate("PageItems", "Phone Number %1").arg(index + 1);
 }
 
 QString receiveEmailLabel(int index)
 {
-    return QStringLiteral("Receive Email %1").arg(index + 1);
+    return QCoreApplication::translate("PageItems", "Receive Email %1").arg(index + 1);
 }
 
 QString commandPhoneLabel()
 {
-    return QStringLiteral("Command Phone");
+    return QCoreApplication::translate("PageItems", "Command Phone");
 }
 
-const QStringList &sendToItems()
+QStringList sendToItems()
 {
-    static const QStringList items = {QStringLiteral("Phone"), QStringLiteral("Email")};
-    return items;
+    static constexpr const char *items[] = {
+        QT_TRANSLATE_NOOP("PageItems", "Phone"),
+        QT_TRANSLATE_NOOP("PageItems", "Email"),
+    };
+    return TranslatedTexts("PageItems", items);
 }
 
-const QStringList &smsSwitchItems()
+QStringList smsSwitchItems()
 {
-    static const QStringList items = {OffOnItems().at(0), QStringLiteral("On(24hour)"), QStringLiteral("Set")};
-    return items;
+    static constexpr const char *items[] = {QT_TRANSLATE_NOOP("PageItems", "On(24hour)"), QT_TRANSLATE_NOOP("PageItems", "Set")};
+    return QStringList{OffOnItems().at(0)} + TranslatedTexts("PageItems", items);
 }
 
 } // namespace PageItems

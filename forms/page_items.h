@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // The settings page's group titles, labels and item lists, kept apart from
-// the widgets so that other front ends print the same texts.
+// the widgets so that other front ends print the same texts. Each call returns
+// them in the language installed now.
 namespace PageItems {
 
 inline constexpr int kInstantNumberMax = 99;
@@ -19,6 +20,7 @@ QString gpsSmsTitle();
 
 QString instantLabel();
 QString instantNumberName();
+QString instantHint();
 QString dailyReportLabel();
 QString dailyReportHourName();
 QString dailyReportMinuteName();
@@ -33,8 +35,15 @@ QString smsStartName();
 QString smsStopName();
 QString renameLabel();
 QString renameTextName();
+QString renameHint();
 QString emailSettingButtonText();
 QString customButtonText();
+QString camSettingButtonText();
+QString defaultAllButtonText();
+QString savePathLabel();
+// The "..." button's accessible name.
+QString browseName();
+QString cancelButtonText();
 
 // "Phone Number 1".."Phone Number 4" and "Receive Email 1".., for index 0..3.
 QString phoneNumberLabel(int index);
@@ -43,7 +52,7 @@ QString receiveEmailLabel(int index);
 QString commandPhoneLabel();
 
 // The "Send To" radio buttons, by stored value.
-const QStringList &sendToItems();
-const QStringList &smsSwitchItems();
+QStringList sendToItems();
+QStringList smsSwitchItems();
 
 } // namespace PageItems

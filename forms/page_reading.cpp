@@ -1,4 +1,5 @@
 #include "forms/page_reading.h"
+#include <QCoreApplication>
 
 std::optional<Message> ReadPage(PageValues &values, const PageControls &controls, PageFault &fault)
 {
@@ -22,7 +23,7 @@ std::optional<Message> ReadPage(PageValues &values, const PageControls &controls
     if (const auto number = ReadInstantNumber(controls.instant_number))
         values.instant_number = *number;
     else
-        fail(Field::InstantNumber, FieldExchangeMessage(QStringLiteral("Enter an integer.")));
+        fail(Field::InstantNumber, FieldExchangeMessage(QCoreApplication::translate("Messages", "Enter an integer.")));
     if (controls.send_to < 0)
         values.send_to = before.send_to;
     if (controls.rename_text.size() > kRenameTextLimit) {

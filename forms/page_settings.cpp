@@ -4,6 +4,7 @@
 #include "forms/page_items.h"
 #include "forms/page_tips.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <cstdint>
@@ -20,20 +21,25 @@ const QList<PageSettingData> &settingTable()
     using namespace PageItems;
     static const QList<PageSettingData> table = {
         // Only the two switch bits mean anything; a file written elsewhere may set others.
-        {TALMERIS_RECORD_FIELD(send_mode), QStringLiteral("instantCombo"), instantLabel(), OffOnItems(), 1,
+        {TALMERIS_RECORD_FIELD(send_mode), QStringLiteral("instantCombo"), {&instantLabel}, {&OffOnItems}, 1,
          StorePlace::ByRule, PageTips::instant, true,
          [](const ProfileRecord &record) { return record.send_mode & 1; }},
-        {TALMERIS_RECORD_FIELD(send_mode), QStringLiteral("dailyReportCombo"), dailyReportLabel(), OffOnItems(), 0,
+        {TALMERIS_RECORD_FIELD(send_mode), QStringLiteral("dailyReportCombo"), {&dailyReportLabel}, {&OffOnItems}, 0,
          StorePlace::ByRule, PageTips::dailyReport, true,
          [](const ProfileRecord &record) { return (record.send_mode >> 1) & 1; }},
-        {TALMERIS_RECORD_FIELD(email_size), QStringLiteral("emailSizeCombo"), QStringLiteral("Email Size Selection"),
-         {QStringLiteral("Big Photo/Video"), QStringLiteral("Small Photo")}, 1, StorePlace::AfterSendTo,
-         PageTips::emailSize, false},
-        {TALMERIS_RECORD_FIELD(gps), QStringLiteral("gpsCombo"), QStringLiteral("GPS"), OffOnItems(), 0,
+        {TALMERIS_RECORD_FIELD(email_size), QStringLiteral("emailSizeCombo"),
+         {[] { return QCoreApplication::translate("PageItems", "Email Size Selection"); }},
+         {[] {
+             return QStringList{QCoreApplication::translate("PageItems", "Big Photo/Video"),
+                                QCoreApplication::translate("PageItems", "Small Photo")};
+         }},
+         1, StorePlace::AfterSendTo, PageTips::emailSize, false},
+        {TALMERIS_RECORD_FIELD(gps), QStringLiteral("gpsCombo"),
+         {[] { return QCoreApplication::translate("PageItems", "GPS"); }}, {&OffOnItems}, 0,
          StorePlace::AfterOperator, {}, false},
-        {TALMERIS_RECORD_FIELD(sms_switch), QStringLiteral("smsSwitchCombo"), smsSwitchLabel(), smsSwitchItems(), 0,
+        {TALMERIS_RECORD_FIELD(sms_switch), QStringLiteral("smsSwitchCombo"), {&smsSwitchLabel}, {&smsSwitchItems}, 0,
          StorePlace::AfterOperator, PageTips::smsSwitch, true},
-        {TALMERIS_RECORD_FIELD(rename), QStringLiteral("renameCombo"), renameLabel(), OffOnItems(), 0,
+        {TALMERIS_RECORD_FIELD(rename), QStringLiteral("renameCombo"), {&renameLabel}, {&OffOnItems}, 0,
          StorePlace::AfterRecipients, PageTips::rename, true},
     };
     return table;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/tip.h"
+#include "forms/translated_texts.h"
 #include "profile/profile_record.h"
 
 #include <QString>
@@ -26,8 +27,8 @@ struct PageSettingData {
     std::size_t offset;
     std::size_t width; // 1 or 2 bytes
     QString objectName;
-    QString label;
-    QStringList items;
+    TranslatedText label;
+    TranslatedList items;
     int defaultIndex;
     StorePlace place;
     Tip tip;

@@ -5,14 +5,17 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::int64_t kPortMax = 65535;
 constexpr qsizetype kShortestStoredAddress = 4;
 
+// `text` is marked with QT_TRANSLATE_NOOP in the context "Messages".
 Message senderMessage(const char *text)
 {
-    return {SenderEmailForm::caption(), QString::fromLatin1(text), Message::Icon::None};
+    return {SenderEmailForm::caption(), QCoreApplication::translate("Messages", text), Message::Icon::None};
 }
 
 std::optional<std::int64_t> smtpPortNumber(const QString &text)
@@ -33,32 +36,32 @@ void replaceText(std::span<char> field, const QString &text)
 
 QStringList SenderEmailForm::secureTypeNames()
 {
-    return {QStringLiteral("NO"), QStringLiteral("SSL/TLS"), QStringLiteral("STARTTLS")};
+    return {QCoreApplication::translate("SenderItems", "NO"), QStringLiteral("SSL/TLS"), QStringLiteral("STARTTLS")};
 }
 
 QString SenderEmailForm::caption()
 {
-    return QStringLiteral("Sender Email Setting");
+    return QCoreApplication::translate("SenderItems", "Sender Email Setting");
 }
 
 QString SenderEmailForm::selectEmailLabel()
 {
-    return QStringLiteral("Select Email");
+    return QCoreApplication::translate("SenderItems", "Select Email");
 }
 
 QString SenderEmailForm::secureTypeLabel()
 {
-    return QStringLiteral("Secure Type");
+    return QCoreApplication::translate("SenderItems", "Secure Type");
 }
 
 QString SenderEmailForm::label(Field field)
 {
     switch (field) {
-    case Field::Email: return QStringLiteral("Email");
-    case Field::Account: return QStringLiteral("Account");
-    case Field::Password: return QStringLiteral("Password");
-    case Field::SmtpServer: return QStringLiteral("SMTP Server");
-    case Field::SmtpPort: return QStringLiteral("SMTP Port");
+    case Field::Email: return QCoreApplication::translate("SenderItems", "Email");
+    case Field::Account: return QCoreApplication::translate("SenderItems", "Account");
+    case Field::Password: return QCoreApplication::translate("SenderItems", "Password");
+    case Field::SmtpServer: return QCoreApplication::translate("SenderItems", "SMTP Server");
+    case Field::SmtpPort: return QCoreApplication::translate("SenderItems", "SMTP Port");
     }
     return {};
 }
@@ -156,14 +159,15 @@ std::optional<SenderEmailForm::Failure> SenderEmailForm::check() const
 {
     if (m_position == EmailPresets::kOtherPosition) {
         if (texts.smtpServer.isEmpty())
-            return Failure{Field::SmtpServer, senderMessage("Server must not be null!")};
+            return Failure{Field::SmtpServer, senderMessage(QT_TRANSLATE_NOOP("Messages", "Server must not be null!"))};
         if (texts.smtpPort.isEmpty())
-            return Failure{Field::SmtpPort, senderMessage("Port must not be null!")};
+            return Failure{Field::SmtpPort, senderMessage(QT_TRANSLATE_NOOP("Messages", "Port must not be null!"))};
         if (!smtpPortNumber(texts.smtpPort))
-            return Failure{Field::SmtpPort, senderMessage("Port number must in 0-65535")};
+            return Failure{Field::SmtpPort,
+                           senderMessage(QT_TRANSLATE_NOOP("Messages", "Port number must in 0-65535"))};
     }
     if (m_position != EmailPresets::kDefaultPosition) {
-        const Message missing = senderMessage("Account or Email must not be null!");
+        const Message missing = senderMessage(QT_TRANSLATE_NOOP("Messages", "Account or Email must not be null!"));
         if (texts.email.isEmpty())
             return Failure{Field::Email, missing};
         if (texts.account.isEmpty())
@@ -171,7 +175,7 @@ std::optional<SenderEmailForm::Failure> SenderEmailForm::check() const
         if (texts.password.isEmpty())
             return Failure{Field::Password, missing};
         if (!texts.email.contains(u'@'))
-            return Failure{Field::Email, senderMessage("Email is invalid!")};
+            return Failure{Field::Email, senderMessage(QT_TRANSLATE_NOOP("Messages", "Email is invalid!"))};
     }
     return std::nullopt;
 }

@@ -4,14 +4,22 @@
 #include "forms/page_items.h"
 #include "forms/sender_email_form.h"
 #include "presets/email_presets.h"
+#include "presets/operator_catalogue.h"
 #include "profile/custom_operators.h"
 #include "profile/record_text.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("SendingProblems", text);
+}
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QCoreApplication::translate("SendingProblems", "\"%1\"", "a name in quotes").arg(text);
 }
 
 // "A", "A" and "B", "A", "B" and "C"; then "is" or "are".
@@ -21,9 +29,11 @@ QString emptyFields(const QStringList &labels)
     for (const QString &label : labels)
         names.append(quoted(label));
     const QString last = names.takeLast();
-    const QString list =
-        names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return list + (labels.size() == 1 ? QStringLiteral(" is empty") : QStringLiteral(" are empty"));
+    const QString list = names.isEmpty() ? last
+                                         : names.join(translated(QT_TRANSLATE_NOOP("SendingProblems", ", "))) +
+                                               translated(QT_TRANSLATE_NOOP("SendingProblems", " and ")) + last;
+    return list + (labels.size() == 1 ? translated(QT_TRANSLATE_NOOP("SendingProblems", " is empty"))
+                                      : translated(QT_TRANSLATE_NOOP("SendingProblems", " are empty")));
 }
 
 QString senderProblem(const EmailEntry &sender)
@@ -39,11 +49,12 @@ QString senderProblem(const EmailEntry &sender)
         empty.append(SenderEmailForm::label(Field::Email));
     if (empty.isEmpty())
         return {};
-    QString text = QStringLiteral("Sender e-mail: %1, so the camera cannot send e-mails. Press %2, choose your "
-                                  "provider and type your account there")
+    QString text = QCoreApplication::translate("SendingProblems",
+                                               "Sender e-mail: %1, so the camera cannot send e-mails. Press %2, "
+                                               "choose your provider and type your account there")
                        .arg(emptyFields(empty), quoted(PageItems::emailSettingButtonText()));
     if (noServer)
-        text += QStringLiteral(" (%1 lets you type the server too)")
+        text += QLatin1Char(' ') + QCoreApplication::translate("SendingProblems", "(%1 lets you type the server too)")
                     .arg(quoted(ProviderNames().at(EmailPresets::kOtherPosition)));
     return text + QLatin1Char('.');
 }
@@ -63,12 +74,14 @@ QString operatorProblem(const OperatorEntry &entry, bool byPhone)
     if (empty.isEmpty())
         return {};
     const QString group = byPhone ? OperatorForm::mmsTitle() : OperatorForm::gprsTitle();
-    const QString purpose = byPhone ? QStringLiteral("send by MMS")
-                                    : QStringLiteral("reach the mobile internet to send e-mails");
-    return QStringLiteral("Operator %1: %2 %3, so the camera cannot %4. Choose the operator %5, or a %6 item and "
-                          "type your operator's settings under %7.")
-        .arg(quoted(EntryName(entry)), group, emptyFields(empty), purpose, quoted(EntryName(AutoEntry)),
-             quoted(EntryName(CustomOperators::BuiltIn().extra_customer)), quoted(PageItems::customButtonText()));
+    const QString purpose =
+        byPhone ? translated(QT_TRANSLATE_NOOP("SendingProblems", "send by MMS"))
+                : translated(QT_TRANSLATE_NOOP("SendingProblems", "reach the mobile internet to send e-mails"));
+    return QCoreApplication::translate("SendingProblems",
+                                       "Operator %1: %2 %3, so the camera cannot %4. Choose the operator %5, or a "
+                                       "%6 item and type your operator's settings under %7.")
+        .arg(quoted(ShownEntryName(entry)), group, emptyFields(empty), purpose, quoted(EntryName(AutoEntry)),
+             quoted(ShownEntryName(CustomOperators::BuiltIn().extra_customer)), quoted(PageItems::customButtonText()));
 }
 
 } // namespace

@@ -26,41 +26,42 @@ constexpr int kSendToEmail = 1;
 
 QString SavePathPickerTitle()
 {
-    return QStringLiteral("Please Select the Save Path");
+    return QCoreApplication::translate("Messages", "Please Select the Save Path");
 }
 
 QString DefaultAllCaption()
 {
-    return QStringLiteral("Default Setting");
+    return QCoreApplication::translate("Messages", "Default Setting");
 }
 
 QString DefaultAllQuestion()
 {
-    return QStringLiteral("You'll restore the default all setting,\r\nAre you sure?");
+    return QCoreApplication::translate("Messages", "You'll restore the default all setting,\r\nAre you sure?");
 }
 
 QString OpenSettingsCaption()
 {
-    return QStringLiteral("Open Settings");
+    return QCoreApplication::translate("Messages", "Open Settings");
 }
 
 QString OpenSettingsQuestion(const QString &path)
 {
-    return QStringLiteral("Open the settings in %1?\r\nThey replace the settings on the page and in the dialogs; "
-                          "nothing is written until you press \"OK\".")
+    return QCoreApplication::translate("Messages",
+                                       "Open the settings in %1?\r\nThey replace the settings on the page and in the "
+                                       "dialogs; nothing is written until you press \"OK\".")
         .arg(QDir::toNativeSeparators(path));
 }
 
 QString SaveCaption()
 {
-    return QStringLiteral("Save PROFILE");
+    return QCoreApplication::translate("Messages", "Save PROFILE");
 }
 
 QString CannotSendQuestion(const QStringList &problems)
 {
     const QString gap = QStringLiteral("\r\n\r\n");
-    return QStringLiteral("The camera cannot send with these settings:") + gap + problems.join(gap) + gap
-           + QStringLiteral("Save PROFILE.BIN anyway?");
+    return QCoreApplication::translate("Messages", "The camera cannot send with these settings:") + gap
+           + problems.join(gap) + gap + QCoreApplication::translate("Messages", "Save PROFILE.BIN anyway?");
 }
 
 SettingsForm::SettingsForm(ProfileSession &session)
@@ -184,7 +185,8 @@ OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, c
     const QString saveCaption = SaveCaption();
     if (m_values.save_path.isEmpty()) {
         m_fault = PageFault{PageFault::Field::SavePath};
-        return {{{saveCaption, QStringLiteral("Please choose path to SD card Drive.")}}, std::nullopt};
+        return {{{saveCaption, QCoreApplication::translate("Messages", "Please choose path to SD card Drive.")}},
+                std::nullopt};
     }
 
     const QStringList problems = SendingProblems(m_session.record);
@@ -197,14 +199,16 @@ OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, c
             m_fault = PageFault{PageFault::Field::SavePath};
         return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};
     }
-    OkOutcome outcome{{{saveCaption, QStringLiteral("PROFILE.BIN has been saved in ") + m_values.save_path}},
+    OkOutcome outcome{{{saveCaption, QCoreApplication::translate("Messages", "PROFILE.BIN has been saved in %1")
+                                         .arg(m_values.save_path)}},
                       m_values.save_path};
     // The card and the working copy are saved; only the next start after a reboot would miss this copy.
     if (const auto error = SaveDurableCopy(m_session.record, m_session.custom))
         outcome.messages.append({saveCaption,
-                                 QStringLiteral("Your settings could not be kept beyond a restart of the computer:"
-                                                "\r\n%1\r\nAfter a restart the tool may open with older settings "
-                                                "or the defaults.")
+                                 QCoreApplication::translate("Messages",
+                                     "Your settings could not be kept beyond a restart of the computer:"
+                                     "\r\n%1\r\nAfter a restart the tool may open with older settings "
+                                     "or the defaults.")
                                      .arg(error->message()),
                                  Message::Icon::Warning});
     return outcome;
@@ -215,7 +219,10 @@ std::optional<Message> SettingsForm::openFile(const QString &path)
     const SettingsFileResult opened =
         OpenSettingsFile(path, m_session.record, m_session.custom, m_session.currentArea);
     if (const auto *refused = std::get_if<SettingsFileFault>(&opened))
-        return Message{OpenSettingsCaption(), refused->message() + QStringLiteral("\r\nNothing was changed."),
+        return Message{OpenSettingsCaption(),
+                       QCoreApplication::translate("Messages", "%1\r\nNothing was changed.",
+                                                   "after why a file is refused")
+                           .arg(refused->message()),
                        Message::Icon::Error};
 
     if (std::get<SettingsFileKind>(opened) == SettingsFileKind::ProfileFile) {
@@ -240,7 +247,7 @@ QStringList SettingsForm::pickerDrives() const
 std::optional<Message> SettingsForm::folderChosen(const QUrl &folder)
 {
     if (!folder.isLocalFile() || folder.toLocalFile().isEmpty())
-        return Message{QStringLiteral("Save Path"), QStringLiteral("Select the Path Error")};
+        return Message{PageItems::savePathLabel(), QCoreApplication::translate("Messages", "Select the Path Error")};
     m_values.save_path = QDir::toNativeSeparators(folder.toLocalFile());
     return std::nullopt;
 }

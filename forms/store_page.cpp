@@ -4,23 +4,29 @@
 #include "forms/page_reading.h"
 #include "profile/record_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
+// `text` is marked with QT_TRANSLATE_NOOP in the context "Messages".
 Message sendModeError(const char *text)
 {
-    return {QStringLiteral("Send Mode Setting"), QString::fromLatin1(text), Message::Icon::Error};
+    return {QCoreApplication::translate("Messages", "Send Mode Setting"), QCoreApplication::translate("Messages", text),
+            Message::Icon::Error};
 }
 
 Message recipientsError(const char *text)
 {
-    return {QStringLiteral("Recipients Setting"), QString::fromLatin1(text), Message::Icon::Error};
+    return {QCoreApplication::translate("Messages", "Recipients Setting"),
+            QCoreApplication::translate("Messages", text), Message::Icon::Error};
 }
 
 Message renameError(const char *text)
 {
-    return {QStringLiteral("Rename Setting"), QString::fromLatin1(text), Message::Icon::Error};
+    return {QCoreApplication::translate("Messages", "Rename Setting"), QCoreApplication::translate("Messages", text),
+            Message::Icon::Error};
 }
 
 std::uint8_t lowByte(int value)
@@ -63,7 +69,8 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
         return unreadable;
 
     if (values.instant_number < 0 || values.instant_number > PageItems::kInstantNumberMax)
-        return at(Field::InstantNumber, 0, sendModeError("Instant number is out of the range(0-99)!"));
+        return at(Field::InstantNumber, 0,
+                  sendModeError(QT_TRANSLATE_NOOP("Messages", "Instant number is out of the range(0-99)!")));
 
     record.daily_report_minute = lowByte(values.daily_report_minute);
     record.daily_report_hour = lowByte(values.daily_report_hour);
@@ -97,21 +104,25 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
         const auto phoneLength = phone.size();
         if (phoneLength != 0 && (phoneLength < kPhoneMinLength || phoneLength > kPhoneMaxLength))
             return at(Field::PhoneNumber, i,
-                      recipientsError(master ? "The master phone is out of the length(4-15) !"
-                                             : "The phone number is out of the length(4-15) !"));
+                      recipientsError(master
+                                          ? QT_TRANSLATE_NOOP("Messages", "The master phone is out of the length(4-15) !")
+                                          : QT_TRANSLATE_NOOP("Messages", "The phone number is out of the length(4-15) !")));
         if (phoneLength >= kPhoneMinLength) {
             StoreRecordText(PhoneNumberField(record, i), phone);
             phoneGiven = true;
         }
         if (master && phoneLength == 0)
-            return at(Field::PhoneNumber, i, recipientsError("The master phone must not be null! length(4-15)"));
+            return at(Field::PhoneNumber, i,
+                      recipientsError(QT_TRANSLATE_NOOP("Messages", "The master phone must not be null! length(4-15)")));
 
         const QString &email = values.receive_email[std::size_t(i)];
         const auto emailLength = email.size();
         if (emailLength > kEmailMaxLength)
-            return at(Field::ReceiveEmail, i, recipientsError("The Email is out of the max length 47 !"));
+            return at(Field::ReceiveEmail, i,
+                      recipientsError(QT_TRANSLATE_NOOP("Messages", "The Email is out of the max length 47 !")));
         if (emailLength >= 1 && (emailLength < 2 || email.indexOf(u'@', 1) < 0))
-            return at(Field::ReceiveEmail, i, recipientsError("The Email Format is error!"));
+            return at(Field::ReceiveEmail, i,
+                      recipientsError(QT_TRANSLATE_NOOP("Messages", "The Email Format is error!")));
         if (emailLength > 2) {
             StoreRecordText(ReceiveEmailField(record, i), email);
             emailGiven = true;
@@ -119,9 +130,11 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     }
 
     if (values.send_to == 0 && !phoneGiven)
-        return at(Field::PhoneNumber, 0, recipientsError("The phone number must not be null! length(4-15)"));
+        return at(Field::PhoneNumber, 0,
+                  recipientsError(QT_TRANSLATE_NOOP("Messages", "The phone number must not be null! length(4-15)")));
     if (values.send_to == 1 && !emailGiven)
-        return at(Field::ReceiveEmail, 0, recipientsError("The Email must not be null!"));
+        return at(Field::ReceiveEmail, 0,
+                  recipientsError(QT_TRANSLATE_NOOP("Messages", "The Email must not be null!")));
 
     ClearRecordText(record.rename_text);
     storeSettings(record, values, StorePlace::AfterRecipients);
@@ -130,11 +143,13 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     for (QChar c : values.rename_text)
         renameText.append(c.toUpper());
     if (!std::all_of(renameText.begin(), renameText.end(), isRenameCharacter))
-        return at(Field::RenameText, 0, renameError("The letters or/and digits are allowed for rename!"));
+        return at(Field::RenameText, 0,
+                  renameError(QT_TRANSLATE_NOOP("Messages", "The letters or/and digits are allowed for rename!")));
     if (!renameText.isEmpty())
         StoreRecordText(record.rename_text, renameText);
     if (values.choice(PageSetting::Rename) == 1 && renameText.isEmpty())
-        return at(Field::RenameText, 0, renameError("The rename must not be null!"));
+        return at(Field::RenameText, 0,
+                  renameError(QT_TRANSLATE_NOOP("Messages", "The rename must not be null!")));
 
     return std::nullopt;
 }

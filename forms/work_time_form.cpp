@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <QCoreApplication>
 
 namespace {
 
@@ -14,7 +15,7 @@ int indexIn(std::uint8_t byte, int count)
 
 Message workTimeMessage(const QString &text)
 {
-    return {QStringLiteral("Work Time Setting"), text, Message::Icon::None};
+    return {QCoreApplication::translate("Messages", "Work Time Setting"), text, Message::Icon::None};
 }
 
 bool isChecked(int state)
@@ -76,8 +77,10 @@ WorkTimeForm::Fault WorkTimeForm::fault() const
 std::optional<Message> WorkTimeForm::check() const
 {
     switch (fault()) {
-    case Fault::Times: return workTimeMessage(QStringLiteral("Please check Work Time Start and Stop point."));
-    case Fault::Days: return workTimeMessage(QStringLiteral("Please check Work Time Week CheckBox."));
+    case Fault::Times:
+        return workTimeMessage(QCoreApplication::translate("Messages", "Please check Work Time Start and Stop point."));
+    case Fault::Days:
+        return workTimeMessage(QCoreApplication::translate("Messages", "Please check Work Time Week CheckBox."));
     case Fault::None: break;
     }
     return std::nullopt;

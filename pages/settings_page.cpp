@@ -14,6 +14,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,6 +38,13 @@ QLineEdit *makeEdit(const QString &name, QValidator *validator, QWidget *parent)
     edit->setObjectName(name);
     edit->setValidator(validator);
     return edit;
+}
+
+// What a screen reader hears beside a field's name: the hint beside it, then its tip.
+QString describedBy(const QString &hint, const QString &tip)
+{
+    return QCoreApplication::translate("PageItems", "%1 %2", "accessible description: the hint, then the tip")
+        .arg(hint, tip);
 }
 
 void setIndex(QComboBox *combo, int index)
@@ -113,7 +121,7 @@ QWidget *SettingsPage::buildSendMode()
     m_instantNumberEdit->setMaxLength(9);
     m_instantNumberEdit->setAccessibleName(PageItems::instantNumberName());
     m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
-    m_instantHint = new QLabel(QStringLiteral("(0-99,0=Unlimited)"), group);
+    m_instantHint = new QLabel(PageItems::instantHint(), group);
 
     m_dailyReportHourCombo =
         MakeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(kHourCount), group);
@@ -124,7 +132,8 @@ QWidget *SettingsPage::buildSendMode()
     m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
     SetTip(m_instantNumberEdit, PageTips::instantNumber);
     // Screen readers hear the hint beside the field as well as the tip.
-    m_instantNumberEdit->setAccessibleDescription(m_instantHint->text() + u' ' + m_instantNumberEdit->toolTip());
+    m_instantNumberEdit->setAccessibleDescription(
+        describedBy(m_instantHint->text(), m_instantNumberEdit->toolTip()));
     SetTip(m_dailyReportHourCombo, PageTips::dailyReportTime);
     SetTip(m_dailyReportMinuteCombo, PageTips::dailyReportTime);
 
@@ -153,9 +162,10 @@ QWidget *SettingsPage::buildSendMode()
 QWidget *SettingsPage::buildSendTo()
 {
     auto *group = new QGroupBox(PageItems::sendToTitle(), this);
-    m_phoneRadio = new QRadioButton(PageItems::sendToItems().at(0), group);
+    const QStringList sendToItems = PageItems::sendToItems();
+    m_phoneRadio = new QRadioButton(sendToItems.at(0), group);
     m_phoneRadio->setObjectName(QStringLiteral("phoneRadio"));
-    m_emailRadio = new QRadioButton(PageItems::sendToItems().at(1), group);
+    m_emailRadio = new QRadioButton(sendToItems.at(1), group);
     m_emailRadio->setObjectName(QStringLiteral("emailRadio"));
     m_sendToGroup = new QButtonGroup(this);
     m_sendToGroup->addButton(m_phoneRadio, 0);
@@ -262,11 +272,11 @@ QWidget *SettingsPage::buildRenameFrame()
     m_renameEdit->setMaxLength(kRenameTextLimit);
     m_renameEdit->setAccessibleName(PageItems::renameTextName());
     m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
-    m_renameHint = new QLabel(QStringLiteral("(0-9,A-Z only)"), frame);
-    m_camSettingButton = MakeDialogButton(QStringLiteral("CAM Setting"), QStringLiteral("camSettingButton"), frame);
-    m_defaultAllButton = MakeDialogButton(QStringLiteral("Default All"), QStringLiteral("defaultAllButton"), frame);
+    m_renameHint = new QLabel(PageItems::renameHint(), frame);
+    m_camSettingButton = MakeDialogButton(PageItems::camSettingButtonText(), QStringLiteral("camSettingButton"), frame);
+    m_defaultAllButton = MakeDialogButton(PageItems::defaultAllButtonText(), QStringLiteral("defaultAllButton"), frame);
     SetTip(m_renameEdit, PageTips::renameText);
-    m_renameEdit->setAccessibleDescription(m_renameHint->text() + u' ' + m_renameEdit->toolTip());
+    m_renameEdit->setAccessibleDescription(describedBy(m_renameHint->text(), m_renameEdit->toolTip()));
     SetTip(m_camSettingButton, PageTips::camSetting);
     SetTip(m_defaultAllButton, PageTips::defaultAll);
 
@@ -287,13 +297,13 @@ QWidget *SettingsPage::buildSavePath()
     m_savePathEdit = makeEdit(QStringLiteral("savePathEdit"), nullptr, row);
     m_savePathEdit->setMaxLength(kSavePathLimit);
     m_browseButton = MakeDialogButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
-    m_browseButton->setAccessibleName(QStringLiteral("Choose the save folder"));
+    m_browseButton->setAccessibleName(PageItems::browseName());
     SetTip(m_savePathEdit, PageTips::savePath);
     SetTip(m_browseButton, PageTips::browse);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MakeLabel(QStringLiteral("Save Path"), m_savePathEdit, row));
+    layout->addWidget(MakeLabel(PageItems::savePathLabel(), m_savePathEdit, row));
     layout->addWidget(m_savePathEdit, 1);
     layout->addWidget(m_browseButton);
     return row;
@@ -303,7 +313,7 @@ QWidget *SettingsPage::buildButtons()
 {
     auto *row = new QWidget(this);
     m_okButton = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
-    m_cancelButton = MakeDialogButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), row);
+    m_cancelButton = MakeDialogButton(PageItems::cancelButtonText(), QStringLiteral("cancelButton"), row);
     SetTip(m_okButton, PageTips::ok);
     SetTip(m_cancelButton, PageTips::cancel);
 

@@ -2,6 +2,8 @@
 
 #include "presets/operator_catalogue.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Host names are those of the mail-client database in third_party/mail-ispdb;
@@ -47,10 +49,12 @@ const EmailEntry &EmailPresets::defaultAccount(int countryRow) const
 
 QStringList ProviderNames()
 {
+    // Brand names stay as they are; "Default" and "Other" are words.
     return {
-        QStringLiteral("Default"), QStringLiteral("gmail"), QStringLiteral("GMX"),
+        QCoreApplication::translate("SenderItems", "Default", "the built-in sender account"),
+        QStringLiteral("gmail"), QStringLiteral("GMX"),
         QStringLiteral("hotmail"), QStringLiteral("yahoo"), QStringLiteral("1 & 1"),
         QStringLiteral("O2"),      QStringLiteral("Revierwelt"), QStringLiteral("Vodafone"),
-        QStringLiteral("WEB.de"),  QStringLiteral("Other"),
+        QStringLiteral("WEB.de"),  QCoreApplication::translate("SenderItems", "Other"),
     };
 }

@@ -3,31 +3,33 @@
 #include "presets/carrier_entries.h"
 #include "profile/record_text.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
 
 constexpr std::array<CountryRow, 20> kCountryTable = {{
-    {"Auto", &AutoEntry, 1},
-    {"Austria", Carriers::kAustria.data(), Carriers::kAustria.size()},
-    {"Cyprus", Carriers::kCyprus.data(), Carriers::kCyprus.size()},
-    {"Czech Repblic", Carriers::kCzechRepublic.data(), Carriers::kCzechRepublic.size()},
-    {"Danmark", Carriers::kDanmark.data(), Carriers::kDanmark.size()},
-    {"Estonia", Carriers::kEstonia.data(), Carriers::kEstonia.size()},
-    {"Finland", Carriers::kFinland.data(), Carriers::kFinland.size()},
-    {"Germany", Carriers::kGermany.data(), Carriers::kGermany.size()},
-    {"Hungary", Carriers::kHungary.data(), Carriers::kHungary.size()},
-    {"Israel", Carriers::kIsrael.data(), Carriers::kIsrael.size()},
-    {"Italy", Carriers::kItaly.data(), Carriers::kItaly.size()},
-    {"Netherland", Carriers::kNetherland.data(), Carriers::kNetherland.size()},
-    {"Norge", Carriers::kNorge.data(), Carriers::kNorge.size()},
-    {"Norway", Carriers::kNorway.data(), Carriers::kNorway.size()},
-    {"Russia", Carriers::kRussia.data(), Carriers::kRussia.size()},
-    {"Slovakia", Carriers::kSlovakia.data(), Carriers::kSlovakia.size()},
-    {"Sweden", Carriers::kSweden.data(), Carriers::kSweden.size()},
-    {"Swiss", Carriers::kSwiss.data(), Carriers::kSwiss.size()},
-    {"United Kingdom", Carriers::kUnitedKingdom.data(), Carriers::kUnitedKingdom.size()},
-    {"Customer", nullptr, CustomOperators::kCountryCustomerCount}, // the custom entries
+    {QT_TRANSLATE_NOOP("Countries", "Auto"), &AutoEntry, 1},
+    {QT_TRANSLATE_NOOP("Countries", "Austria"), Carriers::kAustria.data(), Carriers::kAustria.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Cyprus"), Carriers::kCyprus.data(), Carriers::kCyprus.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Czech Repblic"), Carriers::kCzechRepublic.data(), Carriers::kCzechRepublic.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Danmark"), Carriers::kDanmark.data(), Carriers::kDanmark.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Estonia"), Carriers::kEstonia.data(), Carriers::kEstonia.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Finland"), Carriers::kFinland.data(), Carriers::kFinland.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Germany"), Carriers::kGermany.data(), Carriers::kGermany.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Hungary"), Carriers::kHungary.data(), Carriers::kHungary.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Israel"), Carriers::kIsrael.data(), Carriers::kIsrael.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Italy"), Carriers::kItaly.data(), Carriers::kItaly.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Netherland"), Carriers::kNetherland.data(), Carriers::kNetherland.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Norge"), Carriers::kNorge.data(), Carriers::kNorge.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Norway"), Carriers::kNorway.data(), Carriers::kNorway.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Russia"), Carriers::kRussia.data(), Carriers::kRussia.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Slovakia"), Carriers::kSlovakia.data(), Carriers::kSlovakia.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Sweden"), Carriers::kSweden.data(), Carriers::kSweden.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Swiss"), Carriers::kSwiss.data(), Carriers::kSwiss.size()},
+    {QT_TRANSLATE_NOOP("Countries", "United Kingdom"), Carriers::kUnitedKingdom.data(), Carriers::kUnitedKingdom.size()},
+    {QT_TRANSLATE_NOOP("Countries", "Customer"), nullptr, CustomOperators::kCountryCustomerCount}, // the custom entries
 }};
 
 static_assert(kCountryTable.size() == OperatorCatalogue::kCustomerRow + 1);
@@ -55,7 +57,7 @@ int OperatorCatalogue::countryCount() const
 
 QString OperatorCatalogue::countryName(int position) const
 {
-    return LoadRecordText(row(position).name);
+    return QCoreApplication::translate("Countries", row(position).name);
 }
 
 QStringList OperatorCatalogue::countryNames() const
@@ -81,10 +83,24 @@ QStringList OperatorCatalogue::operatorItems(int position) const
 {
     QStringList items;
     for (int i = 0; i < operatorCount(position); ++i)
-        items.append(EntryName(operatorEntry(position, i)));
+        items.append(position == kCustomerRow ? ShownEntryName(operatorEntry(position, i))
+                                              : EntryName(operatorEntry(position, i)));
     if (position != kAutoRow && position != kCustomerRow)
-        items.append(EntryName(m_custom.extra_customer));
+        items.append(ShownEntryName(m_custom.extra_customer));
     return items;
+}
+
+QString ShownEntryName(const OperatorEntry &entry)
+{
+    const QString name = EntryName(entry);
+    const CustomOperators builtIn = CustomOperators::BuiltIn();
+    if (name == EntryName(builtIn.extra_customer))
+        return QCoreApplication::translate("Countries", "Customer");
+    for (int i = 0; i < CustomOperators::kCountryCustomerCount; ++i) {
+        if (name == EntryName(builtIn.country_customers[std::size_t(i)]))
+            return QCoreApplication::translate("Countries", "Customer%1", "a custom operator item").arg(i + 1);
+    }
+    return name;
 }
 
 bool OperatorCatalogue::isCustom(int position, int index) const

@@ -44,6 +44,12 @@ public:
 private:
     const CountryRow &row(int position) const;
 
+
     CustomOperators &m_custom;
     CountryRow m_customerRow;
 };
+
+// An entry's name as the windows show it: the custom entries' built-in names
+// ("Customer", "Customer1"..) in the user's language, any other name as
+// stored. The stored name itself never changes.
+QString ShownEntryName(const OperatorEntry &entry);

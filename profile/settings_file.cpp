@@ -5,6 +5,7 @@
 #include "profile/text_fields.h"
 #include "profile/version.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,18 +52,20 @@ QString SettingsFileFault::message() const
 {
     switch (cause) {
     case Cause::Unreadable: break;
-    case Cause::Link: return QStringLiteral("%1 is a link. Open the file it points to.").arg(path);
-    case Cause::Folder: return QStringLiteral("%1 is a folder, not a settings file.").arg(path);
-    case Cause::NotAFile: return QStringLiteral("%1 is a device, pipe or socket, not a settings file.").arg(path);
+    case Cause::Link: return QCoreApplication::translate("FileErrors", "%1 is a link. Open the file it points to.").arg(path);
+    case Cause::Folder: return QCoreApplication::translate("FileErrors", "%1 is a folder, not a settings file.").arg(path);
+    case Cause::NotAFile: return QCoreApplication::translate("FileErrors", "%1 is a device, pipe or socket, not a settings file.").arg(path);
     case Cause::WrongSize:
-        return QStringLiteral("%1 holds %2 bytes, so it is not a settings file: a PROFILE.BIN holds %3 bytes, "
-                              "a working copy %4.")
+        return QCoreApplication::translate("FileErrors",
+                                           "%1 holds %2 bytes, so it is not a settings file: a PROFILE.BIN holds %3 "
+                                           "bytes, a working copy %4.")
             .arg(path)
             .arg(size)
             .arg(kProfileFileSize)
             .arg(kWorkingCopySize);
     case Cause::WrongVersion:
-        return QStringLiteral("%1 is a working copy of another version: it does not carry the mark of %2.")
+        return QCoreApplication::translate("FileErrors",
+                                           "%1 is a working copy of another version: it does not carry the mark of %2.")
             .arg(path, VersionText());
     }
     return FileError{error, path}.message();

@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev desktop-file-utils help2man "$@")
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils help2man "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

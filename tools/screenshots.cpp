@@ -1,9 +1,11 @@
 // Draws the README's screenshots from the real windows: the main window with a
 // typical camera set up, then each dialog as its page button opens it.
-// Usage: talmeris-screenshots OUTPUT_FOLDER (run offscreen by scripts/screenshots.sh)
+// Usage: talmeris-screenshots OUTPUT_FOLDER [LANGUAGE] (run offscreen by scripts/screenshots.sh;
+// LANGUAGE "de" draws the German windows)
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/translators.h"
 #include "dialogs/ipv4_address_edit.h"
 #include "dialogs/prompter.h"
 #include "forms/profile_session.h"
@@ -121,6 +123,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(Application::applicationIcon());
     const QStringList arguments = QApplication::arguments();
     const QString folder = arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs/screenshots");
+    // English unless a language is named, so the README's pictures never follow the desktop.
+    const Translators translators{QLocale(arguments.size() > 2 ? arguments.at(2) : QStringLiteral("en"))};
     if (!QDir().mkpath(folder))
         return 2;
 

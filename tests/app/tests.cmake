@@ -3,3 +3,4 @@ talmeris_add_test(tst_end_to_end SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_end_to_en
 talmeris_add_test(tst_dialogs_end_to_end SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_dialogs_end_to_end.cpp)
 talmeris_add_test(tst_accessibility SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_accessibility.cpp)
 talmeris_add_test(tst_settings_between_runs SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settings_between_runs.cpp)
+talmeris_add_test(tst_translations SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_translations.cpp)
