@@ -86,12 +86,12 @@ void appendSpaces(QString &out, qsizetype count)
 
 QJsonValue storedValue(const SettingField &field)
 {
-    return field.isText() ? QJsonValue(field.value.toString()) : QJsonValue(field.value.toInt());
+    return field.isText() ? QJsonValue(field.text) : QJsonValue(field.number);
 }
 
 QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
 {
-    if (field.listed) {
+    if (field.shape->listed) {
         // Filled from one shape: building the object member by member costs
         // many times the allocations.
         static const QJsonObject shape{{QStringLiteral("value"), 0}, {QStringLiteral("text"), QJsonValue()}};
@@ -101,7 +101,7 @@ QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
             object[QStringLiteral("text")] = field.item;
         return object;
     }
-    if (field.secret && !options.showPasswords && !field.value.toString().isEmpty())
+    if (field.shape->secret && !options.showPasswords && !field.text.isEmpty())
         return MaskedPasswordText();
     return storedValue(field);
 }
@@ -154,9 +154,7 @@ QByteArray comparedBytes(const ReadBack &readBack, bool withCustom)
 
 bool sameValues(const SettingLine &a, const SettingLine &b)
 {
-    return std::ranges::equal(a.fields, b.fields, [](const SettingField &x, const SettingField &y) {
-        return x.value == y.value && x.key == y.key;
-    });
+    return std::ranges::equal(a.fields, b.fields, &SettingField::sameValue);
 }
 
 // "59, 106-109": runs of offsets joined.
@@ -183,33 +181,35 @@ QString ShowText(const ReadBack &readBack, const QList<SettingLine> &lines, cons
 
     // Built in place: a report is rendered for every file, so no piece is a temporary.
     out.reserve(lines.size() * 64);
-    const QStringList *current = nullptr;
+    const LineShape *current = nullptr;
     qsizetype width = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const SettingLine &line = lines[i];
-        if (!current || line.groups != *current) {
+        const QStringList &groups = line.groups();
+        if (!current || line.shape->group != current->group) {
             qsizetype same = 0;
             if (current) {
-                while (same < current->size() && same < line.groups.size() && current->at(same) == line.groups[same])
+                const QStringList &previous = current->groups;
+                while (same < previous.size() && same < groups.size() && previous.at(same) == groups[same])
                     ++same;
             }
             if (same == 0)
                 out += QLatin1Char('\n');
-            for (qsizetype level = same; level < line.groups.size(); ++level) {
+            for (qsizetype level = same; level < groups.size(); ++level) {
                 appendSpaces(out, level * 2);
-                out += line.groups[level];
+                out += groups[level];
                 out += QLatin1Char('\n');
             }
-            current = &line.groups;
+            current = line.shape;
             // Values line up within a group.
             width = 0;
-            for (qsizetype j = i; j < lines.size() && lines[j].groups == *current; ++j)
-                width = std::max(width, lines[j].label.size());
+            for (qsizetype j = i; j < lines.size() && lines[j].shape->group == current->group; ++j)
+                width = std::max(width, lines[j].label().size());
         }
-        appendSpaces(out, current->size() * 2);
-        out += line.label;
+        appendSpaces(out, groups.size() * 2);
+        out += line.label();
         out += QLatin1Char(':');
-        appendSpaces(out, width + 1 - line.label.size());
+        appendSpaces(out, width + 1 - line.label().size());
         appendDisplayText(out, line, options);
         out += QLatin1Char('\n');
     }
@@ -223,9 +223,9 @@ QJsonObject ShowJson(const ReadBack &readBack, const QList<SettingLine> &lines, 
     QJsonArray outOfRange;
     for (const SettingLine &line : lines) {
         for (const SettingField &field : line.fields) {
-            root.insert(field.key, jsonValue(field, options));
+            root.insert(field.key(), jsonValue(field, options));
             if (!field.inRange)
-                outOfRange.append(field.key);
+                outOfRange.append(field.key());
         }
     }
     root.insert(u"out_of_range", outOfRange);
@@ -241,7 +241,7 @@ QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOpti
     QHash<QString, qsizetype> toIndex;
     const auto counterpart = [&](qsizetype i) -> const SettingLine * {
         const SettingLine &line = fromLines[i];
-        if (i < toLines.size() && toLines[i].label == line.label && toLines[i].groups == line.groups)
+        if (i < toLines.size() && toLines[i].shape == line.shape)
             return &toLines[i];
         if (toIndex.isEmpty()) {
             for (qsizetype j = 0; j < toLines.size(); ++j)
@@ -252,14 +252,14 @@ QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOpti
     };
 
     QStringList out;
-    QList<SettingField> explained;
+    QList<const FieldShape *> explained;
     for (qsizetype i = 0; i < fromLines.size(); ++i) {
         const SettingLine &line = fromLines[i];
         const SettingLine *other = counterpart(i);
         if (!other || sameValues(line, *other))
             continue;
         for (const SettingField &field : line.fields)
-            explained.append(field);
+            explained.append(field.shape);
         if (masked(line, options))
             out.append(QStringLiteral("%1: differs (hidden; --show-passwords shows it)").arg(line.name()));
         else
@@ -273,10 +273,10 @@ QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOpti
     const QByteArray b = comparedBytes(to, withCustom);
     QList<qsizetype> unexplained;
     for (qsizetype offset = kCameraPartOffset; offset < a.size(); ++offset) {
-        if (a[offset] == b[offset])
+        if (a.constData()[offset] == b.constData()[offset])
             continue;
-        const bool isExplained = std::ranges::any_of(explained, [offset](const SettingField &field) {
-            return offset >= field.offset && offset < field.offset + field.size;
+        const bool isExplained = std::ranges::any_of(explained, [offset](const FieldShape *field) {
+            return offset >= field->offset && offset < field->offset + field->size;
         });
         if (!isExplained)
             unexplained.append(offset);
@@ -291,7 +291,10 @@ QStringList CheckLines(const QList<SettingLine> &lines, const ReportOptions &opt
     QStringList out;
     for (const SettingLine &line : lines) {
         if (!line.inRange()) {
-            QString text = line.name();
+            // Room for the value, so that a line costs one allocation.
+            QString text;
+            text.reserve(line.name().size() + 96);
+            text += line.name();
             text += QLatin1StringView(": ");
             appendDisplayText(text, line, options);
             out.append(text);

@@ -9,20 +9,7 @@ bool SettingLine::inRange() const
 
 bool SettingLine::secret() const
 {
-    return std::ranges::any_of(fields, &SettingField::secret);
-}
-
-QString SettingLine::name() const
-{
-    // Room for what diff and check append, so that a line costs one allocation.
-    QString name;
-    name.reserve(128);
-    for (const QString &group : groups) {
-        name += group;
-        name += QLatin1StringView(" / ");
-    }
-    name += label;
-    return name;
+    return std::ranges::any_of(fields, [](const SettingField &field) { return field.shape->secret; });
 }
 
 QString OutOfRangeText(const QString &shown)

@@ -4,37 +4,56 @@
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
-#include <QVariant>
 
-// One stored value: its record field, what it holds and where its bytes lie.
-struct SettingField {
-    bool isText() const { return value.typeId() == QMetaType::QString; }
-
-    QString key; // the field's name, "work_time_1.start_hour" inside an embedded layout
-    // The stored number (int) or text (QString); not a JSON value, whose texts
-    // each cost allocations a read-back makes hundreds of times per file.
-    QVariant value;
-    QString item;         // that item's text; empty when out of range
+// Where a stored value lies and what it holds: the same in every file.
+struct FieldShape {
+    QString key;          // the field's name, "work_time_1.start_hour" inside an embedded layout
     qsizetype offset = 0; // record offset; the custom entries lie at their working copy offsets
     qsizetype size = 0;
     bool listed = false; // the number picks an item of a list
-    bool inRange = true;
+    bool text = false;
     bool secret = false;
+};
+
+// One stored value as a file holds it. Every file read back fills some two
+// hundred of these, so the number and the text are plain members, and what
+// every file shares is pointed to, never copied.
+struct SettingField {
+    const FieldShape *shape = nullptr;
+    int number = 0; // a number's value
+    QString text;   // a text's value
+    QString item;   // a listed number's item text; empty when out of range
+    bool inRange = true;
+
+    const QString &key() const { return shape->key; }
+    bool isText() const { return shape->text; }
+    bool sameValue(const SettingField &other) const
+    {
+        return shape == other.shape && number == other.number && text == other.text;
+    }
+};
+
+// A line's groups and label, the same in every file.
+struct LineShape {
+    QStringList groups; // the section, then the group boxes
+    int group = 0;      // the same for the lines of one group, and only for them
+    QString label;
+    QString name; // groups and label with " / " between: names the line in diff and check
+    QVarLengthArray<FieldShape, 2> fields;
 };
 
 // One line of a read-back file: a label and its value as the dialogs show it.
 struct SettingLine {
-    QStringList groups; // the section, then the group boxes
-    QString label;
-    QString text;       // passwords in clear
-    // A line shows one field, or two (a time, an address): held in place, not
-    // allocated, as every file read back lists some two hundred lines.
+    const LineShape *shape = nullptr;
+    QString text; // passwords in clear
+    // A line shows one field, or two (a time, an address): held in place.
     QVarLengthArray<SettingField, 2> fields;
 
+    const QStringList &groups() const { return shape->groups; }
+    const QString &label() const { return shape->label; }
+    const QString &name() const { return shape->name; }
     bool inRange() const;
     bool secret() const;
-    // Groups and label with " / " between: names the line in diff and check.
-    QString name() const;
 };
 
 // Appended to a value that lies outside its list or range.

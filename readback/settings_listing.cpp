@@ -40,14 +40,15 @@ struct Row {
 };
 
 struct Shape {
-    QList<SettingLine> lines;
+    std::vector<LineShape> lines;
     std::vector<Row> rows;
     qsizetype recordLines = 0; // the lines before the custom entries
+    int groups = 0;            // numbered so far
 };
 
 // A field and how it reads.
 struct Field {
-    SettingField field;
+    FieldShape field;
     Reading reading;
 };
 
@@ -69,7 +70,12 @@ struct Slot {
         f.field.secret = secret;
         return f;
     }
-    Field text(bool secret = false) const { return number(0, secret); }
+    Field text(bool secret = false) const
+    {
+        Field f = number(0, secret);
+        f.field.text = true;
+        return f;
+    }
     Field listed(const QStringList &items, int shift = 0, int mask = 0xFFFF) const
     {
         Field f{number(0).field, {items, 0, shift, mask}};
@@ -96,13 +102,19 @@ public:
     void add(const QString &label, std::initializer_list<Field> fields, Shows shows = Shows::Value,
              const QString &allDays = {})
     {
-        SettingLine line{m_groups, label, {}, {}};
+        QString name;
+        for (const QString &group : m_groups)
+            name += group + QLatin1StringView(" / ");
+        // Lines under the same groups run on as one group, whichever added them.
+        const bool runsOn = !m_shape.lines.empty() && m_shape.lines.back().groups == m_groups;
+        const int number = runsOn ? m_shape.lines.back().group : ++m_shape.groups;
+        LineShape line{m_groups, number, label, name + label, {}};
         Row row{shows, allDays, {}};
         for (const Field &f : fields) {
             line.fields.append(f.field);
             row.readings.append(f.reading);
         }
-        m_shape.lines.append(line);
+        m_shape.lines.push_back(line);
         m_shape.rows.push_back(row);
     }
 
@@ -285,7 +297,7 @@ const Shape &listingShape()
         addSending(s);
         addOperator(s);
         addSender(s);
-        s.recordLines = s.lines.size();
+        s.recordLines = qsizetype(s.lines.size());
         addCustom(s);
         return s;
     }();
@@ -294,20 +306,20 @@ const Shape &listingShape()
 
 void read(SettingField &field, const Reading &reading, const char *bytes)
 {
-    if (!field.listed && reading.count == 0) {
-        const QString text = LoadRecordText(std::span<const char>(bytes, std::size_t(field.size)));
-        field.value = text;
+    const FieldShape &shape = *field.shape;
+    if (shape.text) {
+        field.text = LoadRecordText(std::span<const char>(bytes, std::size_t(shape.size)));
         // Cut at its zero; without one the camera would read on into the next field.
-        field.inRange = text.size() < field.size;
+        field.inRange = field.text.size() < shape.size;
         return;
     }
     std::uint16_t stored = std::uint8_t(bytes[0]);
-    if (field.size == 2)
+    if (shape.size == 2)
         std::memcpy(&stored, bytes, sizeof stored);
     const int value = (stored >> reading.shift) & reading.mask;
-    field.value = value;
-    field.inRange = value < (field.listed ? reading.items.size() : reading.count);
-    if (field.listed && field.inRange)
+    field.number = value;
+    field.inRange = value < (shape.listed ? reading.items.size() : reading.count);
+    if (shape.listed && field.inRange)
         field.item = reading.items.at(value);
 }
 
@@ -318,7 +330,7 @@ void readOperator(SettingField &field, const ReadBack &readBack)
     CustomOperators custom = readBack.custom.value_or(builtIn());
     const OperatorCatalogue catalogue(custom);
     const int country = readBack.record.country_index;
-    const int index = field.value.toInt();
+    const int index = field.number;
     if (country >= catalogue.countryCount()) {
         field.inRange = false;
         return;
@@ -333,7 +345,7 @@ void readOperator(SettingField &field, const ReadBack &readBack)
 // The stored byte is 0x40 plus the item: any other high half is not one the tool writes.
 void readSecureType(SettingField &field, const Reading &reading)
 {
-    const int stored = field.value.toInt();
+    const int stored = field.number;
     field.inRange = (stored & 0xF0) == SecureType::kBase && SecureType::index(stored) < reading.items.size();
     field.item = field.inRange ? reading.items.at(SecureType::index(stored)) : QString();
 }
@@ -358,13 +370,13 @@ QString numberText(int value, bool inRange)
 QString shown(const SettingField &field)
 {
     if (field.isText())
-        return field.inRange ? field.value.toString() : OutOfRangeText(field.value.toString());
-    return field.listed && field.inRange ? field.item : numberText(field.value.toInt(), field.inRange);
+        return field.inRange ? field.text : OutOfRangeText(field.text);
+    return field.shape->listed && field.inRange ? field.item : numberText(field.number, field.inRange);
 }
 
 QString twoDigits(const SettingField &field)
 {
-    return field.inRange ? TwoDigitTexts().at(field.value.toInt()) : numberText(field.value.toInt(), true);
+    return field.inRange ? TwoDigitTexts().at(field.number) : numberText(field.number, true);
 }
 
 // "08:30", or the raw numbers when either is out of range.
@@ -379,7 +391,7 @@ QString time(const SettingField &hour, const SettingField &minute)
         return all;
     }();
     if (hour.inRange && minute.inRange)
-        return times.at(hour.value.toInt() * kMinuteCount + minute.value.toInt());
+        return times.at(hour.number * kMinuteCount + minute.number);
     return OutOfRangeText(twoDigits(hour) + QLatin1Char(':') + twoDigits(minute));
 }
 
@@ -407,7 +419,7 @@ QString lineText(const SettingLine &line, const Row &row)
     switch (row.shows) {
     case Shows::TwoDigits: return field.inRange ? twoDigits(field) : shown(field);
     case Shows::Time: return time(field, line.fields.at(1));
-    case Shows::Days: return weekDays(field.value.toInt(), row.allDays);
+    case Shows::Days: return weekDays(field.number, row.allDays);
     default: return shown(field);
     }
 }
@@ -424,15 +436,18 @@ QList<SettingLine> ListSettings(const ReadBack &readBack)
 {
     static_assert(sizeof(CustomOperators) == 4 * sizeof(OperatorEntry), "the custom entries lie end to end");
     const Shape &shape = listingShape();
-    QList<SettingLine> lines = readBack.custom ? shape.lines : shape.lines.first(shape.recordLines);
+    const std::size_t count = readBack.custom ? shape.lines.size() : std::size_t(shape.recordLines);
     const auto *record = reinterpret_cast<const char *>(&readBack.record);
     const auto *custom = reinterpret_cast<const char *>(readBack.custom ? &*readBack.custom : nullptr);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        SettingLine &line = lines[i];
-        const Row &row = shape.rows[std::size_t(i)];
-        for (qsizetype f = 0; f < line.fields.size(); ++f) {
-            SettingField &field = line.fields[f];
-            const auto offset = std::size_t(field.offset);
+    QList<SettingLine> lines(qsizetype(count), SettingLine{});
+    for (std::size_t i = 0; i < count; ++i) {
+        SettingLine &line = lines[qsizetype(i)];
+        line.shape = &shape.lines[i];
+        const Row &row = shape.rows[i];
+        for (qsizetype f = 0; f < line.shape->fields.size(); ++f) {
+            SettingField &field = line.fields.emplace_back();
+            field.shape = &line.shape->fields[f];
+            const auto offset = std::size_t(field.shape->offset);
             read(field, row.readings[f],
                  offset < kProfileRecordSize ? record + offset : custom + (offset - kProfileRecordSize));
         }
