@@ -19,7 +19,7 @@
 #include <array>
 
 using Echo = SenderEmailForm::Echo;
-using Field = SenderEmailForm::Field;
+using SenderField = SenderEmailForm::Field;
 
 namespace {
 
@@ -72,9 +72,9 @@ void SenderEmailDialog::buildControls()
                                     accountFrame);
     m_showPassword = new QCheckBox(tr("Show password"), accountFrame);
     m_showPassword->setObjectName(QStringLiteral("showPasswordCheck"));
-    labels << AddLabelledRow(account, SenderEmailForm::label(Field::Email), m_email)
-           << AddLabelledRow(account, SenderEmailForm::label(Field::Account), m_account)
-           << AddLabelledRow(account, SenderEmailForm::label(Field::Password), m_password);
+    labels << AddLabelledRow(account, SenderEmailForm::label(SenderField::Email), m_email)
+           << AddLabelledRow(account, SenderEmailForm::label(SenderField::Account), m_account)
+           << AddLabelledRow(account, SenderEmailForm::label(SenderField::Password), m_password);
     account->addRow(QString(), m_showPassword);
 
     QFrame *serverFrame = makeFrame(QStringLiteral("serverFrame"), this);
@@ -95,9 +95,9 @@ void SenderEmailDialog::buildControls()
     SetTip(m_smtpServer, DialogTips::smtpServer);
     SetTip(m_secureType, DialogTips::secureType);
     SetTip(m_smtpPort, DialogTips::smtpPort);
-    m_smtpServerLabel = AddLabelledRow(server, SenderEmailForm::label(Field::SmtpServer), m_smtpServer);
+    m_smtpServerLabel = AddLabelledRow(server, SenderEmailForm::label(SenderField::SmtpServer), m_smtpServer);
     m_secureTypeLabel = AddLabelledRow(server, SenderEmailForm::secureTypeLabel(), m_secureType);
-    m_smtpPortLabel = AddLabelledRow(server, SenderEmailForm::label(Field::SmtpPort), m_smtpPort);
+    m_smtpPortLabel = AddLabelledRow(server, SenderEmailForm::label(SenderField::SmtpPort), m_smtpPort);
     labels << m_smtpServerLabel << m_secureTypeLabel << m_smtpPortLabel;
     AlignLabels(labels);
 
