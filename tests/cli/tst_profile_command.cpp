@@ -198,6 +198,9 @@ private slots:
         QCOMPARE(copy.status, 0);
         QVERIFY(copy.out.startsWith("Working copy (2032 bytes)\n"));
         QVERIFY(copy.out.contains("\n  Customer2\n    Name: Customer2\n    MMS\n"));
+        // Values line up within a group, also where two parts of the listing add to one group.
+        QVERIFY(copy.out.contains("\n    Camera Mode:   Photo\n"));
+        QVERIFY(copy.out.contains("\n    Operator: ") && copy.out.contains("\n    Name:     "));
         QVERIFY(showsLine(copy.out, "APN", "apn.two"));
         QVERIFY(!run({"show", card.profile()}).out.contains("Customer2"));
     }
