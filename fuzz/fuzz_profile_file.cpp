@@ -8,6 +8,9 @@
 
 #include <QJsonDocument>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // The same card with a few of its bytes changed, as the input's last bytes
@@ -70,13 +73,14 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray raw(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArrayView raw(data, qsizetype(size));
     if (size == 0 || (size != kProfileFileSize && size != kWorkingCopySize)) {
         // Most inputs are of no file's size: the first byte picks one and the
         // rest is cut or padded to it, with a passing version mark for a copy.
         const bool workingCopy = size > 0 && (data[0] & 1) != 0;
-        QByteArray shaped = raw.mid(1);
-        shaped.resize(workingCopy ? kWorkingCopySize : kProfileFileSize, char(0xFF));
+        QByteArray shaped(workingCopy ? kWorkingCopySize : kProfileFileSize, char(0xFF));
+        if (size > 1)
+            std::memcpy(shaped.data(), data + 1, std::min<std::size_t>(size - 1, std::size_t(shaped.size())));
         if (workingCopy) {
             const std::uint16_t mark = EncodeProfileWord(0x0056);
             shaped[0] = char(mark & 0xFF);

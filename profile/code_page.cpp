@@ -50,11 +50,12 @@ QByteArray encode(const QString &text)
 
 QString decode(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        text.append(b >= 0x80 && b < 0xA0 ? QChar(kHighControls[b - 0x80]) : QChar(b));
+    // Latin-1 but for 0x80..0x9F; a read-back decodes some fifty texts a file.
+    QString text = QString::fromLatin1(bytes);
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (char16_t(u - 0x80) < 0x20)
+            c = QChar(kHighControls[u - 0x80]);
     }
     return text;
 }

@@ -32,7 +32,7 @@ std::optional<ProfileImage> markedRecord(const std::optional<QByteArray> &bytes)
 
 bool CarriesVersionMark(const ProfileImage &decoded)
 {
-    const QByteArray mark = VersionMark();
+    static const QByteArray mark = VersionMark();
     return qstrncmp(reinterpret_cast<const char *>(decoded.data()), mark.constData(),
                     sizeof(ProfileRecord::version_tag)) == 0;
 }

@@ -17,8 +17,7 @@ void StoreRecordText(std::span<char> field, const QString &text)
 
 QString LoadRecordText(std::span<const char> field)
 {
-    const auto end = std::find(field.begin(), field.end(), '\0');
-    return CodePage::decode(QByteArrayView(field.data(), end - field.begin()));
+    return CodePage::decode(QByteArrayView(field.data(), qsizetype(qstrnlen(field.data(), field.size()))));
 }
 
 void ClearRecordText(std::span<char> field)

@@ -20,7 +20,8 @@ ReadBackError failure(ReadBackError::Cause cause, QString detail = {})
 ReadBack profileFile(QByteArrayView bytes)
 {
     // Encoded zeros in front, so the bytes the file lacks decode to zero.
-    ProfileImage image = EncodeProfileImage(ProfileRecord{});
+    static const ProfileImage zeros = EncodeProfileImage(ProfileRecord{});
+    ProfileImage image = zeros;
     std::memcpy(image.data() + kCameraPartOffset, bytes.data(), kProfileFileSize);
     return ReadBack{ReadBack::Kind::ProfileFile, DecodedRecord(image), std::nullopt};
 }

@@ -28,7 +28,11 @@ namespace {
 // Bytes from a file never reach the terminal as control characters.
 void appendEscaped(QString &out, const QString &text)
 {
-    if (std::ranges::all_of(text, [](QChar c) { return c != u'\\' && c.isPrint(); })) {
+    // Printable ASCII, the most of any text, is told apart without asking Qt.
+    const auto plain = [](QChar c) {
+        return c.unicode() < 0x7F ? c.unicode() >= 0x20 && c != u'\\' : c.isPrint();
+    };
+    if (std::ranges::all_of(text, plain)) {
         out += text;
         return;
     }
@@ -68,7 +72,9 @@ void appendDisplayText(QString &out, const SettingLine &line, const ReportOption
     else if (!masked(line, options))
         appendEscaped(out, line.text);
     else
-        out += line.inRange() ? MaskedPasswordText() : OutOfRangeText(MaskedPasswordText());
+        out += MaskedPasswordText();
+    if (line.marked)
+        out += OutOfRangeMark();
 }
 
 QString displayText(const SettingLine &line, const ReportOptions &options)

@@ -12,7 +12,7 @@ bool SettingLine::secret() const
     return std::ranges::any_of(fields, [](const SettingField &field) { return field.shape->secret; });
 }
 
-QString OutOfRangeText(const QString &shown)
+QString OutOfRangeMark()
 {
-    return shown + QStringLiteral(" (out of range)");
+    return QStringLiteral(" (out of range)");
 }

@@ -45,7 +45,8 @@ struct LineShape {
 // One line of a read-back file: a label and its value as the dialogs show it.
 struct SettingLine {
     const LineShape *shape = nullptr;
-    QString text; // passwords in clear
+    QString text;        // passwords in clear
+    bool marked = false; // what the text shows is out of range: shown with OutOfRangeMark
     // A line shows one field, or two (a time, an address): held in place.
     QVarLengthArray<SettingField, 2> fields;
 
@@ -56,5 +57,5 @@ struct SettingLine {
     bool secret() const;
 };
 
-// Appended to a value that lies outside its list or range.
-QString OutOfRangeText(const QString &shown);
+// Follows a value that lies outside its list or range.
+QString OutOfRangeMark();

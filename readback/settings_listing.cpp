@@ -350,33 +350,28 @@ void readSecureType(SettingField &field, const Reading &reading)
     field.item = field.inRange ? reading.items.at(SecureType::index(stored)) : QString();
 }
 
-// A number as shown in range and out of it: most are single bytes, whose
-// texts are built once.
-QString numberText(int value, bool inRange)
+// Most numbers are single bytes, whose texts are built once.
+QString numberText(int value)
 {
-    static const std::array<QStringList, 2> bytes = [] {
-        std::array<QStringList, 2> texts;
-        for (int byte = 0; byte < 256; ++byte) {
-            texts[0].append(OutOfRangeText(QString::number(byte)));
-            texts[1].append(QString::number(byte));
-        }
+    static const QStringList bytes = [] {
+        QStringList texts;
+        for (int byte = 0; byte < 256; ++byte)
+            texts.append(QString::number(byte));
         return texts;
     }();
-    if (value < 256)
-        return bytes[inRange].at(value);
-    return inRange ? QString::number(value) : OutOfRangeText(QString::number(value));
+    return value < 256 ? bytes.at(value) : QString::number(value);
 }
 
 QString shown(const SettingField &field)
 {
     if (field.isText())
-        return field.inRange ? field.text : OutOfRangeText(field.text);
-    return field.shape->listed && field.inRange ? field.item : numberText(field.number, field.inRange);
+        return field.text;
+    return field.shape->listed && field.inRange ? field.item : numberText(field.number);
 }
 
 QString twoDigits(const SettingField &field)
 {
-    return field.inRange ? TwoDigitTexts().at(field.number) : numberText(field.number, true);
+    return field.inRange ? TwoDigitTexts().at(field.number) : numberText(field.number);
 }
 
 // "08:30", or the raw numbers when either is out of range.
@@ -392,7 +387,7 @@ QString time(const SettingField &hour, const SettingField &minute)
     }();
     if (hour.inRange && minute.inRange)
         return times.at(hour.number * kMinuteCount + minute.number);
-    return OutOfRangeText(twoDigits(hour) + QLatin1Char(':') + twoDigits(minute));
+    return twoDigits(hour) + QLatin1Char(':') + twoDigits(minute);
 }
 
 // "Mon Wed", for each of the 128 sets of days.
@@ -413,14 +408,20 @@ QString weekDays(int mask, const QString &allDays)
     return (mask & 0x7F) == 0x7F ? allDays : texts.at(mask & 0x7F);
 }
 
-QString lineText(const SettingLine &line, const Row &row)
+// The text, and whether what it shows is out of range; the mark is added as
+// the text is shown, so that most files' many such values cost no copy.
+void showLine(SettingLine &line, const Row &row)
 {
     const SettingField &field = line.fields.first();
+    line.marked = !field.inRange;
     switch (row.shows) {
-    case Shows::TwoDigits: return field.inRange ? twoDigits(field) : shown(field);
-    case Shows::Time: return time(field, line.fields.at(1));
-    case Shows::Days: return weekDays(field.number, row.allDays);
-    default: return shown(field);
+    case Shows::TwoDigits: line.text = twoDigits(field); break;
+    case Shows::Time:
+        line.text = time(field, line.fields.at(1));
+        line.marked = !line.inRange();
+        break;
+    case Shows::Days: line.text = weekDays(field.number, row.allDays); break;
+    default: line.text = shown(field);
     }
 }
 
@@ -455,7 +456,7 @@ QList<SettingLine> ListSettings(const ReadBack &readBack)
             readOperator(line.fields.first(), readBack);
         if (row.shows == Shows::SecureType)
             readSecureType(line.fields.first(), row.readings.first());
-        line.text = lineText(line, row);
+        showLine(line, row);
     }
     return lines;
 }
