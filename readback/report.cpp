@@ -8,6 +8,7 @@
 #include <QJsonArray>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <map>
@@ -28,10 +29,15 @@ namespace {
 // Bytes from a file never reach the terminal as control characters.
 void appendEscaped(QString &out, const QString &text)
 {
-    // Printable ASCII, the most of any text, is told apart without asking Qt.
-    const auto plain = [](QChar c) {
-        return c.unicode() < 0x7F ? c.unicode() >= 0x20 && c != u'\\' : c.isPrint();
-    };
+    // A file's texts decode to the first 256 characters but a few: those are
+    // looked up rather than asked of Qt one by one.
+    static const std::array<bool, 256> firstPlain = [] {
+        std::array<bool, 256> plain{};
+        for (char16_t u = 0; u < plain.size(); ++u)
+            plain[u] = u != u'\\' && QChar(u).isPrint();
+        return plain;
+    }();
+    const auto plain = [](QChar c) { return c.unicode() < 256 ? firstPlain[c.unicode()] : c.isPrint(); };
     if (std::ranges::all_of(text, plain)) {
         out += text;
         return;
@@ -39,7 +45,7 @@ void appendEscaped(QString &out, const QString &text)
     for (QChar c : text) {
         if (c == u'\\') {
             out += QLatin1StringView("\\\\");
-        } else if (!c.isPrint()) {
+        } else if (!plain(c)) {
             // Built in place: a file's texts may hold hundreds of them.
             char hex[4];
             const char *end = std::to_chars(hex, std::end(hex), c.unicode(), 16).ptr;

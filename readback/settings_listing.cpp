@@ -440,9 +440,10 @@ QList<SettingLine> ListSettings(const ReadBack &readBack)
     const std::size_t count = readBack.custom ? shape.lines.size() : std::size_t(shape.recordLines);
     const auto *record = reinterpret_cast<const char *>(&readBack.record);
     const auto *custom = reinterpret_cast<const char *>(readBack.custom ? &*readBack.custom : nullptr);
-    QList<SettingLine> lines(qsizetype(count), SettingLine{});
+    QList<SettingLine> lines;
+    lines.reserve(qsizetype(count));
     for (std::size_t i = 0; i < count; ++i) {
-        SettingLine &line = lines[qsizetype(i)];
+        SettingLine &line = lines.emplace_back();
         line.shape = &shape.lines[i];
         const Row &row = shape.rows[i];
         for (qsizetype f = 0; f < line.shape->fields.size(); ++f) {
