@@ -351,6 +351,8 @@ private slots:
             << Patches{{784, QByteArray(48, 'a')}}
             << QStringList{"Sending and recipients / Recipients / Receive Email 1: " + QString(48, u'a')
                            + " (out of range)"};
+        QTest::newRow("password without its end")
+            << Patches{{496, QByteArray(24, 'p')}} << QStringList{"Sender account / Password: ******** (out of range)"};
     }
 
     void check()
