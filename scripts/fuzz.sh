@@ -15,7 +15,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p build-asan/fuzz-artifacts
 
-# One target a core: each runs alone on its own, so the rates it reports hold.
+# One target a core at a time: none shares its core, so the rate each reports is its own.
 fuzz() {
     local target="$1" max_len=4096
     # A record is 976 bytes; the files are read at any length.
