@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include <cstring>
 
@@ -47,4 +48,20 @@ bool AsksForInformation(int argc, const char *const argv[])
         }
     }
     return false;
+}
+
+int AnswerInformation(QCommandLineParser &parser, const QStringList &arguments)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!parser.parse(arguments)) {
+        err << QCoreApplication::applicationName() << ": " << parser.errorText() << '\n';
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    out << parser.helpText();
+    return 0;
 }

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/qt_prompter.h"
 #include "app/translators.h"
+#include "platform/console.h"
 #include "profile/version.h"
 
 #include <QApplication>
@@ -15,12 +16,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("TalmerisSetup"));
     QCoreApplication::setApplicationVersion(VersionText());
     if (AsksForInformation(argc, argv)) {
+        AttachParentConsole();
+        const Utf8Console console;
         QCoreApplication information(argc, argv);
         const Translators translators;
         QCommandLineParser parser;
         DescribeCommandLine(parser);
-        parser.process(information); // prints and exits
-        return 0;
+        return AnswerInformation(parser, information.arguments());
     }
 
     QApplication application(argc, argv);

@@ -1,4 +1,5 @@
 #include "cli/profile_command.h"
+#include "platform/console.h"
 #include "profile/version.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    const Utf8Console console;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("talmeris-profile"));
     QCoreApplication::setApplicationVersion(VersionText());

@@ -4,7 +4,30 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
+
+#ifdef Q_OS_WIN
+
+// A card reader's letter: its root exists only while a card is in it.
+QStringList removableDriveRoots()
+{
+    QStringList roots;
+    const DWORD letters = ::GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if ((letters & (1u << i)) == 0)
+            continue;
+        const wchar_t root[] = {wchar_t(L'A' + i), L':', L'\\', L'\0'};
+        if (::GetDriveTypeW(root) == DRIVE_REMOVABLE)
+            roots << QChar(u'A' + i) + QStringLiteral(":/");
+    }
+    return roots;
+}
+
+#else
 
 QString userName()
 {
@@ -20,12 +43,16 @@ bool isInside(const QString &path, const QString &folder)
     return QDir::cleanPath(path).startsWith(root);
 }
 
+#endif
+
 } // namespace
 
 QStringList RemovableMediaFolders()
 {
     QStringList candidates;
-#if defined(Q_OS_MACOS)
+#if defined(Q_OS_WIN)
+    candidates = removableDriveRoots();
+#elif defined(Q_OS_MACOS)
     candidates << QStringLiteral("/Volumes");
 #elif defined(Q_OS_UNIX)
     const QString user = userName();
@@ -34,6 +61,8 @@ QStringList RemovableMediaFolders()
     candidates.removeIf([](const QString &folder) { return !QFileInfo(folder).isDir(); });
     return candidates;
 }
+
+#ifndef Q_OS_WIN
 
 QStringList RemovableDrives(const QStringList &mediaFolders, const QStringList &mountedRoots)
 {
@@ -57,9 +86,20 @@ QStringList RemovableDrives(const QStringList &mediaFolders)
     return RemovableDrives(mediaFolders, roots);
 }
 
+#else
+
+// On Windows each media folder is a drive of its own.
+QStringList RemovableDrives(const QStringList &mediaFolders)
+{
+    return mediaFolders;
+}
+
+#endif
+
 QString PickerStartFolder(const QString &savePath, const QStringList &mediaFolders)
 {
     if (const QFileInfo folder(savePath); !savePath.isEmpty() && folder.isDir())
         return folder.absoluteFilePath();
-    return mediaFolders.isEmpty() ? QString() : mediaFolders.first();
+    // Not the folder the tool was started from, which tells the user nothing.
+    return mediaFolders.isEmpty() ? QDir::homePath() : mediaFolders.first();
 }

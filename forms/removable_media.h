@@ -7,14 +7,17 @@
 // desktop mounts removable drives, and the drives mounted there.
 
 // The user's removable-media folders that exist: /run/media/<user> and
-// /media/<user> on Linux, /Volumes on macOS.
+// /media/<user> on Linux, /Volumes on macOS; on Windows the roots of the
+// removable drives that hold a medium (E:/).
 QStringList RemovableMediaFolders();
 
+#ifndef Q_OS_WIN
 // The root folders of the mounted drives that lie inside one of the media folders.
 QStringList RemovableDrives(const QStringList &mediaFolders, const QStringList &mountedRoots);
-// The same for the drives mounted now.
+#endif
+// The drives mounted now: inside the media folders, or on Windows the media folders themselves.
 QStringList RemovableDrives(const QStringList &mediaFolders);
 
 // The folder picker's start: the save path when it is an existing folder, else
-// the first media folder, else nothing (the picker's own choice).
+// the first media folder, else the user's home folder.
 QString PickerStartFolder(const QString &savePath, const QStringList &mediaFolders);

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cerrno>
+#include "platform/system_error.h"
 
 std::optional<QString> DurableCopyPath()
 {
@@ -25,11 +25,12 @@ std::optional<FileError> SaveDurableCopy(const ProfileRecord &record, const Cust
         return FileError{FileError::Cause::BadPath,
                          QDir::toNativeSeparators(QStandardPaths::displayName(QStandardPaths::AppDataLocation))};
     const QString folder = QFileInfo(*path).absolutePath();
-    errno = 0;
+    ClearSystemError();
     if (!QDir().mkpath(folder)) {
         // A file where the folder belongs: the path leads nowhere.
-        const int error = errno == EEXIST ? ENOTDIR : errno != 0 ? errno : EACCES;
-        return FileError{FileError::causeFromErrno(error), QDir::toNativeSeparators(folder)};
+        const int failed = LastSystemError();
+        const int error = QFileInfo::exists(folder) ? NotADirectoryError() : failed != 0 ? failed : AccessDeniedError();
+        return FileError{FileError::causeFromSystemError(error), QDir::toNativeSeparators(folder)};
     }
     return WriteFileAtomically(*path, WorkingCopyBytes(EncodeProfileImage(record), custom), FileAccess::OwnerOnly);
 }

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <cerrno>
+#endif
 
 QString FileError::message() const
 {
@@ -52,7 +56,67 @@ QString FileError::message() const
     return QCoreApplication::translate("FileErrors", text).arg(path);
 }
 
-FileError::Cause FileError::causeFromErrno(int error)
+#ifdef Q_OS_WIN
+
+FileError::Cause FileError::causeFromSystemError(int error)
+{
+    switch (DWORD(error)) {
+    case ERROR_FILE_NOT_FOUND:
+        return Cause::FileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_DIRECTORY:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        return Cause::BadPath;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return Cause::TooManyOpenFiles;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_NETWORK_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+        return Cause::AccessDenied;
+    case ERROR_INVALID_HANDLE:
+        return Cause::InvalidFile;
+    case ERROR_CURRENT_DIRECTORY:
+        return Cause::RemoveCurrentDir;
+    case ERROR_CANNOT_MAKE:
+        return Cause::DirectoryFull;
+    case ERROR_SEEK:
+    case ERROR_NEGATIVE_SEEK:
+        return Cause::BadSeek;
+    // A card pulled while it is written.
+    case ERROR_NOT_READY:
+    case ERROR_CRC:
+    case ERROR_SECTOR_NOT_FOUND:
+    case ERROR_WRITE_FAULT:
+    case ERROR_READ_FAULT:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEV_NOT_EXIST:
+    case ERROR_IO_DEVICE:
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_NO_MEDIA_IN_DRIVE:
+        return Cause::HardIO;
+    case ERROR_SHARING_VIOLATION:
+        return Cause::SharingViolation;
+    case ERROR_LOCK_VIOLATION:
+        return Cause::LockViolation;
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_DISK_FULL:
+        return Cause::DiskFull;
+    case ERROR_HANDLE_EOF:
+        return Cause::EndOfFile;
+    default:
+        return Cause::Generic;
+    }
+}
+
+#else
+
+FileError::Cause FileError::causeFromSystemError(int error)
 {
     switch (error) {
     case ENOENT:
@@ -81,3 +145,5 @@ FileError::Cause FileError::causeFromErrno(int error)
         return Cause::Generic;
     }
 }
+
+#endif

@@ -27,7 +27,8 @@ struct FileError {
     // The cause's text with the path in it.
     QString message() const;
 
-    static Cause causeFromErrno(int error);
+    // From the system's code (errno on Unix, GetLastError() on Windows).
+    static Cause causeFromSystemError(int error);
 
     friend bool operator==(const FileError &, const FileError &) = default;
 };

@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
+#include "platform/system_error.h"
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,7 +20,7 @@ namespace {
 
 FileError errorAt(const QString &path, int error, QFileDevice::FileError qtError)
 {
-    FileError::Cause cause = FileError::causeFromErrno(error);
+    FileError::Cause cause = FileError::causeFromSystemError(error);
     if (error == 0) {
         // Qt refused before any system call: name the cause it reports.
         if (QFileInfo(path).isDir())
@@ -34,7 +37,6 @@ std::optional<FileError> removeLink(const QString &path)
 {
     if (!QFileInfo(path).isSymLink())
         return std::nullopt;
-    errno = 0;
     if (QFile::remove(path))
         return std::nullopt;
     return FileError{FileError::Cause::AccessDenied, QDir::toNativeSeparators(path)};
@@ -51,31 +53,34 @@ std::optional<FileError> WriteFileAtomically(const QString &path, QByteArrayView
     }
 
     QSaveFile file(path);
-    errno = 0;
+    ClearSystemError();
     if (!file.open(QIODevice::WriteOnly))
-        return errorAt(path, errno, file.error());
+        return errorAt(path, LastSystemError(), file.error());
 
+#ifndef Q_OS_WIN
+    // Windows has no such mode: the copies live in the user's own profile folders.
     if (access == FileAccess::OwnerOnly) {
-        errno = 0;
+        ClearSystemError();
         if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            const int error = errno;
+            const int error = LastSystemError();
             file.cancelWriting();
             return errorAt(path, error, file.error());
         }
     }
+#endif
 
-    errno = 0;
+    ClearSystemError();
     const qint64 written = file.write(bytes.data(), bytes.size());
     if (written != bytes.size() || !file.flush()) {
         // A short write on a full disk may come back without an error.
-        const int error = errno != 0 ? errno : ENOSPC;
+        const int error = LastSystemError() != 0 ? LastSystemError() : NoSpaceError();
         file.cancelWriting();
         return errorAt(path, error, file.error());
     }
 
-    errno = 0;
+    ClearSystemError();
     if (!file.commit())
-        return errorAt(path, errno != 0 ? errno : EIO, file.error());
+        return errorAt(path, LastSystemError() != 0 ? LastSystemError() : HardIOError(), file.error());
     return std::nullopt;
 }
 
@@ -105,11 +110,28 @@ std::optional<QByteArray> ReadOwnFile(const QString &path, qint64 maxBytes)
     bytes.truncate(total);
     return bytes;
 #else
-    if (QFileInfo(path).isSymLink())
+    // The link itself is opened, never what it points to, and refused.
+    const HANDLE handle = ::CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+                                        GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info)
+        || (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+        ::CloseHandle(handle);
         return std::nullopt;
-    return file.read(maxBytes);
+    }
+    QByteArray bytes(maxBytes, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < maxBytes) {
+        DWORD got = 0;
+        if (!::ReadFile(handle, bytes.data() + total, DWORD(maxBytes - total), &got, nullptr) || got == 0)
+            break;
+        total += got;
+    }
+    ::CloseHandle(handle);
+    bytes.truncate(total);
+    return bytes;
 #endif
 }

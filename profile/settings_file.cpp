@@ -11,10 +11,14 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
-#include <cerrno>
+#include "platform/system_error.h"
+
 #include <cstring>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +34,7 @@ SettingsFileFault fault(SettingsFileFault::Cause cause, const QString &path)
 SettingsFileFault unreadable(const QString &path, int error)
 {
     SettingsFileFault refused = fault(SettingsFileFault::Cause::Unreadable, path);
-    refused.error = error == ENOENT ? FileError::Cause::FileNotFound : FileError::causeFromErrno(error);
+    refused.error = IsFileNotFound(error) ? FileError::Cause::FileNotFound : FileError::causeFromSystemError(error);
     return refused;
 }
 
@@ -73,7 +77,7 @@ QString SettingsFileFault::message() const
 
 std::variant<QByteArray, SettingsFileFault> ReadSettingsFile(const QString &path)
 {
-#ifdef Q_OS_UNIX
+#ifndef Q_OS_WIN
     // Not following a link and not waiting on a pipe; what is checked is what is read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -103,21 +107,36 @@ std::variant<QByteArray, SettingsFileFault> ReadSettingsFile(const QString &path
     }
     bytes.truncate(total);
 #else
-    const QFileInfo info(path);
-    if (info.isSymLink())
-        return fault(SettingsFileFault::Cause::Link, path);
-    if (info.isDir())
-        return fault(SettingsFileFault::Cause::Folder, path);
-    if (!info.exists())
-        return unreadable(path, ENOENT);
-    if (!info.isFile())
+    // A link or junction is opened itself, not followed; a folder opens so that it can be named.
+    const HANDLE handle = ::CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+                                        GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return unreadable(path, LastSystemError());
+    const auto closing = qScopeGuard([handle] { ::CloseHandle(handle); });
+    if (::GetFileType(handle) != FILE_TYPE_DISK)
         return fault(SettingsFileFault::Cause::NotAFile, path);
-    if (!settingsFileSize(info.size()))
-        return wrongSize(path, info.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return unreadable(path, EACCES);
-    const QByteArray bytes = file.read(kWorkingCopySize + 1);
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (!::GetFileInformationByHandle(handle, &info))
+        return unreadable(path, LastSystemError());
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return fault(SettingsFileFault::Cause::Link, path);
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return fault(SettingsFileFault::Cause::Folder, path);
+    const qint64 size = qint64((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    if (!settingsFileSize(size))
+        return wrongSize(path, size);
+    QByteArray bytes(kWorkingCopySize + 1, Qt::Uninitialized);
+    qsizetype total = 0;
+    while (total < bytes.size()) {
+        DWORD got = 0;
+        if (!::ReadFile(handle, bytes.data() + total, DWORD(bytes.size() - total), &got, nullptr))
+            return unreadable(path, LastSystemError());
+        if (got == 0)
+            break;
+        total += got;
+    }
+    bytes.truncate(total);
 #endif
     if (!settingsFileSize(bytes.size()))
         return wrongSize(path, bytes.size());

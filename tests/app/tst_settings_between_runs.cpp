@@ -14,15 +14,19 @@
 #include <QRadioButton>
 #include <QTest>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 namespace {
 
+#ifndef Q_OS_WIN
 int modeOf(const QString &path)
 {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
 }
+#endif
 
 std::function<int(QDialog &)> pressOk(std::function<void(QDialog &)> edit = {})
 {
@@ -141,8 +145,10 @@ private slots:
             saved = started.session.custom;
         }
         QCOMPARE(readFile(temp.durableCopyPath()), readFile(temp.workingCopyPath()));
+#ifndef Q_OS_WIN // no such mode there: the copies lie in the user's own profile folders
         QCOMPARE(modeOf(temp.workingCopyPath()), 0600);
         QCOMPARE(modeOf(temp.durableCopyPath()), 0600);
+#endif
 
         QVERIFY(QFile::remove(temp.workingCopyPath())); // the boot empties the temporary folder
         StartedWindow again(true);
@@ -175,7 +181,7 @@ private slots:
         clickButton(started, "emailSettingButton", pressOk());
         started.prompter.clear();
         pressPageOk(*started.window);
-        QCOMPARE(started.prompter.lastMessage().text, "PROFILE.BIN has been saved in " + card.path());
+        QCOMPARE(started.prompter.lastMessage().text, "PROFILE.BIN has been saved in " + QDir::toNativeSeparators(card.path()));
         QCOMPARE(readFile(profile), written);
     }
 

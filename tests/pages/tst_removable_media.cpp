@@ -23,9 +23,13 @@ private slots:
 
     void drivesInsideTheMediaFolders()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no media folders: each removable drive is one");
+#else
         QFETCH(QStringList, mounted);
         QFETCH(QStringList, drives);
         QCOMPARE(RemovableDrives({"/run/media/ann", "/media/ann/"}, mounted), drives);
+#endif
     }
 };
 

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -356,7 +357,8 @@ private slots:
         QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
         QTest::newRow("saved, durable copy refused")
             << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
-        QTest::newRow("folder missing") << "missing" << "tst_store_page" << "%1/PROFILE.BIN contains an incorrect path."
+        QTest::newRow("folder missing") << "missing" << "tst_store_page"
+                                        << QStringLiteral("%1") + QDir::separator() + "PROFILE.BIN contains an incorrect path."
                                         << false;
     }
 
@@ -373,7 +375,13 @@ private slots:
         const QString dataFolder = QFileInfo(temp.durableCopyPath()).absolutePath();
         if (folder.startsWith("card"))
             path = QDir::toNativeSeparators(card.path());
+        // Windows' data folder is the test user's own, not the temporary one: it goes back as it was.
+        const auto restoring = qScopeGuard([&] {
+            if (QFileInfo(dataFolder).isFile())
+                QFile::remove(dataFolder);
+        });
         if (folder == "card, no data folder") {
+            QVERIFY(QDir(dataFolder).removeRecursively());
             QVERIFY(QDir().mkpath(QFileInfo(dataFolder).absolutePath()));
             QVERIFY(writeFile(dataFolder, "a file where the folder belongs"));
         }

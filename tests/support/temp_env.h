@@ -29,7 +29,7 @@ private:
         QByteArray value;
         bool wasSet;
     };
-    std::array<SavedVariable, 3> m_saved;
+    std::array<SavedVariable, 5> m_saved;
     QTemporaryDir m_dir;
 };
 

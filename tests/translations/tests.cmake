@@ -1,4 +1,8 @@
 # Every shown text translated, with its placeholders and line breaks.
+if(CMAKE_CROSSCOMPILING)
+    talmeris_skip_test(translations_complete "checks the sources and .ts files, which are the same for every platform")
+    return()
+endif()
 add_executable(check_translations ${CMAKE_CURRENT_LIST_DIR}/check_translations.cpp)
 target_link_libraries(check_translations PRIVATE Qt6::Core)
 set(translations_work ${CMAKE_CURRENT_BINARY_DIR}/translations_check)

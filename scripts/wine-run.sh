@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine, as ctest's emulator
+# (CMAKE_CROSSCOMPILING_EMULATOR) and by hand:
+#   scripts/wine-run.sh PROGRAM.exe [ARGUMENTS...]
+# The Qt and MinGW DLLs are found through WINEPATH: TALMERIS_WINDOWS_QT names
+# the kit (see windows-kit.sh). WINEPREFIX defaults to one beside the program.
+# With TALMERIS_WINE_TEMPLATE naming a prefix, a missing WINEPREFIX is made as
+# its copy in a second (linked files, its own registry), so that each test has
+# a Windows user of its own: Wine takes APPDATA and TEMP from the prefix, not
+# from the environment.
+# A QtTest report does not reach standard output under Wine, so a test run
+# with "-o FILE,txt" has that file printed after it; the exit status is the
+# program's.
+set -euo pipefail
+
+program="$1"
+shift
+kit="${TALMERIS_WINDOWS_QT:?TALMERIS_WINDOWS_QT names the Qt kit for Windows}"
+wine="$(command -v wine64 || true)"
+[ -n "$wine" ] || wine=/usr/lib/wine/wine64
+
+export WINEPREFIX="${WINEPREFIX:-$(dirname "$(realpath "$program")")/wine}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# Wine's view of a Unix path.
+windows_path() { local path="$1"; echo "Z:${path//\//\\}"; }
+runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+WINEPATH="$(windows_path "$kit/bin");$(windows_path "$runtime");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+export WINEPATH
+
+report=""
+previous=""
+for argument in "$@"; do
+    if [ "$previous" = "-o" ] && [[ "$argument" == *,txt ]]; then
+        report="${argument%,txt}"
+    fi
+    previous="$argument"
+done
+[ -z "$report" ] || rm -f "$report"
+
+# A new prefix is made once; two tests starting at once must not both make it.
+make_prefix() {
+    local prefix="$1"
+    [ -f "$prefix/system.reg" ] && return
+    mkdir -p "$(dirname "$prefix")"
+    (
+        flock 9
+        [ -f "$prefix/system.reg" ] || WINEPREFIX="$prefix" "$wine" wineboot --init >/dev/null 2>&1
+    ) 9>"$prefix.lock"
+}
+if [ -n "${TALMERIS_WINE_TEMPLATE:-}" ] && [ ! -f "$WINEPREFIX/system.reg" ]; then
+    make_prefix "$TALMERIS_WINE_TEMPLATE"
+    rm -rf "$WINEPREFIX" && mkdir -p "$(dirname "$WINEPREFIX")"
+    cp -al "$TALMERIS_WINE_TEMPLATE" "$WINEPREFIX"
+    for registry in "$WINEPREFIX"/*.reg; do
+        cp --remove-destination "$TALMERIS_WINE_TEMPLATE/$(basename "$registry")" "$registry"
+    done
+fi
+make_prefix "$WINEPREFIX"
+
+status=0
+"$wine" "$program" "$@" || status=$?
+if [ -n "$report" ] && [ -f "$report" ]; then
+    cat "$report"
+fi
+exit "$status"
