@@ -31,6 +31,8 @@ install(FILES ${kit}/licenses/LGPL-3.0-only.txt ${kit}/licenses/GPL-3.0-only.txt
         DESTINATION licenses/Qt)
 
 set(CPACK_GENERATOR "NSIS")
+# A 64-bit installer for 64-bit programs: its registry and folders are the 64-bit ones.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_PACKAGE_NAME "TalmerisSetup")
 set(CPACK_PACKAGE_VENDOR "Talmeris")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TALMERIS_SUMMARY}")
@@ -41,8 +43,9 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "TalmerisSetup")
 set(CPACK_PACKAGE_EXECUTABLES "TalmerisSetup" "TalmerisSetup")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY ".")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_DISPLAY_NAME "TalmerisSetup ${PROJECT_VERSION}")
-set(CPACK_NSIS_PACKAGE_NAME "TalmerisSetup ${PROJECT_VERSION}")
+set(CPACK_NSIS_DISPLAY_NAME "TalmerisSetup")
+# Also the Start-menu folder.
+set(CPACK_NSIS_PACKAGE_NAME "TalmerisSetup")
 set(CPACK_NSIS_INSTALLED_ICON_NAME "TalmerisSetup.exe")
 set(CPACK_NSIS_MUI_ICON "${TALMERIS_ICON_ICO}")
 set(CPACK_NSIS_MUI_UNIICON "${TALMERIS_ICON_ICO}")
@@ -50,5 +53,8 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# The vendor's key goes too once it is empty (CPack removes only the program's own).
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX 'Software\\\\Talmeris\\\\TalmerisSetup'
+  DeleteRegKey /ifempty SHCTX 'Software\\\\Talmeris'")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
