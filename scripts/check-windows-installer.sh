@@ -70,50 +70,62 @@ grep -q "event.vodafone.de" <<<"$carriers" || fail "talmeris-profile.exe carrier
 
 step "starting the installed TalmerisSetup.exe, opening a card and saving it"
 mkdir -p "$drive/card"
-cp fuzz/corpus/profile_file/profile.bin "$drive/card/PROFILE.BIN"
-cat >"$work/gui.sh" <<GUI
+card=fuzz/corpus/profile_file/profile.bin
+cp "$card" "$drive/card/PROFILE.BIN"
+# Starts the installed tool (with the arguments given), waits for its main
+# window, presses OK with the keyboard, answers Yes to saving settings that
+# cannot send and OK to the success message. The registry is exported before
+# and after the save into REGISTRY-before.reg and REGISTRY-after.reg.
+cat >"$work/save.sh" <<'GUI'
 set -euo pipefail
-"$wine" "C:\\\\Program Files\\\\TalmerisSetup\\\\TalmerisSetup.exe" 'C:\\card\\PROFILE.BIN' &
-window="\$(timeout 60 xdotool search --sync --name '^Quenda V5\\.02\\.15\$' | head -1)"
-[ -n "\$window" ] || { echo "no main window captioned Quenda V5.02.15" >&2; exit 1; }
+registry="$1"
+shift
+wine="$WINE"
+"$wine" 'C:\Program Files\TalmerisSetup\TalmerisSetup.exe' "$@" &
+window="$(timeout 60 xdotool search --sync --name '^Quenda V5\.02\.15$' | head -1)"
+[ -n "$window" ] || { echo "no main window captioned Quenda V5.02.15" >&2; exit 1; }
 sleep 2
-"$wine" reg export 'HKCU\\Software' '$work/before.reg' /y >/dev/null
-xdotool windowfocus --sync "\$window"
+"$wine" reg export 'HKCU\Software' "$registry-before.reg" /y >/dev/null
+xdotool windowfocus --sync "$window"
 # From the first control back past Cancel to OK, and press it.
 xdotool key --delay 200 shift+Tab shift+Tab space
 sleep 2
-# The question whether to save settings that cannot send: Yes.
-if xdotool search --name '^Save PROFILE\$' >/dev/null; then
-    xdotool key --delay 200 y
-    sleep 2
+if xdotool search --name '^Save PROFILE$' >/dev/null; then
+    xdotool key --delay 200 y # save settings that cannot send: Yes
 fi
-for wait in \$(seq 30); do
-    [ -s '$user/Temp/setupV5.02.15.bak' ] && [ -s '$user/AppData/Roaming/Talmeris/TalmerisSetup/setupV5.02.15.bak' ] && break
-    sleep 1
-done
-# "PROFILE.BIN has been saved in C:\\card", which comes after the files: OK.
-sleep 2
-message="\$(timeout 30 xdotool search --sync --name '^Save PROFILE\$' | head -1)"
-xdotool windowfocus --sync "\$message"
+# "PROFILE.BIN has been saved in C:\card", which comes after the files: OK.
+sleep 3
+message="$(timeout 30 xdotool search --sync --name '^Save PROFILE$' | head -1)"
+xdotool windowfocus --sync "$message"
 xdotool key --delay 200 space
 sleep 2
-"$wine" reg export 'HKCU\\Software' '$work/after.reg' /y >/dev/null
+"$wine" reg export 'HKCU\Software' "$registry-after.reg" /y >/dev/null
 GUI
-if ! xvfb-run -a -s "-screen 0 1280x900x24" bash -x "$work/gui.sh" >"$work/gui.log" 2>&1; then
-    cat "$work/gui.log" >&2
-    fail "could not start TalmerisSetup.exe and save with it"
-fi
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-[ -s "$user/Temp/setupV5.02.15.bak" ] || fail "no working copy in %TEMP%"
-[ "$(stat -c %s "$user/Temp/setupV5.02.15.bak")" = 2032 ] || fail "the working copy is not 2032 bytes"
-cmp -s "$user/Temp/setupV5.02.15.bak" "$user/AppData/Roaming/Talmeris/TalmerisSetup/setupV5.02.15.bak" ||
-    fail "the durable copy in %APPDATA% differs from the working copy"
-grep -q "^lastCardFolder=C:" "$user/AppData/Roaming/Talmeris/TalmerisSetup.ini" ||
+save_with_keyboard() {
+    if ! WINE="$wine" xvfb-run -a -s "-screen 0 1280x900x24" bash -x "$work/save.sh" "$@" >"$work/gui.log" 2>&1; then
+        cat "$work/gui.log" >&2
+        fail "could not start TalmerisSetup.exe and save with it"
+    fi
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    /usr/lib/wine/wineserver -w
+}
+save_with_keyboard "$work/first" 'C:\card\PROFILE.BIN'
+working_copy="$user/Temp/setupV5.02.15.bak"
+durable_copy="$user/AppData/Roaming/Talmeris/TalmerisSetup/setupV5.02.15.bak"
+[ -s "$working_copy" ] || fail "no working copy in %TEMP%"
+[ "$(stat -c %s "$working_copy")" = 2032 ] || fail "the working copy is not 2032 bytes"
+cmp -s "$working_copy" "$durable_copy" || fail "the durable copy in %APPDATA% differs from the working copy"
+grep -q '^lastCardFolder=C:' "$user/AppData/Roaming/Talmeris/TalmerisSetup.ini" ||
     fail "the card folder is not remembered in %APPDATA%\\Talmeris\\TalmerisSetup.ini"
-cmp -s fuzz/corpus/profile_file/profile.bin "$drive/card/PROFILE.BIN" || fail "the card saved again differs from the one opened"
+cmp -s "$card" "$drive/card/PROFILE.BIN" || fail "the card saved again differs from the one opened"
 keys() { iconv -f UTF-16LE -t UTF-8 "$1" | tr -d '\r' | grep '^\[' | sort; }
-new_keys="$(comm -13 <(keys "$work/before.reg") <(keys "$work/after.reg"))"
+new_keys="$(comm -13 <(keys "$work/first-before.reg") <(keys "$work/first-after.reg"))"
 [ -z "$new_keys" ] || fail "saving added registry keys: $new_keys"
+
+step "starting it again: the settings come back from %TEMP%\\setupV5.02.15.bak"
+rm "$durable_copy" "$drive/card/PROFILE.BIN"
+save_with_keyboard "$work/again"
+cmp -s "$card" "$drive/card/PROFILE.BIN" || fail "the next start did not bring the saved settings back"
 
 step "uninstalling silently"
 "$wine" "C:\\Program Files\\TalmerisSetup\\Uninstall.exe" /S || fail "the uninstaller failed"

@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and runs the whole test suite twice,
 # as released (g++) and under the address and undefined-behaviour sanitizers
 # (clang), and runs each fuzz target, built with the latter, for a bounded time.
-# The released build is also packaged and the package checked.
+# The released build is also packaged and the package checked, and the tool is
+# built for Windows, tested under Wine and its installer tried there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +18,9 @@ cmake --preset default -DTALMERIS_UNITY_BUILD=ON
 cmake --build --preset default -j "$build_jobs"
 ctest --preset default -j "$jobs"
 scripts/check-package.sh build
+
+# Built for Windows and tested under Wine, installer included.
+scripts/test-windows.sh
 
 cmake --preset asan
 cmake --build --preset asan -j "$build_jobs"
