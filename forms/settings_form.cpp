@@ -189,16 +189,25 @@ OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, c
                 std::nullopt};
     }
 
+    const QString profilePath = QDir::toNativeSeparators(ProfileFilePath(m_values.save_path));
+    const auto failed = [&](const FileError &error) {
+        // Only a card that cannot be written is the folder's fault, not the temporary folder.
+        if (error.path == profilePath)
+            m_fault = PageFault{PageFault::Field::SavePath};
+        return OkOutcome{{{QCoreApplication::applicationName(), error.message(), Message::Icon::Error}},
+                         std::nullopt};
+    };
+    // Asked about sending only to learn then that the card is missing, the user
+    // would have answered for nothing: the error the save would give comes first.
+    if (!QFileInfo(m_values.save_path).isDir())
+        return failed({FileError::Cause::BadPath, profilePath});
+
     const QStringList problems = SendingProblems(m_session.record);
     if (!problems.isEmpty() && !saveAnyway(problems))
         return {};
 
-    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom)) {
-        // Only a card that cannot be written is the folder's fault, not the temporary folder.
-        if (error->path == QDir::toNativeSeparators(ProfileFilePath(m_values.save_path)))
-            m_fault = PageFault{PageFault::Field::SavePath};
-        return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};
-    }
+    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
+        return failed(*error);
     OkOutcome outcome{{{saveCaption, QCoreApplication::translate("Messages", "PROFILE.BIN has been saved in %1")
                                          .arg(m_values.save_path)}},
                       m_values.save_path};

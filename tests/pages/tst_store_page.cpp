@@ -347,17 +347,21 @@ private slots:
 
     void okMessages_data()
     {
-        QTest::addColumn<QString>("folder"); // "" none, "card", "missing"
+        QTest::addColumn<QString>("folder"); // "" none, "card", "missing", "file"
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("written");
+        // The default sender cannot send: asked only once a card folder is there to save to.
+        QTest::addColumn<bool>("asked");
 
-        QTest::newRow("no folder") << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false;
-        QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
+        QTest::newRow("no folder") << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false << false;
+        QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true << true;
         QTest::newRow("saved, durable copy refused")
-            << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
+            << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true << true;
         QTest::newRow("folder missing") << "missing" << "tst_store_page" << "%1/PROFILE.BIN contains an incorrect path."
-                                        << false;
+                                        << false << false;
+        QTest::newRow("folder is a file") << "file" << "tst_store_page"
+                                          << "%1/PROFILE.BIN contains an incorrect path." << false << false;
     }
 
     void okMessages()
@@ -366,6 +370,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, text);
         QFETCH(bool, written);
+        QFETCH(bool, asked);
 
         ScopedTempFolder temp;
         QTemporaryDir card;
@@ -379,6 +384,10 @@ private slots:
         }
         else if (folder == "missing")
             path = QDir::toNativeSeparators(card.path() + "/gone");
+        else if (folder == "file") {
+            path = QDir::toNativeSeparators(card.path() + "/a file");
+            QVERIFY(writeFile(path, "not a folder"));
+        }
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
@@ -386,12 +395,14 @@ private slots:
         form.load();
         PageControls controls = controlsFrom(withEmail());
         controls.save_path = path;
-        const OkOutcome outcome = pressOk(form, controls);
+        bool wasAsked = false;
+        const OkOutcome outcome = form.save(controls, 2, [&](const QStringList &) { return wasAsked = true; });
         const Message shown = outcome.messages.value(0);
 
         QCOMPARE(shown.caption, caption);
         QCOMPARE(shown.text, text.arg(path));
-        QCOMPARE(shown.icon, folder == "missing" ? Message::Icon::Error : Message::Icon::None);
+        QCOMPARE(wasAsked, asked);
+        QCOMPARE(shown.icon, written || folder.isEmpty() ? Message::Icon::None : Message::Icon::Error);
         QCOMPARE(QFile::exists(temp.workingCopyPath()), written);
         QCOMPARE(outcome.saved_in, written ? std::optional<QString>(path) : std::nullopt);
         // A durable copy that could not be kept is said once, after the success.
