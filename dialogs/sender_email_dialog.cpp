@@ -188,8 +188,10 @@ void SenderEmailDialog::onProviderChanged(int position)
 
 void SenderEmailDialog::onEmailChanged()
 {
+    // The form holds the address as last read or shown, before this change.
+    const QString before = m_form.texts.email;
     readControls();
-    m_form.emailChanged();
+    m_form.emailChanged(before);
     const QSignalBlocker blocker(m_account);
     m_account->setText(m_form.texts.account);
 }

@@ -131,6 +131,46 @@ private slots:
         QCOMPARE(LoadRecordText(stored.password), QStringLiteral("pw"));
     }
 
+    void accountFollowsOnlyTheAddress_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "field:text", "<" a backspace
+        QTest::addColumn<QString>("account");
+
+        QTest::newRow("empty account follows") << QStringList{"email:me@x.org"} << "me@x.org";
+        QTest::newRow("account typed first survives")
+            << QStringList{"account:forestlogin", "email:me@x.org"} << "forestlogin";
+        QTest::newRow("account as the address follows its edits")
+            << QStringList{"email:me@x.org", "email:<", "email:g"} << "me@x.org";
+        QTest::newRow("account changed on its own survives")
+            << QStringList{"email:me@x.org", "account:2", "email:<"} << "me@x.org2";
+        QTest::newRow("account emptied follows again")
+            << QStringList{"email:me", "account:<<", "email:@x.org"} << "me@x.org";
+    }
+
+    void accountFollowsOnlyTheAddress()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, account);
+
+        Harness h;
+        QString shown;
+        h.run([&](QDialog &d) {
+            pick(d, kGmail);
+            for (const QString &step : steps) {
+                QLineEdit *field = Edit(d, step.startsWith("email") ? "emailEdit" : "accountEdit");
+                const QString text = step.section(u':', 1);
+                if (text.startsWith(u'<')) {
+                    for (qsizetype i = 0; i < text.size(); ++i)
+                        QTest::keyClick(field, Qt::Key_Backspace);
+                } else {
+                    QTest::keyClicks(field, text);
+                }
+            }
+            shown = Edit(d, "accountEdit")->text();
+        });
+        QCOMPARE(shown, account);
+    }
+
     void otherWithStartTls()
     {
         Harness h;
