@@ -158,6 +158,8 @@ private slots:
         in = withEmail("a@");
         QTest::newRow("two characters pass but are not stored")
             << in << recipients << noEmail << "receiveEmail1Edit";
+        in = withEmail("a@b");
+        QTest::newRow("three characters, the shortest stored") << in << "" << "" << "savePathEdit";
         in = withEmail(QString(35, u'x') + "@example.org");
         QTest::newRow("47 characters") << in << "" << "" << "savePathEdit";
         in = withEmail(QString(36, u'x') + "@example.org");
