@@ -106,7 +106,8 @@ void SenderEmailDialog::buildControls()
 
     connect(m_selectEmail, &QComboBox::currentIndexChanged, this, &SenderEmailDialog::onProviderChanged);
     connect(m_email, &QLineEdit::textChanged, this, &SenderEmailDialog::onEmailChanged);
-    connect(m_showPassword, &QCheckBox::clicked, this, &SenderEmailDialog::onShowPasswordClicked);
+    // Its change of state, however it comes: a click, Space or a screen reader's "Toggle".
+    connect(m_showPassword, &QCheckBox::toggled, this, &SenderEmailDialog::onShowPasswordToggled);
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     m_cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
@@ -174,7 +175,11 @@ void SenderEmailDialog::showState()
     for (QLineEdit *edit : {m_email, m_account, m_password})
         edit->setEnabled(state.accountEnabled);
     m_showPassword->setEnabled(state.showPasswordEnabled);
-    m_showPassword->setChecked(state.showPasswordChecked);
+    {
+        // What the rules show is not the user's choice: the flag stays.
+        const QSignalBlocker blocker(m_showPassword);
+        m_showPassword->setChecked(state.showPasswordChecked);
+    }
 
     for (QWidget *control : QList<QWidget *>{m_smtpServer, m_secureType, m_smtpPort, m_smtpServerLabel,
                                              m_secureTypeLabel, m_smtpPortLabel})
@@ -196,7 +201,7 @@ void SenderEmailDialog::onEmailChanged()
     m_account->setText(m_form.texts.account);
 }
 
-void SenderEmailDialog::onShowPasswordClicked(bool checked)
+void SenderEmailDialog::onShowPasswordToggled(bool checked)
 {
     readControls();
     m_form.setShowPassword(checked);

@@ -335,8 +335,12 @@ void SettingsPage::connectHandlers()
     // The time has no rules: reading the controls takes it.
     connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
     connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
-    // The checked button is read with the other controls.
-    connect(m_sendToGroup, &QButtonGroup::idClicked, this, [this] { step([] {}); });
+    // The checked button is read with the other controls. On its change of state, not
+    // on a click: a screen reader's "Toggle" checks a button without clicking it.
+    connect(m_sendToGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            step([] {});
+    });
     connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this,
             [this](int hour) { step([&] { m_form.smsStartChanged(hour); }); });
     connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this,
