@@ -64,6 +64,11 @@ QString CannotSendQuestion(const QStringList &problems)
            + problems.join(gap) + gap + QCoreApplication::translate("Messages", "Save PROFILE.BIN anyway?");
 }
 
+QString DiscardChangesQuestion()
+{
+    return QCoreApplication::translate("Messages", "Discard the changes?");
+}
+
 SettingsForm::SettingsForm(ProfileSession &session)
     : m_session(session)
     , m_operators(m_values, session.record, session.catalogue)
@@ -208,6 +213,7 @@ OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, c
 
     if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
         return failed(*error);
+    markSaved(controls);
     OkOutcome outcome{{{saveCaption, QCoreApplication::translate("Messages", "PROFILE.BIN has been saved in %1")
                                          .arg(m_values.save_path)}},
                       m_values.save_path};
@@ -276,4 +282,33 @@ void SettingsForm::reset()
     m_values.default_sender = kept.default_sender;
     m_operators.reset();
     m_session.record.sender_email = m_values.default_sender;
+}
+
+QByteArray SettingsForm::wouldStore(const PageControls &controls) const
+{
+    ProfileSession scratch;
+    scratch.record = m_session.record;
+    scratch.custom = m_session.custom;
+    scratch.presets = m_session.presets;
+    scratch.currentArea = m_session.currentArea;
+    SettingsForm form(scratch);
+    form.m_values = m_values;
+    // A failed check leaves what the steps before it stored, as "OK" would.
+    form.store(controls);
+    // "OK" sets the header value itself, even when a check then fails.
+    scratch.record.header_value = 0;
+    QByteArray bytes(reinterpret_cast<const char *>(&scratch.record), sizeof scratch.record);
+    bytes.append(reinterpret_cast<const char *>(&scratch.custom), sizeof scratch.custom);
+    return bytes;
+}
+
+void SettingsForm::markSaved(const PageControls &controls)
+{
+    m_savedControls = controls;
+    m_savedBytes = wouldStore(controls);
+}
+
+bool SettingsForm::hasUnsavedChanges(const PageControls &controls) const
+{
+    return controls != m_savedControls || wouldStore(controls) != m_savedBytes;
 }

@@ -369,6 +369,14 @@ void SettingsPage::load()
 {
     m_form.load();
     showOpened();
+    m_form.markSaved(controlValues());
+}
+
+bool SettingsPage::mayClose()
+{
+    if (!m_form.hasUnsavedChanges(controlValues()))
+        return true;
+    return m_prompter.askYesNo(this, QCoreApplication::applicationName(), DiscardChangesQuestion());
 }
 
 bool SettingsPage::openFile(const QString &path)

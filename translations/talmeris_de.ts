@@ -822,6 +822,10 @@ Es wurde nichts geändert.</translation>
         <source>Please check Work Time Week CheckBox.</source>
         <translation>Bitte wählen Sie mindestens einen Wochentag der Arbeitszeit.</translation>
     </message>
+    <message>
+        <source>Discard the changes?</source>
+        <translation>Änderungen verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>OperatorDialog</name>
