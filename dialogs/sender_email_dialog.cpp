@@ -2,7 +2,6 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
-#include "dialogs/text_validators.h"
 #include "forms/dialog_tips.h"
 
 #include <QCheckBox>
@@ -84,9 +83,8 @@ void SenderEmailDialog::buildControls()
     m_secureType = MakeCombo(QStringLiteral("secureTypeCombo"), SenderEmailForm::secureTypeNames(),
                             serverFrame);
     m_secureType->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_smtpPort = MakeRecordTextEdit(QStringLiteral("smtpPortEdit"), SenderEmailForm::kPortLimit,
-                                    serverFrame);
-    m_smtpPort->setValidator(new DigitsValidator(m_smtpPort));
+    m_smtpPort = MakeTypedEdit(QStringLiteral("smtpPortEdit"),
+                               {TypedTextRule::Characters::Digits, SenderEmailForm::kPortLimit}, serverFrame);
     m_smtpPort->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
     SetTip(m_selectEmail, DialogTips::selectEmail);
     SetTip(m_email, DialogTips::senderEmail);

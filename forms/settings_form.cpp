@@ -64,6 +64,11 @@ QString CannotSendQuestion(const QStringList &problems)
            + problems.join(gap) + gap + QCoreApplication::translate("Messages", "Save PROFILE.BIN anyway?");
 }
 
+QString DiscardChangesCaption()
+{
+    return QCoreApplication::translate("Messages", "Unsaved Changes");
+}
+
 QString DiscardChangesQuestion()
 {
     return QCoreApplication::translate("Messages", "Discard the changes?");

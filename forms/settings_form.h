@@ -30,7 +30,8 @@ struct OkOutcome {
 // cannot send are saved.
 QString SaveCaption();
 QString CannotSendQuestion(const QStringList &problems);
-// The question before the tool closes with changes not saved onto a card.
+// The question before the tool closes with changes not saved onto a card, and its caption.
+QString DiscardChangesCaption();
 QString DiscardChangesQuestion();
 
 // The settings page without its widgets: its values, the rules that enable

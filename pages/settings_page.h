@@ -7,6 +7,7 @@
 #include <array>
 
 class CameraDialog;
+class FieldNote;
 class SenderEmailDialog;
 class OperatorDialog;
 class Prompter;
@@ -127,6 +128,7 @@ private:
     QPushButton *m_defaultAllButton = nullptr;
 
     QLineEdit *m_savePathEdit = nullptr;
+    FieldNote *m_savePathNote = nullptr;
     QPushButton *m_browseButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;

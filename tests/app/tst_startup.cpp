@@ -165,6 +165,7 @@ private slots:
                 if (asked) {
                     const FakePrompter::Call &question = started.prompter.calls.first();
                     QCOMPARE(question.kind, FakePrompter::Kind::Question);
+                    QCOMPARE(question.caption, QStringLiteral("Unsaved Changes"));
                     QCOMPARE(question.text, QStringLiteral("Discard the changes?"));
                 }
                 // "No" keeps the window and what it holds.
