@@ -45,14 +45,21 @@ bool takes(const TypedTextRule &rule, char32_t c)
     return false;
 }
 
-// A character as the note names it: in quotes, or by its code when it shows nothing.
+QString codeOf(char32_t c)
+{
+    return QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+}
+
+// A character as the note names it: in quotes, with its code where the
+// desktop may have no font to show it, or by its code alone when it shows nothing.
 QString named(char32_t c)
 {
     if (c == U' ')
         return translated(QT_TRANSLATE_NOOP("FieldNotes", "space"));
-    if (QChar::isPrint(c))
-        return translated(QT_TRANSLATE_NOOP("FieldNotes", "\"%1\"")).arg(QString::fromUcs4(&c, 1));
-    return QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+    if (!QChar::isPrint(c))
+        return codeOf(c);
+    const QString quoted = translated(QT_TRANSLATE_NOOP("FieldNotes", "\"%1\"")).arg(QString::fromUcs4(&c, 1));
+    return c < 0x100 ? quoted : quoted + QStringLiteral(" (") + codeOf(c) + u')';
 }
 
 QString refusedNote(const TypedTextRule &rule, const QList<char32_t> &refused)
