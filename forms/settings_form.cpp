@@ -1,8 +1,11 @@
 #include "forms/settings_form.h"
 
+#include "forms/camera_form.h"
+#include "forms/operator_form.h"
 #include "forms/page_items.h"
 #include "forms/page_reading.h"
 #include "forms/removable_media.h"
+#include "forms/sender_email_form.h"
 #include "forms/sending_problems.h"
 #include "forms/store_page.h"
 #include "profile/durable_copy.h"
@@ -296,6 +299,18 @@ QByteArray SettingsForm::wouldStore(const PageControls &controls) const
     scratch.custom = m_session.custom;
     scratch.presets = m_session.presets;
     scratch.currentArea = m_session.currentArea;
+    // Through each dialog's OK first: an OK without a change, which stores the
+    // same settings in the dialog's own way (a window's switch bit), changes nothing.
+    CameraForm camera;
+    camera.load(scratch.record);
+    camera.store(scratch.record);
+    SenderEmailForm sender(scratch.presets);
+    sender.load(scratch.record);
+    sender.store(scratch.record);
+    OperatorForm operatorForm;
+    operatorForm.load(scratch.record.operator_);
+    operatorForm.store(scratch.record.operator_);
+
     SettingsForm form(scratch);
     form.m_values = m_values;
     // A failed check leaves what the steps before it stored, as "OK" would.

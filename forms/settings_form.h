@@ -91,8 +91,8 @@ public:
 
 private:
     std::optional<Message> noting(std::optional<Message> failure, const PageFault &fault);
-    // The record and custom entries "OK" would leave, stored on a copy; the
-    // session is not touched.
+    // The record and custom entries "OK" would leave after every dialog's OK,
+    // stored on a copy; the session is not touched.
     QByteArray wouldStore(const PageControls &controls) const;
 
     ProfileSession &m_session;

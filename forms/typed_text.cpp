@@ -142,7 +142,8 @@ TypedText TakeTyped(const QString &input, int cursor, const TypedTextRule &rule)
         notes.append(translated(QT_TRANSLATE_NOOP("FieldNotes",
             "Spaces, dashes, dots, slashes and brackets were left out: the camera takes digits only.")));
     if (cut)
-        notes.append(translated(QT_TRANSLATE_NOOP("FieldNotes", "At most %1 characters fit here; the rest was left out."))
-                         .arg(rule.limit));
+        notes.append(
+            translated(QT_TRANSLATE_NOOP("FieldNotes", "At most %1 characters fit here; the rest was left out."))
+                .arg(rule.limit));
     return {kept, keptCursor, false, notes.join(u'\n')};
 }

@@ -110,7 +110,7 @@ void SettingsPage::buildSettings()
 QWidget *SettingsPage::buildSendMode()
 {
     auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
-    // Room for a number "OK" then names out of range, not for one that cannot be read.
+    // Nine digits: room for any number "OK" names out of range, none too large to read.
     m_instantNumberEdit = MakeTypedEdit(QStringLiteral("instantNumberEdit"), {Characters::Digits, 9}, group);
     m_instantNumberEdit->setAlignment(Qt::AlignCenter);
     m_instantNumberEdit->setAccessibleName(PageItems::instantNumberName());
@@ -265,7 +265,7 @@ QWidget *SettingsPage::buildRenameFrame()
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    // Letters in upper case; nothing else is refused, so that "OK" can name a character that does not belong.
+    // Letters shown in upper case; any other character the card holds is taken, so that "OK" can name it.
     m_renameEdit =
         MakeTypedEdit(QStringLiteral("renameEdit"), {Characters::CodePage, kRenameTextLimit, true}, frame);
     m_renameEdit->setAccessibleName(PageItems::renameTextName());

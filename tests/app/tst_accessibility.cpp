@@ -316,7 +316,8 @@ private slots:
                 prepare(window);
                 auto *control = FindControl<QAbstractButton>(window, qPrintable(button));
                 QVERIFY2(control->isEnabled(), "the button must be enabled to be worked");
-                QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(control)->actionInterface();
+                QAccessibleActionInterface *actions =
+                    QAccessible::queryAccessibleInterface(control)->actionInterface();
                 QVERIFY(actions);
                 const bool before = control->isChecked();
                 if (how == "click") {

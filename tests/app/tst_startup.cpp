@@ -113,6 +113,11 @@ private slots:
         QTest::newRow("a failed OK, nothing changed") << Change([](StartedWindow &s) {
             s.control<QPushButton>("okButton")->click(); // "The Email must not be null!"
         }) << false;
+        // "OK" would stop at the missing address, before the name: only the page holds it.
+        QTest::newRow("a camera name typed, no address") << Change([](StartedWindow &s) {
+            s.control<QComboBox>("renameCombo")->setCurrentIndex(1);
+            QTest::keyClicks(s.control<QLineEdit>("renameEdit"), "cam1");
+        }) << true;
         QTest::newRow("OK without a folder stores, nothing saved") << Change([=](StartedWindow &s) {
             typeAddress(s);
             s.control<QPushButton>("okButton")->click();
@@ -132,6 +137,13 @@ private slots:
             });
             s.control<QPushButton>("camSettingButton")->click();
         }) << true;
+        QTest::newRow("the camera dialog's OK without a change") << Change([](StartedWindow &s) {
+            s.prompter.modalActions.enqueue([](QDialog &d) {
+                FindControl<QPushButton>(d, "okButton")->click(); // stores the windows' switch bits anew
+                return d.result();
+            });
+            s.control<QPushButton>("camSettingButton")->click();
+        }) << false;
         QTest::newRow("the camera dialog cancelled") << Change([](StartedWindow &s) {
             s.prompter.modalActions.enqueue([](QDialog &d) {
                 FindControl<QComboBox>(d, "photoSizeCombo")->setCurrentIndex(4);

@@ -56,8 +56,8 @@ const QList<Expected> &expectedTexts()
         {"page: plus note",
          QStringLiteral("The camera takes no \"+\": for an international number write 00 in its place, such as "
                         "0049... for +49..."),
-         QStringLiteral("Die Kamera nimmt kein „+“ an: Schreiben Sie bei einer internationalen Nummer 00 an seine "
-                        "Stelle, etwa 0049... für +49...")},
+         QStringLiteral("Die Kamera nimmt kein „+“ an: Schreiben Sie bei einer internationalen Nummer 00 an "
+                        "seine Stelle, etwa 0049... für +49...")},
         {"page: separators note",
          QStringLiteral("Spaces, dashes, dots, slashes and brackets were left out: the camera takes digits only."),
          QStringLiteral("Leerzeichen, Striche, Punkte, Schrägstriche und Klammern wurden weggelassen: Die Kamera "

@@ -44,7 +44,8 @@ private slots:
                                                  << QStringLiteral("M\u00fcller") << -1 << false << "";
         QTest::newRow("a character without a byte")
             << "codepage" << 23 << QStringLiteral("Wei\u00df\u4e2d\u00e9\u20ac1") << -1
-            << QStringLiteral("Wei\u00df\u00e9\u20ac1") << -1 << false << cannotStore.arg(QStringLiteral("\"\u4e2d\" (U+4E2D)"));
+            << QStringLiteral("Wei\u00df\u00e9\u20ac1") << -1 << false
+            << cannotStore.arg(QStringLiteral("\"\u4e2d\" (U+4E2D)"));
         QTest::newRow("a password's character is not repeated")
             << "secret" << 23 << QStringLiteral("pw\u4e2d") << -1 << "pw" << -1 << false
             << "Characters the camera cannot store were left out.";
@@ -59,8 +60,9 @@ private slots:
         QTest::newRow("pasted in the middle: its end goes, the text after stays")
             << "codepage" << 7 << "abcXYZdef" << 6 << "abcXdef" << 4 << false << atMost.arg(7);
         QTest::newRow("at the limit exactly") << "codepage" << 7 << "abcdefg" << -1 << "abcdefg" << -1 << false << "";
-        QTest::newRow("refused and cut") << "codepage" << 3 << QStringLiteral("ab\u4e2dcd") << -1 << "abc" << -1
-                                         << false << cannotStore.arg(QStringLiteral("\"\u4e2d\" (U+4E2D)")) + "\n" + atMost.arg(3);
+        QTest::newRow("refused and cut")
+            << "codepage" << 3 << QStringLiteral("ab\u4e2dcd") << -1 << "abc" << -1 << false
+            << cannotStore.arg(QStringLiteral("\"\u4e2d\" (U+4E2D)")) + "\n" + atMost.arg(3);
         QTest::newRow("digits refuse letters") << "digits" << 5 << "12a3b" << -1 << "123" << -1 << false
                                                << digitsOnly.arg("\"a\", \"b\"");
         QTest::newRow("digits name a space") << "digits" << 5 << "58 7" << -1 << "587" << -1 << false

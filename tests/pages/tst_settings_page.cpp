@@ -220,7 +220,8 @@ private slots:
             << "phoneNumber1Edit" << "phoneRadio" << "" << "0170 123-45 67" << "01701234567"
             << "Spaces, dashes, dots, slashes and brackets were left out";
         QTest::newRow("address with a character the card cannot hold")
-            << "receiveEmail1Edit" << "" << "" << QStringLiteral("j\u00f6rg@\u4f8b.de") << QStringLiteral("j\u00f6rg@.de")
+            << "receiveEmail1Edit" << "" << "" << QStringLiteral("j\u00f6rg@\u4f8b.de")
+            << QStringLiteral("j\u00f6rg@.de")
             << "Left out: \"\u4f8b\" (U+4F8B). The camera cannot store these characters.";
         QTest::newRow("camera name pasted past its limit")
             << "renameEdit" << "renameCombo" << "" << "cam-01234" << "CAM-0123" << "At most 8 characters fit here";

@@ -356,7 +356,8 @@ private slots:
         // The default sender cannot send: asked only once a card folder is there to save to.
         QTest::addColumn<bool>("asked");
 
-        QTest::newRow("no folder") << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false << false;
+        QTest::newRow("no folder")
+            << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false << false;
         QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true << true;
         QTest::newRow("saved, durable copy refused")
             << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true << true;
