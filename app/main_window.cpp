@@ -57,6 +57,12 @@ MainWindow::MainWindow(ProfileSession &session, Prompter &prompter, QWidget *par
     }
 }
 
+void MainWindow::reject()
+{
+    if (m_page->mayClose())
+        QDialog::reject();
+}
+
 bool MainWindow::openFile(const QString &path)
 {
     return m_page->openFile(path);

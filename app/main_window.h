@@ -27,6 +27,10 @@ public:
     // Loads the file into the page and the dialogs, or reports why not.
     bool openFile(const QString &path);
 
+public slots:
+    // "Cancel" and the close box: the window closes once nothing unsaved would be lost.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -99,7 +99,7 @@ void CameraDialog::buildLayout()
         auto *group = new WorkTimeGroup(window + 1, this);
         // The switch is read with the other controls; showing the form applies the window rule.
         connect(group, &WorkTimeGroup::switchChanged, this, [this] { step([] {}); });
-        connect(group, &WorkTimeGroup::boxClicked, this,
+        connect(group, &WorkTimeGroup::boxToggled, this,
                 [this, window](int box, bool checked) {
                     step([&] { m_form.windows[window].boxClicked(box, checked); });
                 });

@@ -1,6 +1,6 @@
 #include "dialogs/dialog_controls.h"
 
-#include "dialogs/text_validators.h"
+#include "dialogs/field_note.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -11,13 +11,17 @@
 
 #include <algorithm>
 
-QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent)
+QLineEdit *MakeTypedEdit(const QString &objectName, const TypedTextRule &rule, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
-    edit->setValidator(new CodePageValidator(edit));
+    new FieldNote(edit, rule);
     return edit;
+}
+
+QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent)
+{
+    return MakeTypedEdit(objectName, {TypedTextRule::Characters::CodePage, maxLength}, parent);
 }
 
 void SetTip(QWidget *control, const Tip &tip)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/tip.h"
+#include "forms/typed_text.h"
 
 #include <QList>
 #include <QSignalBlocker>
@@ -18,6 +19,9 @@ class QPushButton;
 class QWidget;
 
 // Building blocks every window shares.
+
+// An edit field that takes what its rule allows and says what it leaves out.
+QLineEdit *MakeTypedEdit(const QString &objectName, const TypedTextRule &rule, QWidget *parent);
 
 // An edit field for record text: at most `maxLength` characters, and only
 // characters the camera's code page holds.

@@ -1,11 +1,10 @@
 #include "dialogs/ipv4_address_edit.h"
 
-#include "dialogs/text_validators.h"
-
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -15,14 +14,15 @@ constexpr int kOctetDigits = 3;
 constexpr int kOctetMax = 255;
 
 // Digits only, and never a value above 255.
-class OctetValidator : public DigitsValidator
+class OctetValidator : public QValidator
 {
 public:
-    using DigitsValidator::DigitsValidator;
+    using QValidator::QValidator;
 
-    State validate(QString &input, int &pos) const override
+    State validate(QString &input, int &) const override
     {
-        if (input.size() > kOctetDigits || DigitsValidator::validate(input, pos) == Invalid)
+        const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+        if (input.size() > kOctetDigits || !std::all_of(input.begin(), input.end(), isDigit))
             return Invalid;
         return input.isEmpty() || input.toInt() <= kOctetMax ? Acceptable : Invalid;
     }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using Field = OperatorForm::Field;
@@ -123,9 +124,12 @@ void OperatorDialog::readControls()
 
 void OperatorDialog::showForm()
 {
+    // Shown, not typed: the fields take the entry's texts as they are.
     for (std::size_t i = 0; i < m_edits.size(); ++i) {
-        if (m_edits[i])
+        if (m_edits[i]) {
+            const QSignalBlocker blocker(m_edits[i]);
             m_edits[i]->setText(m_form.texts[i]);
+        }
     }
     m_gateway->setOctets(m_form.gateway);
 }

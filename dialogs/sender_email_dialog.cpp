@@ -2,7 +2,6 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
-#include "dialogs/text_validators.h"
 #include "forms/dialog_tips.h"
 
 #include <QCheckBox>
@@ -84,9 +83,8 @@ void SenderEmailDialog::buildControls()
     m_secureType = MakeCombo(QStringLiteral("secureTypeCombo"), SenderEmailForm::secureTypeNames(),
                             serverFrame);
     m_secureType->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_smtpPort = MakeRecordTextEdit(QStringLiteral("smtpPortEdit"), SenderEmailForm::kPortLimit,
-                                    serverFrame);
-    m_smtpPort->setValidator(new DigitsValidator(m_smtpPort));
+    m_smtpPort = MakeTypedEdit(QStringLiteral("smtpPortEdit"),
+                               {TypedTextRule::Characters::Digits, SenderEmailForm::kPortLimit}, serverFrame);
     m_smtpPort->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
     SetTip(m_selectEmail, DialogTips::selectEmail);
     SetTip(m_email, DialogTips::senderEmail);
@@ -106,7 +104,8 @@ void SenderEmailDialog::buildControls()
 
     connect(m_selectEmail, &QComboBox::currentIndexChanged, this, &SenderEmailDialog::onProviderChanged);
     connect(m_email, &QLineEdit::textChanged, this, &SenderEmailDialog::onEmailChanged);
-    connect(m_showPassword, &QCheckBox::clicked, this, &SenderEmailDialog::onShowPasswordClicked);
+    // Its change of state, however it comes: a click, Space or a screen reader's "Toggle".
+    connect(m_showPassword, &QCheckBox::toggled, this, &SenderEmailDialog::onShowPasswordToggled);
 
     m_ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     m_cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
@@ -174,7 +173,11 @@ void SenderEmailDialog::showState()
     for (QLineEdit *edit : {m_email, m_account, m_password})
         edit->setEnabled(state.accountEnabled);
     m_showPassword->setEnabled(state.showPasswordEnabled);
-    m_showPassword->setChecked(state.showPasswordChecked);
+    {
+        // What the rules show is not the user's choice: the flag stays.
+        const QSignalBlocker blocker(m_showPassword);
+        m_showPassword->setChecked(state.showPasswordChecked);
+    }
 
     for (QWidget *control : QList<QWidget *>{m_smtpServer, m_secureType, m_smtpPort, m_smtpServerLabel,
                                              m_secureTypeLabel, m_smtpPortLabel})
@@ -188,13 +191,15 @@ void SenderEmailDialog::onProviderChanged(int position)
 
 void SenderEmailDialog::onEmailChanged()
 {
+    // The form holds the address as last read or shown, before this change.
+    const QString before = m_form.texts.email;
     readControls();
-    m_form.emailChanged();
+    m_form.emailChanged(before);
     const QSignalBlocker blocker(m_account);
     m_account->setText(m_form.texts.account);
 }
 
-void SenderEmailDialog::onShowPasswordClicked(bool checked)
+void SenderEmailDialog::onShowPasswordToggled(bool checked)
 {
     readControls();
     m_form.setShowPassword(checked);

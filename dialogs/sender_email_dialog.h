@@ -34,7 +34,7 @@ private:
     void showState();
     void onProviderChanged(int position);
     void onEmailChanged();
-    void onShowPasswordClicked(bool checked);
+    void onShowPasswordToggled(bool checked);
     void onOk();
     void onCancel();
 

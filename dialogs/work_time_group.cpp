@@ -87,7 +87,8 @@ WorkTimeGroup::WorkTimeGroup(int number, QWidget *parent)
             grid->addWidget(check, 0, 5);
         else
             grid->addWidget(check, 1 + day / 4, 5 + day % 4);
-        connect(check, &QCheckBox::clicked, this, [this, box](bool checked) { emit boxClicked(box, checked); });
+        // Its change of state, however it comes: a click, Space or a screen reader's "Toggle".
+        connect(check, &QCheckBox::toggled, this, [this, box](bool checked) { emit boxToggled(box, checked); });
         if (isAll)
             SetTip(check, DialogTips::workTimeAll);
         m_boxes[box] = check;

@@ -30,8 +30,8 @@ public:
 
 signals:
     void switchChanged(int index);
-    // Box 0 is "ALL", 1 to 7 Sunday to Saturday.
-    void boxClicked(int box, bool checked);
+    // The user checked or cleared a box: 0 is "ALL", 1 to 7 Sunday to Saturday.
+    void boxToggled(int box, bool checked);
 
 private:
     enum Time { StartHour, StartMinute, StopHour, StopMinute, TimeCount };

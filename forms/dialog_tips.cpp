@@ -60,8 +60,8 @@ const Tip senderEmail{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
 const Tip senderAccount{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
     "The login name of that account, often the address itself.")};
 const Tip senderPassword{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
-    "gmail, yahoo and hotmail refuse your ordinary password from the camera:\n"
-    "turn on two-step verification and type an app password made for the camera.\n"
+    "gmail, hotmail and yahoo need an app password here, not your account's login password:\n"
+    "make one for the camera in the provider's account settings, with two-step verification on.\n"
     "Google: \"Sign in with app passwords\", support.google.com/mail/answer/185833\n"
     "Yahoo: \"Generate and manage 3rd-party app passwords\", help.yahoo.com\n"
     "Microsoft: your account's security settings, \"App passwords\"")};

@@ -53,6 +53,6 @@ const Tip browse{"PageTips", QT_TRANSLATE_NOOP("PageTips",
 const Tip ok{"PageTips", QT_TRANSLATE_NOOP("PageTips",
     "Check the settings and write PROFILE.BIN onto the card.")};
 const Tip cancel{"PageTips", QT_TRANSLATE_NOOP("PageTips",
-    "Close the tool without saving.")};
+    "Close the tool without saving; you are asked first when changes would be lost.")};
 
 } // namespace PageTips

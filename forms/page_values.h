@@ -22,6 +22,8 @@ struct PageFields {
     int sms_stop_hour = 0;
     std::array<QString, kRecipientCount> phone_number;
     std::array<QString, kRecipientCount> receive_email;
+
+    friend bool operator==(const PageFields &, const PageFields &) = default;
 };
 
 // The settings page's own values: the page edits these and writes the
@@ -41,6 +43,8 @@ struct PageValues : PageFields {
 // neither radio button is checked, and an index -1 when no item is selected.
 struct PageControls : PageFields {
     QString instant_number;
+
+    friend bool operator==(const PageControls &, const PageControls &) = default;
 };
 
 // Which controls are enabled and what the changing label reads.

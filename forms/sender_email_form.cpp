@@ -117,9 +117,10 @@ void SenderEmailForm::loadFrom(const EmailEntry &entry)
                                                                   : 0;
 }
 
-void SenderEmailForm::emailChanged()
+void SenderEmailForm::emailChanged(const QString &before)
 {
-    texts.account = texts.email;
+    if (texts.account.isEmpty() || texts.account == before)
+        texts.account = texts.email;
 }
 
 void SenderEmailForm::setShowPassword(bool shown)

@@ -73,8 +73,9 @@ public:
     // show-password flag is kept from the previous opening.
     void load(const ProfileRecord &record);
 
-    // The account follows the address whenever the address changes.
-    void emailChanged();
+    // The address changed from `before`: the account follows it while it is
+    // empty or the address itself, never once the user typed one of its own.
+    void emailChanged(const QString &before);
     void setShowPassword(bool shown);
 
     // Keeps what was typed for the provider being left in its preset, then

@@ -1,8 +1,11 @@
 #include "forms/settings_form.h"
 
+#include "forms/camera_form.h"
+#include "forms/operator_form.h"
 #include "forms/page_items.h"
 #include "forms/page_reading.h"
 #include "forms/removable_media.h"
+#include "forms/sender_email_form.h"
 #include "forms/sending_problems.h"
 #include "forms/store_page.h"
 #include "profile/durable_copy.h"
@@ -62,6 +65,16 @@ QString CannotSendQuestion(const QStringList &problems)
     const QString gap = QStringLiteral("\r\n\r\n");
     return QCoreApplication::translate("Messages", "The camera cannot send with these settings:") + gap
            + problems.join(gap) + gap + QCoreApplication::translate("Messages", "Save PROFILE.BIN anyway?");
+}
+
+QString DiscardChangesCaption()
+{
+    return QCoreApplication::translate("Messages", "Unsaved Changes");
+}
+
+QString DiscardChangesQuestion()
+{
+    return QCoreApplication::translate("Messages", "Discard the changes?");
 }
 
 SettingsForm::SettingsForm(ProfileSession &session)
@@ -189,16 +202,26 @@ OkOutcome SettingsForm::save(const PageControls &controls, int headerConstant, c
                 std::nullopt};
     }
 
+    const QString profilePath = QDir::toNativeSeparators(ProfileFilePath(m_values.save_path));
+    const auto failed = [&](const FileError &error) {
+        // Only a card that cannot be written is the folder's fault, not the temporary folder.
+        if (error.path == profilePath)
+            m_fault = PageFault{PageFault::Field::SavePath};
+        return OkOutcome{{{QCoreApplication::applicationName(), error.message(), Message::Icon::Error}},
+                         std::nullopt};
+    };
+    // Asked about sending only to learn then that the card is missing, the user
+    // would have answered for nothing: the error the save would give comes first.
+    if (!QFileInfo(m_values.save_path).isDir())
+        return failed({FileError::Cause::BadPath, profilePath});
+
     const QStringList problems = SendingProblems(m_session.record);
     if (!problems.isEmpty() && !saveAnyway(problems))
         return {};
 
-    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom)) {
-        // Only a card that cannot be written is the folder's fault, not the temporary folder.
-        if (error->path == QDir::toNativeSeparators(ProfileFilePath(m_values.save_path)))
-            m_fault = PageFault{PageFault::Field::SavePath};
-        return {{{QCoreApplication::applicationName(), error->message(), Message::Icon::Error}}, std::nullopt};
-    }
+    if (const auto error = SaveProfile(m_values.save_path, m_session.record, m_session.custom))
+        return failed(*error);
+    markSaved(controls);
     OkOutcome outcome{{{saveCaption, QCoreApplication::translate("Messages", "PROFILE.BIN has been saved in %1")
                                          .arg(m_values.save_path)}},
                       m_values.save_path};
@@ -267,4 +290,45 @@ void SettingsForm::reset()
     m_values.default_sender = kept.default_sender;
     m_operators.reset();
     m_session.record.sender_email = m_values.default_sender;
+}
+
+QByteArray SettingsForm::wouldStore(const PageControls &controls) const
+{
+    ProfileSession scratch;
+    scratch.record = m_session.record;
+    scratch.custom = m_session.custom;
+    scratch.presets = m_session.presets;
+    scratch.currentArea = m_session.currentArea;
+    // Through each dialog's OK first: an OK without a change, which stores the
+    // same settings in the dialog's own way (a window's switch bit), changes nothing.
+    CameraForm camera;
+    camera.load(scratch.record);
+    camera.store(scratch.record);
+    SenderEmailForm sender(scratch.presets);
+    sender.load(scratch.record);
+    sender.store(scratch.record);
+    OperatorForm operatorForm;
+    operatorForm.load(scratch.record.operator_);
+    operatorForm.store(scratch.record.operator_);
+
+    SettingsForm form(scratch);
+    form.m_values = m_values;
+    // A failed check leaves what the steps before it stored, as "OK" would.
+    form.store(controls);
+    // "OK" sets the header value itself, even when a check then fails.
+    scratch.record.header_value = 0;
+    QByteArray bytes(reinterpret_cast<const char *>(&scratch.record), sizeof scratch.record);
+    bytes.append(reinterpret_cast<const char *>(&scratch.custom), sizeof scratch.custom);
+    return bytes;
+}
+
+void SettingsForm::markSaved(const PageControls &controls)
+{
+    m_savedControls = controls;
+    m_savedBytes = wouldStore(controls);
+}
+
+bool SettingsForm::hasUnsavedChanges(const PageControls &controls) const
+{
+    return controls != m_savedControls || wouldStore(controls) != m_savedBytes;
 }

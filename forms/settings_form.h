@@ -30,6 +30,9 @@ struct OkOutcome {
 // cannot send are saved.
 QString SaveCaption();
 QString CannotSendQuestion(const QStringList &problems);
+// The question before the tool closes with changes not saved onto a card, and its caption.
+QString DiscardChangesCaption();
+QString DiscardChangesQuestion();
 
 // The settings page without its widgets: its values, the rules that enable
 // and label its controls, and what its handlers do to the values and the record.
@@ -79,12 +82,24 @@ public:
     void defaultAll();
     void reset();
 
+    // Takes the controls and the record as they are now for saved: at start,
+    // and by every successful save.
+    void markSaved(const PageControls &controls);
+    // True when the controls, or what "OK" would store from them and the
+    // dialogs, differ from what was last marked saved.
+    bool hasUnsavedChanges(const PageControls &controls) const;
+
 private:
     std::optional<Message> noting(std::optional<Message> failure, const PageFault &fault);
+    // The record and custom entries "OK" would leave after every dialog's OK,
+    // stored on a copy; the session is not touched.
+    QByteArray wouldStore(const PageControls &controls) const;
 
     ProfileSession &m_session;
     PageValues m_values;
     OperatorSelection m_operators;
     std::optional<PageFault> m_fault;
     std::optional<QStringList> m_mediaFolders;
+    PageControls m_savedControls;
+    QByteArray m_savedBytes;
 };

@@ -5,7 +5,7 @@
 #include "dialogs/operator_dialog.h"
 #include "dialogs/prompter.h"
 #include "dialogs/sender_email_dialog.h"
-#include "dialogs/text_validators.h"
+#include "dialogs/field_note.h"
 #include "forms/camera_items.h"
 #include "forms/page_items.h"
 #include "forms/page_reading.h"
@@ -32,13 +32,7 @@
 
 namespace {
 
-QLineEdit *makeEdit(const QString &name, QValidator *validator, QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setValidator(validator);
-    return edit;
-}
+using Characters = TypedTextRule::Characters;
 
 // What a screen reader hears beside a field's name: the hint beside it, then its tip.
 QString describedBy(const QString &hint, const QString &tip)
@@ -116,9 +110,9 @@ void SettingsPage::buildSettings()
 QWidget *SettingsPage::buildSendMode()
 {
     auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
-    m_instantNumberEdit = makeEdit(QStringLiteral("instantNumberEdit"), new DigitsValidator(this), group);
+    // Nine digits: room for any number "OK" names out of range, none too large to read.
+    m_instantNumberEdit = MakeTypedEdit(QStringLiteral("instantNumberEdit"), {Characters::Digits, 9}, group);
     m_instantNumberEdit->setAlignment(Qt::AlignCenter);
-    m_instantNumberEdit->setMaxLength(9);
     m_instantNumberEdit->setAccessibleName(PageItems::instantNumberName());
     m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
     m_instantHint = new QLabel(PageItems::instantHint(), group);
@@ -191,10 +185,13 @@ QWidget *SettingsPage::buildRecipients()
     auto *grid = new QGridLayout(group);
     for (int i = 0; i < kRecipientCount; ++i) {
         const auto slot = std::size_t(i);
-        m_phoneEdits[slot] = makeEdit(QStringLiteral("phoneNumber%1Edit").arg(i + 1), new DigitsValidator(this), group);
+        // No limit: a number too long is named by "OK", not cut while it is typed.
+        m_phoneEdits[slot] =
+            MakeTypedEdit(QStringLiteral("phoneNumber%1Edit").arg(i + 1), {Characters::PhoneNumber}, group);
         m_phoneLabels[slot] = MakeLabel(PageItems::phoneNumberLabel(i), m_phoneEdits[slot], group);
         m_phoneLabels[slot]->setObjectName(QStringLiteral("phoneNumber%1Label").arg(i + 1));
-        m_emailEdits[slot] = makeEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), new CodePageValidator(this), group);
+        m_emailEdits[slot] =
+            MakeTypedEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), {Characters::CodePage}, group);
         m_emailLabels[slot] = MakeLabel(PageItems::receiveEmailLabel(i), m_emailEdits[slot], group);
         m_emailLabels[slot]->setObjectName(QStringLiteral("receiveEmail%1Label").arg(i + 1));
         SetTip(m_phoneEdits[slot], PageTips::phoneNumber);
@@ -268,8 +265,9 @@ QWidget *SettingsPage::buildRenameFrame()
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    m_renameEdit = makeEdit(QStringLiteral("renameEdit"), new UpperCaseValidator(this), frame);
-    m_renameEdit->setMaxLength(kRenameTextLimit);
+    // Letters shown in upper case; any other character the card holds is taken, so that "OK" can name it.
+    m_renameEdit =
+        MakeTypedEdit(QStringLiteral("renameEdit"), {Characters::CodePage, kRenameTextLimit, true}, frame);
     m_renameEdit->setAccessibleName(PageItems::renameTextName());
     m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
     m_renameHint = new QLabel(PageItems::renameHint(), frame);
@@ -294,8 +292,9 @@ QWidget *SettingsPage::buildRenameFrame()
 QWidget *SettingsPage::buildSavePath()
 {
     auto *row = new QWidget(this);
-    m_savePathEdit = makeEdit(QStringLiteral("savePathEdit"), nullptr, row);
-    m_savePathEdit->setMaxLength(kSavePathLimit);
+    m_savePathEdit = new QLineEdit(row);
+    m_savePathEdit->setObjectName(QStringLiteral("savePathEdit"));
+    m_savePathNote = new FieldNote(m_savePathEdit, {Characters::Any, kSavePathLimit});
     m_browseButton = MakeDialogButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
     m_browseButton->setAccessibleName(PageItems::browseName());
     SetTip(m_savePathEdit, PageTips::savePath);
@@ -335,8 +334,12 @@ void SettingsPage::connectHandlers()
     // The time has no rules: reading the controls takes it.
     connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
     connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
-    // The checked button is read with the other controls.
-    connect(m_sendToGroup, &QButtonGroup::idClicked, this, [this] { step([] {}); });
+    // The checked button is read with the other controls. On its change of state, not
+    // on a click: a screen reader's "Toggle" checks a button without clicking it.
+    connect(m_sendToGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            step([] {});
+    });
     connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this,
             [this](int hour) { step([&] { m_form.smsStartChanged(hour); }); });
     connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this,
@@ -365,6 +368,14 @@ void SettingsPage::load()
 {
     m_form.load();
     showOpened();
+    m_form.markSaved(controlValues());
+}
+
+bool SettingsPage::mayClose()
+{
+    if (!m_form.hasUnsavedChanges(controlValues()))
+        return true;
+    return m_prompter.askYesNo(this, DiscardChangesCaption(), DiscardChangesQuestion());
 }
 
 bool SettingsPage::openFile(const QString &path)
@@ -466,7 +477,7 @@ void SettingsPage::showForm()
 
     // Typing stops at the limit, but a longer folder from the picker is shown
     // whole, to be refused when the page is read: cut, it would name another folder.
-    m_savePathEdit->setMaxLength(std::max<int>(kSavePathLimit, int(values.save_path.size())));
+    m_savePathNote->setLimit(std::max<int>(kSavePathLimit, int(values.save_path.size())));
     m_savePathEdit->setText(values.save_path);
     if (!m_keepTypedNumber)
         m_instantNumberEdit->setText(QString::number(values.instant_number));

@@ -7,6 +7,7 @@
 #include <array>
 
 class CameraDialog;
+class FieldNote;
 class SenderEmailDialog;
 class OperatorDialog;
 class Prompter;
@@ -35,11 +36,14 @@ public:
     bool openFile(const QString &path);
     // Shows a folder in "Save Path".
     void showSavePath(const QString &folder);
+    // True when nothing is lost by closing now: no changes since the start or
+    // the last save, or the user agreed to discard them.
+    bool mayClose();
 
     SettingsForm &form() { return m_form; }
 
 signals:
-    // "Cancel": the tool ends without writing anything.
+    // "Cancel": the tool is to end without writing anything, once mayClose agrees.
     void cancelRequested();
     // "OK" wrote PROFILE.BIN into this folder.
     void saved(const QString &folder);
@@ -124,6 +128,7 @@ private:
     QPushButton *m_defaultAllButton = nullptr;
 
     QLineEdit *m_savePathEdit = nullptr;
+    FieldNote *m_savePathNote = nullptr;
     QPushButton *m_browseButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;

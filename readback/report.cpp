@@ -11,8 +11,9 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <map>
 #include <cstring>
+#include <map>
+#include <utility>
 
 QString MaskedPasswordText()
 {
@@ -169,6 +170,35 @@ bool sameValues(const SettingLine &a, const SettingLine &b)
     return std::ranges::equal(a.fields, b.fields, &SettingField::sameValue);
 }
 
+// What tells apart two values that show alike, one for each side: the copy
+// of the switch in a week's mask, else the stored numbers that differ.
+std::pair<QString, QString> telling(const SettingLine &a, const SettingLine &b)
+{
+    constexpr int kSwitchBit = 0x80;
+    QStringList left;
+    QStringList right;
+    for (qsizetype f = 0; f < a.fields.size() && f < b.fields.size(); ++f) {
+        const SettingField &x = a.fields[f];
+        const SettingField &y = b.fields[f];
+        if (x.sameValue(y))
+            continue;
+        if (x.key().endsWith(u".week_mask") && ((x.number ^ y.number) & ~kSwitchBit) == 0) {
+            const auto bit = [](int mask) {
+                return QStringLiteral("switch bit %1").arg((mask & kSwitchBit) ? u"On" : u"Off");
+            };
+            left.append(bit(x.number));
+            right.append(bit(y.number));
+        } else {
+            left.append(QStringLiteral("stored %1").arg(x.isText() ? escaped(x.text) : QString::number(x.number)));
+            right.append(QStringLiteral("stored %1").arg(y.isText() ? escaped(y.text) : QString::number(y.number)));
+        }
+    }
+    const auto joined = [](const QStringList &parts) {
+        return QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
+    };
+    return {joined(left), joined(right)};
+}
+
 // "59, 106-109": runs of offsets joined.
 QString offsetRuns(const QList<qsizetype> &offsets)
 {
@@ -272,11 +302,19 @@ QStringList DiffLines(const ReadBack &from, const ReadBack &to, const ReportOpti
             continue;
         for (const SettingField &field : line.fields)
             explained.append(field.shape);
-        if (masked(line, options))
+        if (masked(line, options)) {
             out.append(QStringLiteral("%1: differs (hidden; --show-passwords shows it)").arg(line.name()));
-        else
-            out.append(QStringLiteral("%1: %2 -> %3")
-                           .arg(line.name(), displayText(line, options), displayText(*other, options)));
+            continue;
+        }
+        QString before = displayText(line, options);
+        QString after = displayText(*other, options);
+        // A line that read the same on both sides would hide what differs.
+        if (before == after) {
+            const auto [left, right] = telling(line, *other);
+            before += left;
+            after += right;
+        }
+        out.append(QStringLiteral("%1: %2 -> %3").arg(line.name(), before, after));
     }
 
     // Only what reaches the camera, and the custom entries when both carry them.

@@ -556,6 +556,41 @@ talmeris-profile liest die Einstellungen einer Karte zurück.</translation>
     </message>
 </context>
 <context>
+    <name>FieldNotes</name>
+    <message>
+        <source>space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Characters the camera cannot store were left out.</source>
+        <translation>Zeichen, die die Kamera nicht speichern kann, wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Left out: %1. The camera cannot store these characters.</source>
+        <translation>Weggelassen: %1. Diese Zeichen kann die Kamera nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Left out: %1. This field takes digits only.</source>
+        <translation>Weggelassen: %1. Dieses Feld nimmt nur Ziffern auf.</translation>
+    </message>
+    <message>
+        <source>The camera takes no &quot;+&quot;: for an international number write 00 in its place, such as 0049... for +49...</source>
+        <translation>Die Kamera nimmt kein „+“ an: Schreiben Sie bei einer internationalen Nummer 00 an seine Stelle, etwa 0049... für +49...</translation>
+    </message>
+    <message>
+        <source>Spaces, dashes, dots, slashes and brackets were left out: the camera takes digits only.</source>
+        <translation>Leerzeichen, Striche, Punkte, Schrägstriche und Klammern wurden weggelassen: Die Kamera nimmt nur Ziffern an.</translation>
+    </message>
+    <message>
+        <source>At most %1 characters fit here; the rest was left out.</source>
+        <translation>Hier passen höchstens %1 Zeichen hinein; der Rest wurde weggelassen.</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>An unknown error occurred while accessing %1.</source>
@@ -821,6 +856,14 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Please check Work Time Week CheckBox.</source>
         <translation>Bitte wählen Sie mindestens einen Wochentag der Arbeitszeit.</translation>
+    </message>
+    <message>
+        <source>Discard the changes?</source>
+        <translation>Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Nicht gespeicherte Änderungen</translation>
     </message>
 </context>
 <context>
@@ -1196,8 +1239,8 @@ Es wurde nichts geändert.</translation>
         <translation>Einstellungen prüfen und PROFILE.BIN auf die Karte schreiben.</translation>
     </message>
     <message>
-        <source>Close the tool without saving.</source>
-        <translation>Das Programm ohne Speichern schließen.</translation>
+        <source>Close the tool without saving; you are asked first when changes would be lost.</source>
+        <translation>Das Programm ohne Speichern schließen; gingen dabei Änderungen verloren, werden Sie zuerst gefragt.</translation>
     </message>
 </context>
 <context>
@@ -1274,18 +1317,6 @@ Es wurde nichts geändert.</translation>
         <translation>Der Anmeldename dieses Kontos, oft die Adresse selbst.</translation>
     </message>
     <message>
-        <source>gmail, yahoo and hotmail refuse your ordinary password from the camera:
-turn on two-step verification and type an app password made for the camera.
-Google: &quot;Sign in with app passwords&quot;, support.google.com/mail/answer/185833
-Yahoo: &quot;Generate and manage 3rd-party app passwords&quot;, help.yahoo.com
-Microsoft: your account&apos;s security settings, &quot;App passwords&quot;</source>
-        <translation>gmail, yahoo und hotmail lehnen Ihr normales Passwort an der Kamera ab:
-Zwei-Faktor-Authentifizierung einschalten und ein App-Passwort für die Kamera eingeben.
-Google: „Mit App-Passwörtern anmelden“, support.google.com/mail/answer/185833
-Yahoo: „App-Passwörter für Drittanbieter erstellen und verwalten“, help.yahoo.com
-Microsoft: in den Sicherheitseinstellungen Ihres Kontos, „App-Kennwörter“</translation>
-    </message>
-    <message>
         <source>The server that sends the camera&apos;s e-mails, as your provider names it.</source>
         <translation>Der Server, der die E-Mails der Kamera versendet, wie Ihr Anbieter ihn angibt.</translation>
     </message>
@@ -1296,6 +1327,18 @@ Microsoft: in den Sicherheitseinstellungen Ihres Kontos, „App-Kennwörter“</
     <message>
         <source>The server&apos;s port number, as your provider says.</source>
         <translation>Die Portnummer des Servers, laut Angabe Ihres Anbieters.</translation>
+    </message>
+    <message>
+        <source>gmail, hotmail and yahoo need an app password here, not your account&apos;s login password:
+make one for the camera in the provider&apos;s account settings, with two-step verification on.
+Google: &quot;Sign in with app passwords&quot;, support.google.com/mail/answer/185833
+Yahoo: &quot;Generate and manage 3rd-party app passwords&quot;, help.yahoo.com
+Microsoft: your account&apos;s security settings, &quot;App passwords&quot;</source>
+        <translation>gmail, hotmail und yahoo brauchen hier ein App-Passwort, nicht Ihr Anmeldepasswort:
+Erstellen Sie es in den Kontoeinstellungen des Anbieters, mit Zwei-Faktor-Authentifizierung.
+Google: „Mit App-Passwörtern anmelden“, support.google.com/mail/answer/185833
+Yahoo: „App-Passwörter für Drittanbieter erstellen und verwalten“, help.yahoo.com
+Microsoft: in den Sicherheitseinstellungen Ihres Kontos, „App-Kennwörter“</translation>
     </message>
 </context>
 <context>

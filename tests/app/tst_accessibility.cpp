@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -114,6 +115,57 @@ void select(QWidget &window, const char *name, int index)
     FindControl<QComboBox>(window, name)->setCurrentIndex(index);
 }
 
+// Works a window opened from the main window (`opener`, or none for the main
+// window itself) while it is open, then stores it with its OK.
+void inWindow(StartedWindow &started, const QString &opener, const std::function<void(QWidget &)> &work)
+{
+    if (opener.isEmpty()) {
+        work(*started.window);
+        // No save folder: the page is stored into the record, nothing is written.
+        started.control<QPushButton>("okButton")->click();
+        return;
+    }
+    started.prompter.modalActions.enqueue([&](QDialog &dialog) {
+        work(dialog);
+        FindControl<QPushButton>(dialog, "okButton")->click();
+        return dialog.result();
+    });
+    started.control<QPushButton>(qPrintable(opener))->click();
+}
+
+// The window's radio buttons and check boxes that can change state.
+QStringList checkableButtons(QWidget &window)
+{
+    QStringList names;
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        if (button->isCheckable() && button->window() == &window && !button->isHidden())
+            names.append(button->objectName());
+    }
+    return names;
+}
+
+// What the window shows: each named control's state, for one comparison.
+QStringList controlStates(QWidget &window)
+{
+    QStringList states;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || widget->window() != &window)
+            continue;
+        QString state = widget->objectName() + (widget->isEnabled() ? " enabled" : " disabled");
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            state += button->isChecked() ? " checked" : "";
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            state += QStringLiteral(" echo %1 \"%2\"").arg(int(edit->echoMode())).arg(edit->text());
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
+            state += QStringLiteral(" item %1").arg(combo->currentIndex());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            state += QStringLiteral(" \"%1\"").arg(label->text());
+        states.append(state);
+    }
+    states.sort();
+    return states;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -193,6 +245,108 @@ private slots:
         });
         started.control<QPushButton>(qPrintable(opener))->click();
         QVERIFY(checked);
+    }
+
+    // A screen reader works a box or a radio button through its accessible
+    // action, which toggles it without a click: the rules must follow all the same.
+    void everyToggleAppliesTheRulesOfAClick_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Prepare>("prepare");
+
+        for (const QString opener : {"", "camSettingButton", "emailSettingButton", "customButton"}) {
+            // Every one the window holds, so that none is left out.
+            ScopedTempFolder temp;
+            StartedWindow started(true);
+            QStringList buttons;
+            const auto collect = [&](QWidget &window) { buttons = checkableButtons(window); };
+            if (opener.isEmpty()) {
+                collect(*started.window);
+            } else {
+                select(*started.window, "countryCombo", 19); // "Customer": enables "Custom"
+                started.prompter.modalActions.enqueue([&](QDialog &d) { collect(d); return 0; });
+                started.control<QPushButton>(qPrintable(opener))->click();
+            }
+            for (const QString &button : buttons) {
+                // Where the button is enabled and its toggle changes what the rules decide.
+                Prepare prepare = [](QWidget &) {};
+                if (button == "emailRadio")
+                    prepare = [](QWidget &w) { FindControl<QRadioButton>(w, "phoneRadio")->click(); };
+                if (button == "showPasswordCheck")
+                    prepare = [](QWidget &w) {
+                        select(w, "selectEmailCombo", 1);
+                        QTest::keyClicks(FindControl<QLineEdit>(w, "emailEdit"), "cam@example.org");
+                        QTest::keyClicks(FindControl<QLineEdit>(w, "passwordEdit"), "pw");
+                    };
+                if (button.startsWith("workTime")) {
+                    const QString window = button.left(QStringLiteral("workTime1").size());
+                    const bool all = button.endsWith("AllCheck");
+                    prepare = [window, all](QWidget &w) {
+                        select(w, qPrintable(window + "SwitchCombo"), 1);
+                        // Every box is ticked: "ALL" is cleared first, to be ticked again.
+                        if (all)
+                            FindControl<QCheckBox>(w, qPrintable(window + "MonCheck"))->click();
+                    };
+                }
+                QTest::newRow(qPrintable(button)) << opener << button << prepare;
+            }
+        }
+    }
+
+    void everyToggleAppliesTheRulesOfAClick()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QString, button);
+        QFETCH(Prepare, prepare);
+
+        struct Outcome {
+            QStringList states;
+            QByteArray record;
+        };
+        QStringList offered; // the actions the button offers, as the click found it
+        // "click" with the mouse, else the accessible action of that name.
+        const auto work = [&](const QString &how) {
+            ScopedTempFolder temp;
+            StartedWindow started(true);
+            if (opener == "customButton")
+                select(*started.window, "countryCombo", 19);
+            Outcome outcome;
+            inWindow(started, opener, [&](QWidget &window) {
+                prepare(window);
+                auto *control = FindControl<QAbstractButton>(window, qPrintable(button));
+                QVERIFY2(control->isEnabled(), "the button must be enabled to be worked");
+                QAccessibleActionInterface *actions =
+                    QAccessible::queryAccessibleInterface(control)->actionInterface();
+                QVERIFY(actions);
+                const bool before = control->isChecked();
+                if (how == "click") {
+                    offered = actions->actionNames();
+                    QTest::mouseClick(control, Qt::LeftButton);
+                } else {
+                    actions->doAction(how);
+                }
+                // "Press" clicks after a short animation.
+                QTRY_VERIFY(control->isChecked() != before);
+                outcome.states = controlStates(window);
+            });
+            outcome.record = QByteArray(reinterpret_cast<const char *>(&started.session.record), 976);
+            return outcome;
+        };
+
+        const Outcome clicked = work("click");
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY2(offered.contains(QAccessibleActionInterface::toggleAction()), qPrintable(offered.join(", ")));
+        // Each of the two actions that change a button, where it offers it.
+        for (const QString &action :
+             {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+            if (!offered.contains(action))
+                continue;
+            const Outcome worked = work(action);
+            QVERIFY(!QTest::currentTestFailed());
+            QCOMPARE(worked.states, clicked.states);
+            QCOMPARE(worked.record, clicked.record);
+        }
     }
 
     void arrowKeysChooseWhereToSend()

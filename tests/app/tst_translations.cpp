@@ -4,6 +4,7 @@
 #include "app/translators.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"
+#include "support/typing.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -51,6 +52,25 @@ const QList<Expected> &expectedTexts()
         {"operator: caption", QStringLiteral("Operator Parameter Setting"),
          QStringLiteral("Netzbetreiber-Parameter")},
         {"operator: account label", QStringLiteral("Account"), QStringLiteral("Benutzername")},
+        // The notes at a field, one of each kind.
+        {"page: plus note",
+         QStringLiteral("The camera takes no \"+\": for an international number write 00 in its place, such as "
+                        "0049... for +49..."),
+         QStringLiteral("Die Kamera nimmt kein „+“ an: Schreiben Sie bei einer internationalen Nummer 00 an "
+                        "seine Stelle, etwa 0049... für +49...")},
+        {"page: separators note",
+         QStringLiteral("Spaces, dashes, dots, slashes and brackets were left out: the camera takes digits only."),
+         QStringLiteral("Leerzeichen, Striche, Punkte, Schrägstriche und Klammern wurden weggelassen: Die Kamera "
+                        "nimmt nur Ziffern an.")},
+        {"page: digits note", QStringLiteral("Left out: space, \"x\". This field takes digits only."),
+         QStringLiteral("Weggelassen: Leerzeichen, „x“. Dieses Feld nimmt nur Ziffern auf.")},
+        {"page: code page note",
+         QStringLiteral("Left out: \"\u4f8b\" (U+4F8B). The camera cannot store these characters."),
+         QStringLiteral("Weggelassen: „\u4f8b“ (U+4F8B). Diese Zeichen kann die Kamera nicht speichern.")},
+        {"sender: limit note", QStringLiteral("At most 23 characters fit here; the rest was left out."),
+         QStringLiteral("Hier passen höchstens 23 Zeichen hinein; der Rest wurde weggelassen.")},
+        {"operator: masked note", QStringLiteral("Characters the camera cannot store were left out."),
+         QStringLiteral("Zeichen, die die Kamera nicht speichern kann, wurden weggelassen.")},
     };
     return table;
 }
@@ -98,6 +118,9 @@ std::map<QString, QString> readProbes()
         read["sender: caption"] = dialog.windowTitle();
         read["sender: default item"] = FindControl<QComboBox>(dialog, "selectEmailCombo")->itemText(0);
         read["sender: email label"] = labelFor(dialog, FindControl<QLineEdit>(dialog, "emailEdit"));
+        FindControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(1);
+        pasteText(FindControl<QLineEdit>(dialog, "passwordEdit"), QString(30, u'p'));
+        read["sender: limit note"] = FindControl<QLabel>(dialog, "passwordEditNote")->text();
     });
 
     started.control<QComboBox>("countryCombo")->setCurrentIndex(7); // Germany
@@ -107,9 +130,21 @@ std::map<QString, QString> readProbes()
     readDialog(started, "customButton", [&read](QDialog &dialog) {
         read["operator: caption"] = dialog.windowTitle();
         read["operator: account label"] = labelFor(dialog, FindControl<QLineEdit>(dialog, "mmsAccountEdit"));
+        pasteText(FindControl<QLineEdit>(dialog, "gprsPasswordEdit"), QStringLiteral("pw\u4f8b"));
+        read["operator: masked note"] = FindControl<QLabel>(dialog, "gprsPasswordEditNote")->text();
     });
 
+    started.control<QAbstractButton>("phoneRadio")->click();
+    pasteText(started.control<QLineEdit>("phoneNumber2Edit"), QStringLiteral("+49 170 1234567"));
+    read["page: plus note"] = started.control<QLabel>("phoneNumber2EditNote")->text();
+    pasteText(started.control<QLineEdit>("phoneNumber3Edit"), QStringLiteral("0170 123-45 67"));
+    read["page: separators note"] = started.control<QLabel>("phoneNumber3EditNote")->text();
+    pasteText(started.control<QLineEdit>("instantNumberEdit"), QStringLiteral(" x"));
+    read["page: digits note"] = started.control<QLabel>("instantNumberEditNote")->text();
+
     started.control<QAbstractButton>("emailRadio")->click();
+    pasteText(started.control<QLineEdit>("receiveEmail2Edit"), QStringLiteral("\u4f8b"));
+    read["page: code page note"] = started.control<QLabel>("receiveEmail2EditNote")->text();
     QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane");
     QTest::mouseClick(started.control<QPushButton>("okButton"), Qt::LeftButton);
     read["page: check caption"] = started.prompter.lastMessage().caption;
@@ -275,6 +310,9 @@ private slots:
         readDialog(started, "emailSettingButton", [&found](QDialog &dialog) {
             found << unmarkedTexts(dialog);
             FindControl<QComboBox>(dialog, "selectEmailCombo")->setCurrentIndex(10); // "Other", no server yet
+            // A note at a field, and the field's description with it.
+            pasteText(FindControl<QLineEdit>(dialog, "smtpPortEdit"), QStringLiteral("58 7x123456"));
+            found << unmarkedTexts(dialog);
             FindControl<QPushButton>(dialog, "okButton")->click();
         });
         started.control<QComboBox>("countryCombo")->setCurrentIndex(19); // the custom operators
@@ -285,6 +323,7 @@ private slots:
         QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane@example.org");
         QTest::keyClicks(started.control<QLineEdit>("savePathEdit"), temp.path());
         QTest::mouseClick(started.control<QPushButton>("okButton"), Qt::LeftButton);
+        started.window->close(); // the question before changes are lost
         int prompts = 0;
         for (const FakePrompter::Call &call : started.prompter.calls) {
             if (call.kind != FakePrompter::Kind::Message && call.kind != FakePrompter::Kind::Question)
@@ -295,7 +334,7 @@ private slots:
                     found.append(QStringLiteral("message: ") + text);
             }
         }
-        QCOMPARE(prompts, 4);
+        QCOMPARE(prompts, 5);
         QCoreApplication::removeTranslator(&marking);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }

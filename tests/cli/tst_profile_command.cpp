@@ -275,6 +275,19 @@ private slots:
             << QStringList{"Sender account / Password: differs (hidden; --show-passwords shows it)"};
         QTest::newRow("password shown") << "PP" << Patches{{496, text("pw")}} << QStringList{"--show-passwords"}
                                         << QStringList{"Sender account / Password: (empty) -> pw"};
+        QTest::newRow("window switched on, its switch bit left")
+            << "PP" << Patches{{31, hexBytes("01")}, {36, hexBytes("7F")}} << none
+            << QStringList{"Camera / Work Time 1 / Switch: Off -> On",
+                           "Camera / Work Time 1 / Days: ALL (switch bit On) -> ALL (switch bit Off)"};
+        QTest::newRow("only the switch bit") << "PP" << Patches{{36, hexBytes("7F")}} << none
+            << QStringList{"Camera / Work Time 1 / Days: ALL (switch bit On) -> ALL (switch bit Off)"};
+        QTest::newRow("a day and the switch bit") << "PP" << Patches{{36, hexBytes("3E")}} << none
+            << QStringList{"Camera / Work Time 1 / Days: ALL -> Mon Tue Wed Thu Fri"};
+        QTest::newRow("two operators of one name")
+            << "CC" << Patches{{80, hexBytes("01 13")}, {1240, text("Auto")}} << none
+            << QStringList{"Operator / Operator Parameter / Country: Auto -> Customer",
+                           "Operator / Operator Parameter / Operator: Auto (stored 0) -> Auto (stored 1)",
+                           "Custom operators / Customer2 / Name: Customer2 -> Auto"};
         QTest::newRow("bytes outside the settings")
             << "PP" << Patches{{59, hexBytes("07")}, {106, hexBytes("06 01 01")}} << none
             << QStringList{"Bytes outside the settings differ at offsets 59, 106-108"};

@@ -6,6 +6,6 @@ talmeris_add_test(tst_sender_email_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_
 talmeris_add_test(tst_operator_dialog SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_dialog.cpp)
 talmeris_add_test(tst_sender_email_form CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_sender_email_form.cpp)
 talmeris_add_test(tst_operator_form CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_form.cpp)
-talmeris_add_test(tst_text_validators SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_text_validators.cpp)
+talmeris_add_test(tst_typed_text CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_typed_text.cpp)
 talmeris_add_test(tst_two_digit_texts CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_two_digit_texts.cpp)
 talmeris_add_test(tst_work_time_form CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_work_time_form.cpp)

@@ -2,8 +2,10 @@
 #include "dialogs/operator_dialog.h"
 #include "profile/record_text.h"
 #include "support/dialog_harness.h"
+#include "support/typing.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +62,39 @@ private slots:
         QCOMPARE(LoadRecordText(h.entry.mms_gateway), QStringLiteral("192.0.2.7"));
         QCOMPARE(LoadRecordText(h.entry.gprs_apn), QStringLiteral("internet"));
         QCOMPARE(LoadRecordText(h.entry.name), QStringLiteral("Customer2"));
+    }
+
+    void whatIsLeftOutIsNoted_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("note");
+
+        QTest::newRow("APN past its limit") << "mmsApnEdit" << QString(40, u'a') << QString(31, u'a')
+                                            << "At most 31 characters fit here; the rest was left out.";
+        QTest::newRow("masked password") << "gprsPasswordEdit" << QStringLiteral("pw\u4e2d") << "pw"
+                                         << "Characters the camera cannot store were left out.";
+    }
+
+    void whatIsLeftOutIsNoted()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        QFETCH(QString, note);
+
+        Harness h;
+        QString seen;
+        QString noted;
+        h.run([&](QDialog &d) {
+            pasteText(Edit(d, qPrintable(field)), pasted);
+            seen = Edit(d, qPrintable(field))->text();
+            const auto *label = d.findChild<QLabel *>(field + "Note");
+            noted = label && label->isVisible() ? label->text() : QString();
+        });
+        QCOMPARE(seen, shown);
+        QCOMPARE(noted, note);
     }
 
     void closingWritesNothing_data()

@@ -1,9 +1,11 @@
 #include "dialogs/sender_email_dialog.h"
 #include "profile/record_text.h"
 #include "support/dialog_harness.h"
+#include "support/typing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -131,6 +133,46 @@ private slots:
         QCOMPARE(LoadRecordText(stored.password), QStringLiteral("pw"));
     }
 
+    void accountFollowsOnlyTheAddress_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "field:text", "<" a backspace
+        QTest::addColumn<QString>("account");
+
+        QTest::newRow("empty account follows") << QStringList{"email:me@x.org"} << "me@x.org";
+        QTest::newRow("account typed first survives")
+            << QStringList{"account:forestlogin", "email:me@x.org"} << "forestlogin";
+        QTest::newRow("account as the address follows its edits")
+            << QStringList{"email:me@x.org", "email:<", "email:g"} << "me@x.org";
+        QTest::newRow("account changed on its own survives")
+            << QStringList{"email:me@x.org", "account:2", "email:<"} << "me@x.org2";
+        QTest::newRow("account emptied follows again")
+            << QStringList{"email:me", "account:<<", "email:@x.org"} << "me@x.org";
+    }
+
+    void accountFollowsOnlyTheAddress()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, account);
+
+        Harness h;
+        QString shown;
+        h.run([&](QDialog &d) {
+            pick(d, kGmail);
+            for (const QString &step : steps) {
+                QLineEdit *field = Edit(d, step.startsWith("email") ? "emailEdit" : "accountEdit");
+                const QString text = step.section(u':', 1);
+                if (text.startsWith(u'<')) {
+                    for (qsizetype i = 0; i < text.size(); ++i)
+                        QTest::keyClick(field, Qt::Key_Backspace);
+                } else {
+                    QTest::keyClicks(field, text);
+                }
+            }
+            shown = Edit(d, "accountEdit")->text();
+        });
+        QCOMPARE(shown, account);
+    }
+
     void otherWithStartTls()
     {
         Harness h;
@@ -149,32 +191,64 @@ private slots:
         QCOMPARE(int(h.record.sender_email.secure_type), 0x42);
     }
 
-    void typingLimits_data()
+    void whatIsLeftOutIsNoted_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pasted"); // else typed key by key
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("note"); // its start
 
-        QTest::newRow("48th address character") << "emailEdit" << QString(48, u'a') << QString(47, u'a');
-        QTest::newRow("24th password character") << "passwordEdit" << QString(24, u'p') << QString(23, u'p');
-        QTest::newRow("port refuses letters") << "smtpPortEdit" << "587x" << "587";
-        QTest::newRow("6th port digit") << "smtpPortEdit" << "123456" << "12345";
+        const QString atMost = "At most %1 characters fit here";
+        QTest::newRow("48th address character typed")
+            << "emailEdit" << false << QString(48, u'a') << QString(47, u'a') << atMost.arg(47);
+        QTest::newRow("a long account pasted")
+            << "accountEdit" << true << QString(60, u'a') << QString(47, u'a') << atMost.arg(47);
+        QTest::newRow("30-character password pasted")
+            << "passwordEdit" << true << QString(30, u'p') << QString(23, u'p') << atMost.arg(23);
+        QTest::newRow("a password character the card cannot hold")
+            << "passwordEdit" << true << QStringLiteral("Wei\u00df\u4e2d\u00e9\u20ac1")
+            << QStringLiteral("Wei\u00df\u00e9\u20ac1") << "Characters the camera cannot store were left out.";
+        QTest::newRow("a server character the card cannot hold")
+            << "smtpServerEdit" << true << QStringLiteral("mail\u4e2d.org") << "mail.org" << "Left out: \"\u4e2d\"";
+        QTest::newRow("port refuses letters") << "smtpPortEdit" << false << "587x" << "587" << "Left out: \"x\"";
+        QTest::newRow("6th port digit") << "smtpPortEdit" << false << "123456" << "12345" << atMost.arg(5);
+        QTest::newRow("a password that fits") << "passwordEdit" << true << QString(23, u'p') << QString(23, u'p')
+                                              << "";
     }
 
-    void typingLimits()
+    void whatIsLeftOutIsNoted()
     {
         QFETCH(QString, field);
-        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        QFETCH(QString, text);
         QFETCH(QString, shown);
+        QFETCH(QString, note);
 
         Harness h;
         QString seen;
+        QString noted;
+        QString described;
+        bool goneWithTheNextEdit = false;
         h.run([&](QDialog &d) {
             pick(d, kOther);
-            QTest::keyClicks(Edit(d, qPrintable(field)), typed);
-            seen = Edit(d, qPrintable(field))->text();
+            QLineEdit *edit = Edit(d, qPrintable(field));
+            if (pasted)
+                pasteText(edit, text);
+            else
+                typeText(edit, text);
+            seen = edit->text();
+            const auto *label = d.findChild<QLabel *>(field + "Note");
+            noted = label && label->isVisible() ? label->text() : QString();
+            described = edit->accessibleDescription();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            goneWithTheNextEdit = !label || !label->isVisible();
         });
         QCOMPARE(seen, shown);
+        QVERIFY2(note.isEmpty() ? noted.isEmpty() : noted.startsWith(note), qPrintable(noted));
+        // A screen reader hears it with the field.
+        QVERIFY2(note.isEmpty() || described.startsWith(noted), qPrintable(described));
+        QVERIFY(goneWithTheNextEdit);
     }
 
     void revierweltNeverShowsItsPassword()

@@ -4,6 +4,7 @@
 #include "support/fake_prompter.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"
+#include "support/typing.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -198,13 +199,64 @@ private slots:
         QCOMPARE(p.edit("receiveEmail2Edit")->text(), QStringLiteral("typed@later.org"));
     }
 
-    void typingStopsAtTheSavePathLimit()
+    void whatIsLeftOutIsNoted_data()
     {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("enabler"); // a radio button to click, or a combo to switch on
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted"); // a text starting with "type:" is typed
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("note"); // its start
+
+        const QString plus = "The camera takes no \"+\": for an international number write 00 in its place, "
+                             "such as 0049... for +49...";
+        QTest::newRow("save path typed past its limit") << "savePathEdit" << "" << "" << "type:" + QString(130, u'a')
+                                                        << QString(128, u'a') << "At most 128 characters fit here";
+        QTest::newRow("international number pasted")
+            << "phoneNumber2Edit" << "phoneRadio" << "" << "+49 170 1234567" << "" << plus;
+        QTest::newRow("a plus typed into a number")
+            << "phoneNumber1Edit" << "phoneRadio" << "0170" << "type:+" << "0170" << plus;
+        QTest::newRow("number pasted as written down")
+            << "phoneNumber1Edit" << "phoneRadio" << "" << "0170 123-45 67" << "01701234567"
+            << "Spaces, dashes, dots, slashes and brackets were left out";
+        QTest::newRow("address with a character the card cannot hold")
+            << "receiveEmail1Edit" << "" << "" << QStringLiteral("j\u00f6rg@\u4f8b.de")
+            << QStringLiteral("j\u00f6rg@.de")
+            << "Left out: \"\u4f8b\" (U+4F8B). The camera cannot store these characters.";
+        QTest::newRow("camera name pasted past its limit")
+            << "renameEdit" << "renameCombo" << "" << "cam-01234" << "CAM-0123" << "At most 8 characters fit here";
+        QTest::newRow("a letter in the number") << "instantNumberEdit" << "" << "99" << "type:x" << "99"
+                                                << "Left out: \"x\". This field takes digits only.";
+    }
+
+    void whatIsLeftOutIsNoted()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, enabler);
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        QFETCH(QString, note);
+
         Page p;
         p.page.load();
-        QLineEdit *path = p.edit("savePathEdit");
-        QTest::keyClicks(path, QString(130, u'a'));
-        QCOMPARE(path->text().size(), 128);
+        p.page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.page));
+        if (enabler.endsWith("Radio"))
+            QTest::mouseClick(p.get<QRadioButton>(qPrintable(enabler)), Qt::LeftButton);
+        else if (!enabler.isEmpty())
+            p.combo(qPrintable(enabler))->setCurrentIndex(1);
+        QLineEdit *edit = p.edit(qPrintable(field));
+        edit->setText(before);
+        if (pasted.startsWith("type:"))
+            typeText(edit, pasted.mid(5));
+        else
+            pasteText(edit, pasted);
+        QCOMPARE(edit->text(), shown);
+        const auto *label = p.page.findChild<QLabel *>(field + "Note");
+        QVERIFY(label && label->isVisible());
+        QVERIFY2(label->text().startsWith(note), qPrintable(label->text()));
+        QVERIFY(edit->accessibleDescription().startsWith(label->text()));
     }
 
     void browseShowsTheChosenFolder()

@@ -159,6 +159,8 @@ private slots:
         in = withEmail("a@");
         QTest::newRow("two characters pass but are not stored")
             << in << recipients << noEmail << "receiveEmail1Edit";
+        in = withEmail("a@b");
+        QTest::newRow("three characters, the shortest stored") << in << "" << "" << "savePathEdit";
         in = withEmail(QString(35, u'x') + "@example.org");
         QTest::newRow("47 characters") << in << "" << "" << "savePathEdit";
         in = withEmail(QString(36, u'x') + "@example.org");
@@ -348,18 +350,23 @@ private slots:
 
     void okMessages_data()
     {
-        QTest::addColumn<QString>("folder"); // "" none, "card", "missing"
+        QTest::addColumn<QString>("folder"); // "" none, "card", "missing", "file", "a:b"
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("written");
+        // The default sender cannot send: asked only once a card folder is there to save to.
+        QTest::addColumn<bool>("asked");
 
-        QTest::newRow("no folder") << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false;
-        QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
+        QTest::newRow("no folder")
+            << "" << "Save PROFILE" << "Please choose path to SD card Drive." << false << false;
+        QTest::newRow("saved") << "card" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true << true;
         QTest::newRow("saved, durable copy refused")
-            << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true;
-        QTest::newRow("folder missing") << "missing" << "tst_store_page"
-                                        << QStringLiteral("%1") + QDir::separator() + "PROFILE.BIN contains an incorrect path."
-                                        << false;
+            << "card, no data folder" << "Save PROFILE" << "PROFILE.BIN has been saved in %1" << true << true;
+        const QString incorrect = QStringLiteral("%1") + QDir::separator() + "PROFILE.BIN contains an incorrect path.";
+        QTest::newRow("folder missing") << "missing" << "tst_store_page" << incorrect << false << false;
+        QTest::newRow("folder is a file") << "file" << "tst_store_page" << incorrect << false << false;
+        // Windows forbids a colon in a name; elsewhere it is one more missing folder.
+        QTest::newRow("a name Windows forbids") << "a:b" << "tst_store_page" << incorrect << false << false;
     }
 
     void okMessages()
@@ -368,6 +375,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, text);
         QFETCH(bool, written);
+        QFETCH(bool, asked);
 
         ScopedTempFolder temp;
         QTemporaryDir card;
@@ -387,6 +395,12 @@ private slots:
         }
         else if (folder == "missing")
             path = QDir::toNativeSeparators(card.path() + "/gone");
+        else if (folder == "a:b")
+            path = QDir::toNativeSeparators(card.path() + "/a:b");
+        else if (folder == "file") {
+            path = QDir::toNativeSeparators(card.path() + "/a file");
+            QVERIFY(writeFile(path, "not a folder"));
+        }
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
@@ -394,12 +408,14 @@ private slots:
         form.load();
         PageControls controls = controlsFrom(withEmail());
         controls.save_path = path;
-        const OkOutcome outcome = pressOk(form, controls);
+        bool wasAsked = false;
+        const OkOutcome outcome = form.save(controls, 2, [&](const QStringList &) { return wasAsked = true; });
         const Message shown = outcome.messages.value(0);
 
         QCOMPARE(shown.caption, caption);
         QCOMPARE(shown.text, text.arg(path));
-        QCOMPARE(shown.icon, folder == "missing" ? Message::Icon::Error : Message::Icon::None);
+        QCOMPARE(wasAsked, asked);
+        QCOMPARE(shown.icon, written || folder.isEmpty() ? Message::Icon::None : Message::Icon::Error);
         QCOMPARE(QFile::exists(temp.workingCopyPath()), written);
         QCOMPARE(outcome.saved_in, written ? std::optional<QString>(path) : std::nullopt);
         // A durable copy that could not be kept is said once, after the success.

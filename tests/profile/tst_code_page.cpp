@@ -2,6 +2,43 @@
 
 #include <QTest>
 
+#include <optional>
+
+#if __has_include(<iconv.h>)
+#include <iconv.h>
+#define TALMERIS_HAS_ICONV 1
+#endif
+
+namespace {
+
+// The byte's character as the C library's Windows-1252 converter reads it, so
+// that our table is held against a source outside our code; nothing for a
+// byte the standard leaves undefined.
+std::optional<char16_t> standardCharacter(unsigned char byte)
+{
+#ifdef TALMERIS_HAS_ICONV
+    const iconv_t converter = iconv_open("UTF-16LE", "WINDOWS-1252");
+    if (converter == iconv_t(-1))
+        return std::nullopt;
+    char in[1] = {char(byte)};
+    unsigned char out[4] = {};
+    char *inPointer = in;
+    char *outPointer = reinterpret_cast<char *>(out);
+    std::size_t inLeft = sizeof in;
+    std::size_t outLeft = sizeof out;
+    const bool converted = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != std::size_t(-1);
+    iconv_close(converter);
+    if (!converted || outLeft != 2)
+        return std::nullopt;
+    return char16_t(out[0] | (out[1] << 8));
+#else
+    Q_UNUSED(byte);
+    return std::nullopt;
+#endif
+}
+
+} // namespace
+
 class TestCodePage : public QObject
 {
     Q_OBJECT
@@ -16,6 +53,31 @@ private slots:
         QCOMPARE(text.size(), 256);
         QVERIFY(CodePage::holdsAll(text));
         QCOMPARE(CodePage::encode(text), all);
+    }
+
+    void highBytesMatchTheStandard_data()
+    {
+#ifndef TALMERIS_HAS_ICONV
+        QSKIP("no iconv here to hold the table against");
+#endif
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("character"); // -1: undefined in Windows-1252
+        for (int byte = 0x80; byte <= 0x9F; ++byte) {
+            const std::optional<char16_t> standard = standardCharacter(std::uint8_t(byte));
+            QTest::addRow("0x%X", byte) << byte << (standard ? int(*standard) : -1);
+        }
+    }
+
+    void highBytesMatchTheStandard()
+    {
+        QFETCH(int, byte);
+        QFETCH(int, character);
+        const QByteArray stored(1, char(byte));
+        // An undefined byte is kept as the C1 control of its value, so that it survives a round trip.
+        const QChar expected(char16_t(character >= 0 ? character : byte));
+        QCOMPARE(CodePage::decode(stored), QString(expected));
+        QVERIFY(CodePage::holds(expected));
+        QCOMPARE(CodePage::encode(QString(expected)), stored);
     }
 
     void characters_data()

@@ -200,11 +200,13 @@ private slots:
         QTest::keyClicks(started.control<QLineEdit>("receiveEmail1Edit"), "jane@example.org");
         QVERIFY(QDir(folder).removeRecursively()); // the card was pulled
 
-        started.prompter.yesNoAnswers.enqueue(true); // save with the default sender
+        started.prompter.yesNoAnswers.enqueue(true); // would save with the default sender
         QTest::mouseClick(started.control<QPushButton>("okButton"), Qt::LeftButton);
         const QString path = QDir::toNativeSeparators(folder + "/PROFILE.BIN");
         QCOMPARE(started.prompter.lastMessage().text, path + " contains an incorrect path.");
         QCOMPARE(started.prompter.lastMessage().icon, Message::Icon::Error);
+        // Not asked whether to save what cannot send: there is nowhere to save it.
+        QCOMPARE(started.prompter.calls.size(), 2); // the picker, then the error
         QCOMPARE(started.prompter.messages().size(), 1);
         QVERIFY(!QFile::exists(temp.workingCopyPath()));
     }

@@ -1,7 +1,10 @@
 #include "support/typing.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QTest>
 #include <QWidget>
 
 void typeText(QWidget *widget, const QString &text)
@@ -12,4 +15,10 @@ void typeText(QWidget *widget, const QString &text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+void pasteText(QWidget *widget, const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keySequence(widget, QKeySequence::Paste);
 }
