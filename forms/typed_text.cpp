@@ -13,7 +13,7 @@ namespace {
 using Characters = TypedTextRule::Characters;
 
 // `text` is marked with QT_TRANSLATE_NOOP in the context "FieldNotes".
-QString translated(const char *text)
+QString noteText(const char *text)
 {
     return QCoreApplication::translate("FieldNotes", text);
 }
@@ -55,10 +55,10 @@ QString codeOf(char32_t c)
 QString named(char32_t c)
 {
     if (c == U' ')
-        return translated(QT_TRANSLATE_NOOP("FieldNotes", "space"));
+        return noteText(QT_TRANSLATE_NOOP("FieldNotes", "space"));
     if (!QChar::isPrint(c))
         return codeOf(c);
-    const QString quoted = translated(QT_TRANSLATE_NOOP("FieldNotes", "\"%1\"")).arg(QString::fromUcs4(&c, 1));
+    const QString quoted = noteText(QT_TRANSLATE_NOOP("FieldNotes", "\"%1\"")).arg(QString::fromUcs4(&c, 1));
     return c < 0x100 ? quoted : quoted + QStringLiteral(" (") + codeOf(c) + u')';
 }
 
@@ -67,14 +67,14 @@ QString refusedNote(const TypedTextRule &rule, const QList<char32_t> &refused)
     if (refused.isEmpty())
         return {};
     if (rule.characters == Characters::CodePage && rule.secret)
-        return translated(QT_TRANSLATE_NOOP("FieldNotes", "Characters the camera cannot store were left out."));
+        return noteText(QT_TRANSLATE_NOOP("FieldNotes", "Characters the camera cannot store were left out."));
     QStringList names;
     for (char32_t c : refused)
         names.append(named(c));
     const char *why = rule.characters == Characters::CodePage
                           ? QT_TRANSLATE_NOOP("FieldNotes", "Left out: %1. The camera cannot store these characters.")
                           : QT_TRANSLATE_NOOP("FieldNotes", "Left out: %1. This field takes digits only.");
-    return translated(why).arg(names.join(QStringLiteral(", ")));
+    return noteText(why).arg(names.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -84,7 +84,7 @@ TypedText TakeTyped(const QString &input, int cursor, const TypedTextRule &rule)
     cursor = std::clamp(cursor, 0, int(input.size()));
     if (rule.characters == Characters::PhoneNumber && input.contains(u'+'))
         return {input, cursor, true,
-                translated(QT_TRANSLATE_NOOP("FieldNotes",
+                noteText(QT_TRANSLATE_NOOP("FieldNotes",
                     "The camera takes no \"+\": for an international number write 00 in its place, "
                     "such as 0049... for +49..."))};
 
@@ -139,11 +139,11 @@ TypedText TakeTyped(const QString &input, int cursor, const TypedTextRule &rule)
     if (const QString note = refusedNote(rule, refused); !note.isEmpty())
         notes.append(note);
     if (separators)
-        notes.append(translated(QT_TRANSLATE_NOOP("FieldNotes",
+        notes.append(noteText(QT_TRANSLATE_NOOP("FieldNotes",
             "Spaces, dashes, dots, slashes and brackets were left out: the camera takes digits only.")));
     if (cut)
         notes.append(
-            translated(QT_TRANSLATE_NOOP("FieldNotes", "At most %1 characters fit here; the rest was left out."))
+            noteText(QT_TRANSLATE_NOOP("FieldNotes", "At most %1 characters fit here; the rest was left out."))
                 .arg(rule.limit));
     return {kept, keptCursor, false, notes.join(u'\n')};
 }

@@ -11,31 +11,31 @@
 
 namespace {
 
-using Field = OperatorForm::Field;
+using OperatorField = OperatorForm::Field;
 
 struct Parameter {
     const char *key;
-    Field field;
+    OperatorField field;
     QString (*value)(const OperatorEntry &);
 };
 
 // In the order of the operator dialog: the MMS group, then the GPRS group.
 constexpr std::array<Parameter, 9> kParameters = {{
-    {"mms_url", Field::Url, [](const OperatorEntry &e) { return LoadRecordText(e.mms_url); }},
-    {"mms_gateway", Field::Gateway, [](const OperatorEntry &e) { return LoadRecordText(e.mms_gateway); }},
-    {"mms_apn", Field::MmsApn, [](const OperatorEntry &e) { return LoadRecordText(e.mms_apn); }},
-    {"mms_port", Field::MmsPort, [](const OperatorEntry &e) { return LoadRecordText(e.mms_port); }},
-    {"mms_account", Field::MmsAccount, [](const OperatorEntry &e) { return LoadRecordText(e.mms_account); }},
-    {"mms_password", Field::MmsPassword, [](const OperatorEntry &e) { return LoadRecordText(e.mms_password); }},
-    {"gprs_apn", Field::GprsApn, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_apn); }},
-    {"gprs_account", Field::GprsAccount, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_account); }},
-    {"gprs_password", Field::GprsPassword, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_password); }},
+    {"mms_url", OperatorField::Url, [](const OperatorEntry &e) { return LoadRecordText(e.mms_url); }},
+    {"mms_gateway", OperatorField::Gateway, [](const OperatorEntry &e) { return LoadRecordText(e.mms_gateway); }},
+    {"mms_apn", OperatorField::MmsApn, [](const OperatorEntry &e) { return LoadRecordText(e.mms_apn); }},
+    {"mms_port", OperatorField::MmsPort, [](const OperatorEntry &e) { return LoadRecordText(e.mms_port); }},
+    {"mms_account", OperatorField::MmsAccount, [](const OperatorEntry &e) { return LoadRecordText(e.mms_account); }},
+    {"mms_password", OperatorField::MmsPassword, [](const OperatorEntry &e) { return LoadRecordText(e.mms_password); }},
+    {"gprs_apn", OperatorField::GprsApn, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_apn); }},
+    {"gprs_account", OperatorField::GprsAccount, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_account); }},
+    {"gprs_password", OperatorField::GprsPassword, [](const OperatorEntry &e) { return LoadRecordText(e.gprs_password); }},
 }};
 constexpr std::size_t kFirstGprsParameter = 6;
 
-bool isPassword(Field field)
+bool isPassword(OperatorField field)
 {
-    return field == Field::MmsPassword || field == Field::GprsPassword;
+    return field == OperatorField::MmsPassword || field == OperatorField::GprsPassword;
 }
 
 QString shown(const Parameter &parameter, const OperatorEntry &entry, const ReportOptions &options)
