@@ -141,7 +141,11 @@ int main(int argc, char *argv[])
     FindControl<QComboBox>(window, "countryCombo")->setCurrentIndex(7);
     FindControl<QComboBox>(window, "operatorCombo")->setCurrentIndex(5);
     FindControl<QLineEdit>(window, "receiveEmail1Edit")->setText(QStringLiteral("hunter@example.org"));
+#ifdef Q_OS_WIN
+    FindControl<QLineEdit>(window, "savePathEdit")->setText(QStringLiteral("E:\\"));
+#else
     FindControl<QLineEdit>(window, "savePathEdit")->setText(QStringLiteral("/media/user/SDCARD"));
+#endif
     bool failed = !save(window, QDir(folder).filePath(QStringLiteral("main-window.png")));
 
     FindControl<QPushButton>(window, "camSettingButton")->click();

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <algorithm>
@@ -323,7 +325,13 @@ private slots:
                 if (how == "click") {
                     offered = actions->actionNames();
                     // On the box or circle: a stretched button's middle may lie past its text.
-                    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+                    QStyleOptionButton option;
+                    option.initFrom(control);
+                    option.text = control->text();
+                    const auto indicator = qobject_cast<QRadioButton *>(control) ? QStyle::SE_RadioButtonIndicator
+                                                                                 : QStyle::SE_CheckBoxIndicator;
+                    QTest::mouseClick(control, Qt::LeftButton, {},
+                                      control->style()->subElementRect(indicator, &option, control).center());
                 } else {
                     actions->doAction(how);
                 }
