@@ -8,6 +8,20 @@
 
 #include <cstring>
 
+namespace {
+
+// Where the working copy goes, as the user names that folder.
+QString temporaryFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("%TEMP%");
+#else
+    return QCoreApplication::translate("CommandLine", "$TMPDIR, else /tmp");
+#endif
+}
+
+} // namespace
+
 void DescribeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
@@ -18,7 +32,7 @@ void DescribeCommandLine(QCommandLineParser &parser)
             "top folder of the camera's SD card.\n"
             "\n"
             "Each save also keeps a working copy, %3 (%4 bytes, readable by\n"
-            "you only), in the temporary folder ($TMPDIR, else /tmp); the next start\n"
+            "you only), in the temporary folder (%5); the next start\n"
             "opens with the settings it holds. A durable copy of the same bytes in\n"
             "your data folder stands in when the temporary folder has been emptied.\n"
             "Both hold the password of the sender account: \"Default All\" deletes them.\n"
@@ -30,7 +44,8 @@ void DescribeCommandLine(QCommandLineParser &parser)
             .arg(QFileInfo(ProfileFilePath(QString())).fileName())
             .arg(kProfileFileSize)
             .arg(WorkingCopyName().mid(1))
-            .arg(kWorkingCopySize));
+            .arg(kWorkingCopySize)
+            .arg(temporaryFolder()));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),

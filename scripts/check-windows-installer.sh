@@ -64,6 +64,15 @@ step "running the installed talmeris-profile.exe carriers"
 carriers="$("$wine" "C:\\Program Files\\TalmerisSetup\\talmeris-profile.exe" carriers)" ||
     fail "talmeris-profile.exe carriers failed"
 grep -q "event.vodafone.de" <<<"$carriers" || fail "talmeris-profile.exe carriers does not list Vodafone's APN"
+step "asking the installed TalmerisSetup.exe for its help, in English and with Windows in German"
+help="$("$wine" "C:\\Program Files\\TalmerisSetup\\TalmerisSetup.exe" --help)" || fail "TalmerisSetup.exe --help failed"
+grep -q "in the temporary folder (%TEMP%)" <<<"$help" || fail "TalmerisSetup.exe --help does not name %TEMP%"
+# Wine's display language follows the Unix locale; LANGUAGE is no Windows setting and must change nothing.
+german="$(LC_ALL=de_DE.UTF-8 LANGUAGE=en "$wine" "C:\\Program Files\\TalmerisSetup\\TalmerisSetup.exe" --help 2>/dev/null)" ||
+    fail "TalmerisSetup.exe --help failed in German"
+grep -q "^Aufruf: " <<<"$german" || fail "the installed Qt translation is not used: $(head -1 <<<"$german")"
+grep -q "Richtet eine Talmeris-Mobilfunk-Wildkamera ein" <<<"$german" || fail "TalmerisSetup.exe does not speak German"
+
 # Wine's desktop process, started without a display, would keep the window off the virtual one.
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 /usr/lib/wine/wineserver -w

@@ -433,7 +433,7 @@ writes them as %1 (%2 bytes) into the folder you choose, normally the
 top folder of the camera&apos;s SD card.
 
 Each save also keeps a working copy, %3 (%4 bytes, readable by
-you only), in the temporary folder ($TMPDIR, else /tmp); the next start
+you only), in the temporary folder (%5); the next start
 opens with the settings it holds. A durable copy of the same bytes in
 your data folder stands in when the temporary folder has been emptied.
 Both hold the password of the sender account: &quot;Default All&quot; deletes them.
@@ -448,7 +448,7 @@ prüft sie und schreibt sie als %1 (%2 Byte) in den gewählten Ordner,
 normalerweise den obersten Ordner der SD-Karte der Kamera.
 
 Jedes Speichern legt außerdem eine Arbeitskopie %3 (%4 Byte, nur für Sie
-lesbar) im temporären Ordner ab ($TMPDIR, sonst /tmp); der nächste Start
+lesbar) im temporären Ordner ab (%5); der nächste Start
 öffnet die Einstellungen daraus. Eine Kopie derselben Bytes in Ihrem
 Datenordner springt ein, wenn der temporäre Ordner geleert wurde. Beide
 enthalten das Passwort des Absenderkontos: „Alles zurücksetzen“ löscht sie.
@@ -461,6 +461,10 @@ talmeris-profile liest die Einstellungen einer Karte zurück.</translation>
     <message>
         <source>A PROFILE.BIN or working copy to open (optional).</source>
         <translation>Eine PROFILE.BIN oder Arbeitskopie zum Öffnen (optional).</translation>
+    </message>
+    <message>
+        <source>$TMPDIR, else /tmp</source>
+        <translation>$TMPDIR, sonst /tmp</translation>
     </message>
     <message>
         <source>TalmerisSetup opens one file at a time.</source>
