@@ -38,22 +38,27 @@ for argument in "$@"; do
 done
 [ -z "$report" ] || rm -f "$report"
 
-# A new prefix is made once; two tests starting at once must not both make it.
+# A new prefix is made once, and marked made only when Wine has written it
+# whole; two tests starting at once wait for each other.
 make_prefix() {
     local prefix="$1"
-    [ -f "$prefix/system.reg" ] && return
+    [ -f "$prefix/.made" ] && return
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        [ -f "$prefix/system.reg" ] || WINEPREFIX="$prefix" "$wine" wineboot --init >/dev/null 2>&1
+        if [ ! -f "$prefix/.made" ]; then
+            WINEPREFIX="$prefix" "$wine" wineboot --init >/dev/null 2>&1
+            WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
+            touch "$prefix/.made"
+        fi
     ) 9>"$prefix.lock"
 }
-if [ -n "${TALMERIS_WINE_TEMPLATE:-}" ] && [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ -n "${TALMERIS_WINE_TEMPLATE:-}" ] && [ ! -f "$WINEPREFIX/.made" ]; then
     make_prefix "$TALMERIS_WINE_TEMPLATE"
     rm -rf "$WINEPREFIX" && mkdir -p "$(dirname "$WINEPREFIX")"
     cp -al "$TALMERIS_WINE_TEMPLATE" "$WINEPREFIX"
-    for registry in "$WINEPREFIX"/*.reg; do
-        cp --remove-destination "$TALMERIS_WINE_TEMPLATE/$(basename "$registry")" "$registry"
+    for registry in "$TALMERIS_WINE_TEMPLATE"/*.reg; do
+        cp --remove-destination "$registry" "$WINEPREFIX/$(basename "$registry")"
     done
 fi
 make_prefix "$WINEPREFIX"
