@@ -12,7 +12,7 @@ namespace {
 
 #ifdef Q_OS_WIN
 
-// A card reader's letter: its root exists only while a card is in it.
+// The letters of the card readers (removable drives) that hold a card.
 QStringList removableDriveRoots()
 {
     QStringList roots;
@@ -21,7 +21,15 @@ QStringList removableDriveRoots()
         if ((letters & (1u << i)) == 0)
             continue;
         const wchar_t root[] = {wchar_t(L'A' + i), L':', L'\\', L'\0'};
-        if (::GetDriveTypeW(root) == DRIVE_REMOVABLE)
+        if (::GetDriveTypeW(root) != DRIVE_REMOVABLE)
+            continue;
+        // An empty reader answers "not ready", without asking the user to insert a card.
+        DWORD previous = 0;
+        ::SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous);
+        ULARGE_INTEGER free {};
+        const bool holdsCard = ::GetDiskFreeSpaceExW(root, &free, nullptr, nullptr) != 0;
+        ::SetThreadErrorMode(previous, nullptr);
+        if (holdsCard)
             roots << QChar(u'A' + i) + QStringLiteral(":/");
     }
     return roots;

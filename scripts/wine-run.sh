@@ -8,6 +8,7 @@
 # its copy in a second (linked files, its own registry), so that each test has
 # a Windows user of its own: Wine takes APPDATA and TEMP from the prefix, not
 # from the environment.
+# TALMERIS_WINE_CARD_READERS adds removable drives (see below).
 # A QtTest report does not reach standard output under Wine, so a test run
 # with "-o FILE,txt" has that file printed after it; the exit status is the
 # program's.
@@ -62,6 +63,21 @@ if [ -n "${TALMERIS_WINE_TEMPLATE:-}" ] && [ ! -f "$WINEPREFIX/.made" ]; then
     done
 fi
 make_prefix "$WINEPREFIX"
+
+# TALMERIS_WINE_CARD_READERS="e:card f:empty" gives the Windows user card readers
+# (removable drives): E: with a card in it, F: without one.
+if [ -n "${TALMERIS_WINE_CARD_READERS:-}" ]; then
+    for reader in $TALMERIS_WINE_CARD_READERS; do
+        letter="${reader%%:*}"
+        medium="$WINEPREFIX/reader-$letter"
+        rm -rf "$medium"
+        [ "${reader#*:}" = card ] && mkdir -p "$medium"
+        ln -sfn "$medium" "$WINEPREFIX/dosdevices/$letter:"
+        "$wine" reg add 'HKLM\Software\Wine\Drives' /v "$letter:" /d floppy /f >/dev/null
+    done
+    # The drives' kinds are read when Wine starts.
+    /usr/lib/wine/wineserver -w
+fi
 
 status=0
 "$wine" "$program" "$@" || status=$?

@@ -1,5 +1,6 @@
 #include "forms/removable_media.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestRemovableMedia : public QObject
@@ -7,6 +8,22 @@ class TestRemovableMedia : public QObject
     Q_OBJECT
 
 private slots:
+    // Windows: a card reader's letter with a card in it; one without a card, and the fixed disks, are not offered.
+    void aCardReaderIsWhereThePickerStarts()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("Windows' drive letters");
+#else
+        if (qEnvironmentVariable("TALMERIS_WINE_CARD_READERS") != "e:card f:empty")
+            QSKIP("needs card readers E: (with a card) and F: (without), as Wine gives the test");
+        const QStringList media = RemovableMediaFolders();
+        QCOMPARE(media, QStringList{"E:/"});
+        QCOMPARE(RemovableDrives(media), media);
+        QCOMPARE(PickerStartFolder(QString(), media), "E:/");
+        QCOMPARE(PickerStartFolder(QDir::tempPath(), media), QDir::tempPath());
+#endif
+    }
+
     void drivesInsideTheMediaFolders_data()
     {
         QTest::addColumn<QStringList>("mounted");
