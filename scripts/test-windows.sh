@@ -7,14 +7,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 nsis fonts-wine xvfb xauth xdotool
-
-if ! kit="$(TALMERIS_WINDOWS_KIT_BUILD="${TALMERIS_WINDOWS_KIT_BUILD:-0}" scripts/windows-kit.sh)"; then
+scripts/install-deps.sh xz-utils
+found=0
+kit="$(TALMERIS_WINDOWS_KIT_BUILD="${TALMERIS_WINDOWS_KIT_BUILD:-0}" scripts/windows-kit.sh)" || found=$?
+if [ "$found" = 3 ]; then
     echo "Skipping the Windows step: there is no Qt kit for Windows here. Name one with"
     echo "TALMERIS_WINDOWS_KIT=FOLDER-OR-ARCHIVE, or build one with scripts/build-windows-kit.sh (about 15 minutes)."
     exit 0
 fi
+[ "$found" = 0 ] || exit "$found"
 export TALMERIS_WINDOWS_QT="$kit"
+scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 nsis fonts-wine xvfb xauth xdotool
 started=$SECONDS
 
 jobs="$(nproc)"
