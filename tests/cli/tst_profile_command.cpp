@@ -163,6 +163,9 @@ private slots:
         QTest::newRow("secure type") << Patches{{446, hexBytes("42")}} << none << "Secure Type" << "STARTTLS";
         QTest::newRow("recipient") << Patches{{784, text("hunter@example.org")}} << none << "Receive Email 1"
                                    << "hunter@example.org";
+        // The card's Windows-1252 reaches a pipe as UTF-8 on every platform.
+        QTest::newRow("letters beyond ASCII") << Patches{{784, text("j\xE4ger\x80@example.org")}} << none
+                                             << "Receive Email 1" << QString::fromUtf8("jäger€@example.org");
         QTest::newRow("control characters escaped") << Patches{{784, text("a\x1B[2J\\b")}} << none
                                                      << "Receive Email 1" << "a\\x1B[2J\\\\b";
         QTest::newRow("item beyond its list") << Patches{{22, hexBytes("14")}} << none << "Photo Size"
