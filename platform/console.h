@@ -15,7 +15,7 @@ public:
     Utf8Console &operator=(const Utf8Console &) = delete;
 
 private:
-    unsigned m_savedCodePage = 0;
+    [[maybe_unused]] unsigned m_savedCodePage = 0; // Windows only
 };
 
 // A Windows GUI program has no standard output of its own: when it was started
