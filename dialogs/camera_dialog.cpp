@@ -16,18 +16,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace {
-
-// The object name stem: the record field's name in camel case, "cameraMode" for "camera_mode".
-QString objectStem(CameraSetting setting)
-{
-    QString stem = CameraSettingKey(setting);
-    for (qsizetype underscore; (underscore = stem.indexOf(u'_')) >= 0;)
-        stem.replace(underscore, 2, stem.at(underscore + 1).toUpper());
-    return stem;
-}
-
-} // namespace
 
 CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent)
     : ButtonDialog(parent)
@@ -46,10 +34,11 @@ CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
 void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
 {
     SettingControls &controls = controlsOf(setting);
-    controls.combo = MakeCombo(objectStem(setting) + QStringLiteral("Combo"), CameraSettingItems(setting), parent);
-    controls.label = MakeLabel(CameraSettingLabel(setting), controls.combo, parent);
-    controls.label->setObjectName(objectStem(setting) + QStringLiteral("Label"));
-    SetTip(controls.combo, CameraSettingTip(setting));
+    const SettingRow &row = CameraRow(setting);
+    controls.combo = MakeCombo(row.objectName, row.itemTexts(), parent);
+    controls.label = MakeLabel(row.label(), controls.combo, parent);
+    controls.label->setObjectName(row.objectName.chopped(5) + QStringLiteral("Label")); // "...Combo"
+    SetTip(controls.combo, row.tip);
     connect(controls.combo, &QComboBox::currentIndexChanged, this,
             [this, setting] { onSettingChanged(setting); });
 }

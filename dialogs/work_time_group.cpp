@@ -1,7 +1,7 @@
 #include "dialogs/work_time_group.h"
 
 #include "dialogs/dialog_controls.h"
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 #include "forms/dialog_tips.h"
 #include "forms/two_digit_texts.h"
 

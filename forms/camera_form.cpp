@@ -51,8 +51,9 @@ Message videoLengthMessage()
 void CameraForm::load(const ProfileRecord &record)
 {
     for (CameraSetting setting : kCameraSettings) {
-        const int byte = record.*CameraSettingField(setting);
-        setValue(setting, byte < CameraSettingItemCount(setting) ? byte : -1);
+        const SettingRow &row = CameraRow(setting);
+        const int byte = row.place().read(&record);
+        setValue(setting, byte < row.itemCount() ? byte : -1);
     }
     for (int window = 0; window < kWindowCount; ++window)
         windows[window].load(record.*windowField(window));
@@ -127,9 +128,7 @@ std::optional<Message> CameraForm::sendOptionCorrection()
 std::optional<Message> CameraForm::store(ProfileRecord &record) const
 {
     // The low byte of -1 (no selection) is 255.
-    const auto store = [&](CameraSetting setting) {
-        record.*CameraSettingField(setting) = static_cast<std::uint8_t>(value(setting));
-    };
+    const auto store = [&](CameraSetting setting) { CameraRow(setting).place().write(&record, value(setting)); };
 
     for (CameraSetting setting : kFirstBlock)
         store(setting);
@@ -163,7 +162,7 @@ int CameraForm::fault() const
 void CameraForm::reset()
 {
     for (CameraSetting setting : kCameraSettings)
-        setValue(setting, CameraSettingDefault(setting));
+        setValue(setting, CameraRow(setting).defaultValue);
     for (WorkTimeForm &window : windows)
         window.reset();
 }

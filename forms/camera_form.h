@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 #include "forms/message.h"
 #include "forms/work_time_form.h"
 #include "profile/profile_record.h"

@@ -1,47 +1,5 @@
 #include "forms/dialog_tips.h"
 
-Tip CameraSettingTip(CameraSetting setting)
-{
-    switch (setting) {
-    case CameraSetting::FlashPower:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "How strong the flash is at night; Low saves battery.")};
-    case CameraSetting::ShutterSpeed:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "Fast shows moving animals sharper; Normal lets in more light.")};
-    case CameraSetting::PhotoBurst:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "How many photos the camera takes each time it is triggered.")};
-    case CameraSetting::SendOption:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "Which photo of a burst the camera sends.")};
-    case CameraSetting::BurstSpeed:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "The pause between the photos of a burst.")};
-    case CameraSetting::TriggerMode:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "What makes the camera take pictures: the motion sensor (PIR), a fixed schedule, or both.")};
-    case CameraSetting::PirSensitivity:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "How readily the motion sensor reacts; High also notices small or distant animals.")};
-    case CameraSetting::PirInterval:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "How long the camera rests after a picture before the motion sensor may trigger it again.")};
-    case CameraSetting::TimeLapse:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "How often the camera takes a picture on its schedule.")};
-    case CameraSetting::Overwrite:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "On: when the card is full, new pictures replace the oldest ones.")};
-    case CameraSetting::Language:
-        return {"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
-            "The language of the camera's own menus.")};
-    default:
-        break;
-    }
-    return {};
-}
-
 namespace DialogTips {
 
 const Tip workTimeSwitch{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",

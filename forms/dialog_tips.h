@@ -1,12 +1,8 @@
 #pragma once
 
-#include "forms/camera_items.h"
 #include "forms/tip.h"
 
 // What the terser controls of the camera, sender e-mail and operator dialogs do.
-
-// Empty for a setting whose label says it all, and for the hidden ones.
-Tip CameraSettingTip(CameraSetting setting);
 
 namespace DialogTips {
 

@@ -1,6 +1,6 @@
 #include "forms/page_items.h"
 
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 #include "forms/translated_texts.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/page_settings.h"
+#include "forms/page_schema.h"
 #include "profile/email_entry.h"
 #include "profile/profile_record.h"
 

@@ -89,7 +89,9 @@ void SettingsForm::load()
     m_values.default_sender = DefaultSender();
 
     for (PageSetting setting : kPageSettings)
-        m_values.choice(setting) = LoadPageSetting(record, setting);
+        m_values.choice(setting) = PageSettingOf(setting).place().read(&record);
+    // Only the two switch bits mean anything; a file written elsewhere may set others.
+    m_values.choice(PageSetting::DailyReport) &= 1;
     m_values.instant_number = record.instant_number;
     m_values.daily_report_hour = record.daily_report_hour;
     m_values.daily_report_minute = record.daily_report_minute;

@@ -34,11 +34,9 @@ std::uint8_t lowByte(int value)
     return std::uint8_t(value & 0xFF);
 }
 
-void storeSettings(ProfileRecord &record, const PageValues &values, StorePlace place)
+void storeChoice(ProfileRecord &record, const PageValues &values, PageSetting setting)
 {
-    for (PageSetting setting : kPageSettings)
-        if (PageSettingOf(setting).place == place)
-            StorePageSetting(record, setting, values.choice(setting));
+    PageSettingOf(setting).place().write(&record, values.choice(setting));
 }
 
 bool isRenameCharacter(QChar c)
@@ -77,7 +75,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     record.instant_number = lowByte(values.instant_number);
     record.send_mode = lowByte(values.choice(PageSetting::Instant) + 2 * values.choice(PageSetting::DailyReport));
     record.send_to = std::uint16_t(values.send_to & 0xFFFF);
-    storeSettings(record, values, StorePlace::AfterSendTo);
+    storeChoice(record, values, PageSetting::EmailSize);
 
     // A provider beyond the list comes only from a file written elsewhere: "Default".
     if (record.select_email >= EmailPresets::kProviderCount)
@@ -91,7 +89,8 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
     record.operator_index = lowByte(values.operator_position);
     operators.transfer();
 
-    storeSettings(record, values, StorePlace::AfterOperator);
+    storeChoice(record, values, PageSetting::Gps);
+    storeChoice(record, values, PageSetting::SmsSwitch);
     record.sms_start_hour = lowByte(values.sms_start_hour);
     record.sms_stop_hour = lowByte(values.sms_stop_hour);
 
@@ -137,7 +136,7 @@ std::optional<Message> StorePage(const PageControls &controls, PageValues &value
                   recipientsError(QT_TRANSLATE_NOOP("Messages", "The Email must not be null!")));
 
     ClearRecordText(record.rename_text);
-    storeSettings(record, values, StorePlace::AfterRecipients);
+    storeChoice(record, values, PageSetting::Rename);
     // Character by character, so that no letter turns into two.
     QString renameText;
     for (QChar c : values.rename_text)

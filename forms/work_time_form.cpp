@@ -1,6 +1,6 @@
 #include "forms/work_time_form.h"
 
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "dialogs/prompter.h"
 #include "dialogs/sender_email_dialog.h"
 #include "dialogs/field_note.h"
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 #include "forms/page_items.h"
 #include "forms/page_reading.h"
 #include "forms/page_tips.h"
@@ -100,10 +100,10 @@ void SettingsPage::buildControls()
 void SettingsPage::buildSettings()
 {
     for (PageSetting setting : kPageSettings) {
-        const PageSettingData &data = PageSettingOf(setting);
-        settingCombo(setting) = MakeCombo(data.objectName, data.items, this);
-        settingLabel(setting) = MakeLabel(data.label, settingCombo(setting), this);
-        SetTip(settingCombo(setting), data.tip);
+        const SettingRow &row = PageSettingOf(setting);
+        settingCombo(setting) = MakeCombo(row.objectName, row.itemTexts(), this);
+        settingLabel(setting) = MakeLabel(row.label(), settingCombo(setting), this);
+        SetTip(settingCombo(setting), row.tip);
     }
 }
 
@@ -326,11 +326,11 @@ QWidget *SettingsPage::buildButtons()
 
 void SettingsPage::connectHandlers()
 {
-    for (PageSetting setting : kPageSettings) {
-        if (PageSettingOf(setting).ruled)
-            connect(settingCombo(setting), &QComboBox::currentIndexChanged, this,
-                    [this, setting](int index) { step([&] { m_form.choiceChanged(setting, index); }); });
-    }
+    // Other controls follow these: a change runs the page's rules at once.
+    for (PageSetting setting : {PageSetting::Instant, PageSetting::DailyReport, PageSetting::SmsSwitch,
+                                PageSetting::Rename})
+        connect(settingCombo(setting), &QComboBox::currentIndexChanged, this,
+                [this, setting](int index) { step([&] { m_form.choiceChanged(setting, index); }); });
     // The time has no rules: reading the controls takes it.
     connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
     connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);

@@ -1,10 +1,12 @@
 #include "readback/settings_listing.h"
 
-#include "forms/camera_items.h"
-#include "forms/operator_form.h"
-#include "forms/page_items.h"
-#include "forms/page_settings.h"
+#include "forms/camera_form.h"
+#include "forms/camera_schema.h"
+#include "forms/clock.h"
+#include "forms/operator_schema.h"
+#include "forms/page_schema.h"
 #include "forms/sender_email_form.h"
+#include "forms/sender_schema.h"
 #include "forms/two_digit_texts.h"
 #include "forms/work_time_form.h"
 #include "presets/email_presets.h"
@@ -46,49 +48,6 @@ struct Shape {
     int groups = 0;            // numbered so far
 };
 
-// A field and how it reads.
-struct Field {
-    FieldShape field;
-    Reading reading;
-};
-
-// A field's name and bytes, relative to the layout it belongs to.
-struct Slot {
-    QString key;
-    qsizetype offset;
-    qsizetype size;
-
-    Slot in(const Slot &outer) const { return {outer.key + QLatin1Char('.') + key, outer.offset + offset, size}; }
-
-    // A number below `count`: an hour, a minute, a count of items; or a text.
-    Field number(int count, bool secret = false) const
-    {
-        Field f{{}, {{}, count}};
-        f.field.key = key;
-        f.field.offset = offset;
-        f.field.size = size;
-        f.field.secret = secret;
-        return f;
-    }
-    Field text(bool secret = false) const
-    {
-        Field f = number(0, secret);
-        f.field.text = true;
-        return f;
-    }
-    Field listed(const QStringList &items, int shift = 0, int mask = 0xFFFF) const
-    {
-        Field f{number(0).field, {items, 0, shift, mask}};
-        f.field.listed = true;
-        return f;
-    }
-};
-
-// The key is the member's own name, so JSON keys cannot drift from the layout.
-#define TALMERIS_SLOT(Layout, member) \
-    Slot{QStringLiteral(#member), qsizetype(offsetof(Layout, member)), qsizetype(sizeof(Layout::member))}
-#define RECORD_SLOT(member) TALMERIS_SLOT(ProfileRecord, member)
-
 // Appends lines under one group path.
 class Group
 {
@@ -99,134 +58,108 @@ public:
     {
     }
 
-    void add(const QString &label, std::initializer_list<Field> fields, Shows shows = Shows::Value,
+    // The row's places lie in the layout at `outerOffset`, their keys under `outerKey`.
+    void add(const SettingRow &row, const QString &outerKey = {}, qsizetype outerOffset = 0,
              const QString &allDays = {})
     {
         QString name;
         for (const QString &group : m_groups)
             name += group + QLatin1StringView(" / ");
+        const QString label = row.label();
         // Lines under the same groups run on as one group, whichever added them.
         const bool runsOn = !m_shape.lines.empty() && m_shape.lines.back().groups == m_groups;
         const int number = runsOn ? m_shape.lines.back().group : ++m_shape.groups;
         LineShape line{m_groups, number, label, name + label, {}};
-        Row row{shows, allDays, {}};
-        for (const Field &f : fields) {
-            line.fields.append(f.field);
-            row.readings.append(f.reading);
+        Row shown{showsOf(row.kind), allDays, {}};
+        for (qsizetype p = 0; p < row.places.size(); ++p) {
+            const RecordPlace &place = row.places[p];
+            FieldShape field;
+            field.key = outerKey.isEmpty() ? place.key : outerKey + QLatin1Char('.') + place.key;
+            field.offset = outerOffset + qsizetype(place.offset);
+            field.size = qsizetype(place.width);
+            field.text = row.isText();
+            field.secret = row.kind == SettingKind::Secret;
+            field.listed = row.kind == SettingKind::Choice || row.kind == SettingKind::SecureType ||
+                           row.kind == SettingKind::Operator;
+            line.fields.append(field);
+            shown.readings.append({row.kind == SettingKind::Operator ? QStringList() : row.itemTexts(),
+                                   countOf(row, p), place.shift, place.mask});
         }
         m_shape.lines.push_back(line);
-        m_shape.rows.push_back(row);
+        m_shape.rows.push_back(shown);
+    }
+
+    void add(const QList<SettingRow> &rows, const QString &outerKey = {}, qsizetype outerOffset = 0)
+    {
+        for (const SettingRow &row : rows)
+            add(row, outerKey, outerOffset);
     }
 
 private:
+    static Shows showsOf(SettingKind kind)
+    {
+        switch (kind) {
+        case SettingKind::TwoDigits: return Shows::TwoDigits;
+        case SettingKind::Time: return Shows::Time;
+        case SettingKind::Days: return Shows::Days;
+        case SettingKind::SecureType: return Shows::SecureType;
+        case SettingKind::Operator: return Shows::Operator;
+        default: return Shows::Value;
+        }
+    }
+
+    // A time is an hour and its minute.
+    static int countOf(const SettingRow &row, qsizetype place)
+    {
+        if (row.kind == SettingKind::Time)
+            return place == 0 ? kHourCount : kMinuteCount;
+        return row.count;
+    }
+
     Shape &m_shape;
     QStringList m_groups;
 };
 
+QStringList groupPath(const QString &section, const SettingGroup &group)
+{
+    const QString title = group.title ? group.title() : QString();
+    return title.isEmpty() ? QStringList{section} : QStringList{section, title};
+}
+
 void addCamera(Shape &shape)
 {
-    const ProfileRecord record{};
     const auto addSettings = [&](const QString &title, const QList<CameraSetting> &settings) {
         Group group(shape, {CameraSectionTitle(), title});
-        for (CameraSetting setting : settings) {
-            const auto field = reinterpret_cast<const std::uint8_t *>(&(record.*CameraSettingField(setting)));
-            const Slot slot{CameraSettingKey(setting), field - reinterpret_cast<const std::uint8_t *>(&record), 1};
-            group.add(CameraSettingLabel(setting), {slot.listed(CameraSettingItems(setting))});
-        }
+        for (CameraSetting setting : settings)
+            group.add(CameraRow(setting));
     };
     for (const CameraGroup &group : CameraGroups())
         addSettings(group.title, group.settings);
     addSettings(QStringLiteral("Hidden"), HiddenCameraSettings());
 
-    const std::array windows = {RECORD_SLOT(work_time_1), RECORD_SLOT(work_time_2), RECORD_SLOT(work_time_3),
-                                RECORD_SLOT(work_time_4)};
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        const int windowNumber = int(i) + 1;
-        Group group(shape, {CameraSectionTitle(), WorkTimeTitle(windowNumber)});
-        const auto at = [&](const Slot &slot) { return slot.in(windows[i]); };
-        Slot switchSlot = TALMERIS_SLOT(WorkTimeWindow, switch_);
-        switchSlot.key = QStringLiteral("switch");
-        group.add(WorkTimeSwitchLabel(), {at(switchSlot).listed(WorkTimeSwitchItems())});
-        group.add(WorkTimeStartLabel(),
-                  {at(TALMERIS_SLOT(WorkTimeWindow, start_hour)).number(kHourCount),
-                   at(TALMERIS_SLOT(WorkTimeWindow, start_minute)).number(kMinuteCount)},
-                  Shows::Time);
-        group.add(WorkTimeStopLabel(),
-                  {at(TALMERIS_SLOT(WorkTimeWindow, stop_hour)).number(kHourCount),
-                   at(TALMERIS_SLOT(WorkTimeWindow, stop_minute)).number(kMinuteCount)},
-                  Shows::Time);
-        // Bit 7 repeats the switch; the days are bits 0..6, and every mask is valid.
-        group.add(QStringLiteral("Days"), {at(TALMERIS_SLOT(WorkTimeWindow, week_mask)).number(256)}, Shows::Days,
-                  WorkTimeAllText(windowNumber));
+    for (int window = 0; window < CameraForm::kWindowCount; ++window) {
+        const RecordPlace place = WorkTimePlace(window);
+        Group group(shape, {CameraSectionTitle(), WorkTimeTitle(window + 1)});
+        for (const SettingRow &row : WorkTimeRows())
+            group.add(row, place.key, qsizetype(place.offset),
+                      row.kind == SettingKind::Days ? WorkTimeAllText(window + 1) : QString());
     }
 }
 
+// The page's groups but the operator's, which lead its own section.
 void addSending(Shape &shape)
 {
-    using namespace PageItems;
-    const QString section = SendingSectionTitle();
-
-    Group sendMode(shape, {section, sendModeTitle()});
-    Slot instant = RECORD_SLOT(send_mode);
-    instant.key += QStringLiteral(".instant");
-    Slot dailyReport = RECORD_SLOT(send_mode);
-    dailyReport.key += QStringLiteral(".daily_report");
-    sendMode.add(instantLabel(), {instant.listed(OffOnItems(), 0, 1)});
-    sendMode.add(instantNumberName(), {RECORD_SLOT(instant_number).number(kInstantNumberMax + 1)});
-    // Bits above the two switches have no meaning: they put DailyReport out of range.
-    sendMode.add(dailyReportLabel(), {dailyReport.listed(OffOnItems(), 1)});
-    sendMode.add(dailyReportHourName(), {RECORD_SLOT(daily_report_hour).number(kHourCount)}, Shows::TwoDigits);
-    sendMode.add(dailyReportMinuteName(), {RECORD_SLOT(daily_report_minute).number(kMinuteCount)}, Shows::TwoDigits);
-
-    Group sendTo(shape, {section, sendToTitle()});
-    sendTo.add(sendToTitle(), {RECORD_SLOT(send_to).listed(sendToItems())});
-    const auto addSetting = [](Group &group, PageSetting setting) {
-        const PageSettingData &data = PageSettingOf(setting);
-        group.add(data.label, {Slot{data.key, qsizetype(data.offset), qsizetype(data.width)}.listed(data.items)});
-    };
-    addSetting(sendTo, PageSetting::EmailSize);
-
-    Group gpsSms(shape, {section, gpsSmsTitle()});
-    addSetting(gpsSms, PageSetting::Gps);
-    gpsSms.add(smsSwitchLabel(), {RECORD_SLOT(sms_switch).listed(smsSwitchItems())});
-    gpsSms.add(smsStartName(), {RECORD_SLOT(sms_start_hour).number(kHourCount)}, Shows::TwoDigits);
-    gpsSms.add(smsStopName(), {RECORD_SLOT(sms_stop_hour).number(kHourCount)}, Shows::TwoDigits);
-
-    Group recipients(shape, {section, recipientsTitle()});
-    const std::array phones = {RECORD_SLOT(phone_number_1), RECORD_SLOT(phone_number_2), RECORD_SLOT(phone_number_3),
-                               RECORD_SLOT(phone_number_4)};
-    const std::array emails = {RECORD_SLOT(receive_email_1), RECORD_SLOT(receive_email_2),
-                               RECORD_SLOT(receive_email_3), RECORD_SLOT(receive_email_4)};
-    for (int i = 0; i < kRecipientCount; ++i)
-        recipients.add(phoneNumberLabel(i), {phones[std::size_t(i)].text()});
-    for (int i = 0; i < kRecipientCount; ++i)
-        recipients.add(receiveEmailLabel(i), {emails[std::size_t(i)].text()});
-
-    Group rename(shape, {section});
-    rename.add(renameLabel(), {RECORD_SLOT(rename).listed(OffOnItems())});
-    rename.add(renameTextName(), {RECORD_SLOT(rename_text).text()});
+    for (const SettingGroup &group : PageGroups().sliced(0, PageGroups().size() - 1))
+        Group(shape, groupPath(SendingSectionTitle(), group)).add(group.rows);
 }
 
 // One operator entry: its name under `nameGroups`, its MMS and GPRS groups under `groups`.
-void addOperatorEntry(Shape &shape, const QStringList &nameGroups, const QStringList &groups, const Slot &outer)
+void addOperatorEntry(Shape &shape, const QStringList &nameGroups, const QStringList &groups, const QString &key,
+                      qsizetype offset)
 {
-    using F = OperatorForm::Field;
-    const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
-
-    Group(shape, nameGroups).add(QStringLiteral("Name"), {at(TALMERIS_SLOT(OperatorEntry, name)).text()});
-
-    Group mms(shape, QStringList(groups) << OperatorForm::mmsTitle());
-    mms.add(OperatorForm::label(F::Url), {at(TALMERIS_SLOT(OperatorEntry, mms_url)).text()});
-    mms.add(OperatorForm::label(F::Gateway), {at(TALMERIS_SLOT(OperatorEntry, mms_gateway)).text()});
-    mms.add(OperatorForm::label(F::MmsApn), {at(TALMERIS_SLOT(OperatorEntry, mms_apn)).text()});
-    mms.add(OperatorForm::label(F::MmsPort), {at(TALMERIS_SLOT(OperatorEntry, mms_port)).text()});
-    mms.add(OperatorForm::label(F::MmsAccount), {at(TALMERIS_SLOT(OperatorEntry, mms_account)).text()});
-    mms.add(OperatorForm::label(F::MmsPassword), {at(TALMERIS_SLOT(OperatorEntry, mms_password)).text(true)});
-
-    Group gprs(shape, QStringList(groups) << OperatorForm::gprsTitle());
-    gprs.add(OperatorForm::label(F::GprsApn), {at(TALMERIS_SLOT(OperatorEntry, gprs_apn)).text()});
-    gprs.add(OperatorForm::label(F::GprsAccount), {at(TALMERIS_SLOT(OperatorEntry, gprs_account)).text()});
-    gprs.add(OperatorForm::label(F::GprsPassword), {at(TALMERIS_SLOT(OperatorEntry, gprs_password)).text(true)});
+    Group(shape, nameGroups).add(OperatorNameRow(), key, offset);
+    for (const SettingGroup &group : OperatorGroups())
+        Group(shape, QStringList(groups) << group.title()).add(group.rows, key, offset);
 }
 
 const CustomOperators &builtIn()
@@ -237,37 +170,16 @@ const CustomOperators &builtIn()
 
 void addOperator(Shape &shape)
 {
-    using namespace PageItems;
-    const QStringList groups = {OperatorSectionTitle(), operatorParameterTitle()};
-    CustomOperators custom = builtIn();
-
-    Group choice(shape, groups);
-    choice.add(countryLabel(), {RECORD_SLOT(country_index).listed(OperatorCatalogue(custom).countryNames())});
-    // Its items are the file's own: the custom entries' names are among them.
-    choice.add(operatorLabel(), {RECORD_SLOT(operator_index).listed({})}, Shows::Operator);
-    Slot entry = RECORD_SLOT(operator_);
-    entry.key = QStringLiteral("operator");
-    addOperatorEntry(shape, groups, {OperatorSectionTitle()}, entry);
+    const SettingGroup &choice = PageGroups().last();
+    const QStringList groups = groupPath(OperatorSectionTitle(), choice);
+    Group(shape, groups).add(choice.rows);
+    addOperatorEntry(shape, groups, {OperatorSectionTitle()}, QStringLiteral("operator"),
+                     qsizetype(offsetof(ProfileRecord, operator_)));
 }
 
 void addSender(Shape &shape)
 {
-    using F = SenderEmailForm::Field;
-    const Slot outer = RECORD_SLOT(sender_email);
-    const auto at = [&outer](const Slot &slot) { return slot.in(outer); };
-
-    Group sender(shape, {SenderSectionTitle()});
-    sender.add(SenderEmailForm::selectEmailLabel(), {RECORD_SLOT(select_email).listed(ProviderNames())});
-    // The local part is made from the address: it changes with it.
-    sender.add(SenderEmailForm::label(F::Email), {at(TALMERIS_SLOT(EmailEntry, email)).text(),
-                                                  at(TALMERIS_SLOT(EmailEntry, email_local_part)).text()});
-    sender.add(SenderEmailForm::label(F::Account), {at(TALMERIS_SLOT(EmailEntry, account)).text()});
-    sender.add(SenderEmailForm::label(F::Password), {at(TALMERIS_SLOT(EmailEntry, password)).text(true)});
-    sender.add(SenderEmailForm::label(F::SmtpServer), {at(TALMERIS_SLOT(EmailEntry, smtp_server)).text()});
-    sender.add(SenderEmailForm::secureTypeLabel(),
-               {at(TALMERIS_SLOT(EmailEntry, secure_type)).listed(SenderEmailForm::secureTypeNames())},
-               Shows::SecureType);
-    sender.add(SenderEmailForm::label(F::SmtpPort), {at(TALMERIS_SLOT(EmailEntry, smtp_port)).text()});
+    Group(shape, {SenderSectionTitle()}).add(SenderRows());
 }
 
 // Named by their built-in names, which no dialog changes; they lie after the
@@ -277,17 +189,13 @@ void addCustom(Shape &shape)
     qsizetype offset = kProfileRecordSize;
     const auto add = [&](const OperatorEntry &named) {
         const QStringList groups = {CustomSectionTitle(), EntryName(named)};
-        const Slot slot{QStringLiteral("custom_operators.") + EntryName(named), offset, sizeof(OperatorEntry)};
-        addOperatorEntry(shape, groups, groups, slot);
+        addOperatorEntry(shape, groups, groups, QStringLiteral("custom_operators.") + EntryName(named), offset);
         offset += qsizetype(sizeof(OperatorEntry));
     };
     for (const OperatorEntry &named : builtIn().country_customers)
         add(named);
     add(builtIn().extra_customer);
 }
-
-#undef RECORD_SLOT
-#undef TALMERIS_SLOT
 
 const Shape &listingShape()
 {

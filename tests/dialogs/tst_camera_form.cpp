@@ -77,7 +77,7 @@ private slots:
         };
         for (CameraSetting setting : kCameraSettings) {
             const bool expected = !groups.contains(setting) || enabled.contains(QLatin1Char(groups[setting]));
-            QVERIFY2(form.state().isEnabled(setting) == expected, qPrintable(CameraSettingLabel(setting)));
+            QVERIFY2(form.state().isEnabled(setting) == expected, qPrintable(CameraRow(setting).label()));
         }
     }
 

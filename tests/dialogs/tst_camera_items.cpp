@@ -1,4 +1,4 @@
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 
 #include <QTest>
 
@@ -24,7 +24,7 @@ private slots:
             {lapse, 13, "01 Hour"}, {lapse, 20, "08 Hour"}, {lapse, 21, "12 Hour"}, {lapse, 24, "24 Hour"},
         };
         for (const auto &[setting, index, text] : rows) {
-            QTest::addRow("%s %d", qPrintable(CameraSettingLabel(setting)), index)
+            QTest::addRow("%s %d", qPrintable(CameraRow(setting).label()), index)
                 << setting << index << QString::fromLatin1(text);
         }
     }
@@ -35,7 +35,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, text);
 
-        const QStringList &items = CameraSettingItems(setting);
+        const QStringList &items = CameraRow(setting).itemTexts();
         const QMap<CameraSetting, int> counts = {
             {CameraSetting::VideoLength, 12}, {CameraSetting::PirInterval, 27}, {CameraSetting::TimeLapse, 25}};
         QCOMPARE(items.size(), counts.value(setting));

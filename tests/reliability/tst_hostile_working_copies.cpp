@@ -3,7 +3,7 @@
 // confirmed on it, through their forms for every byte and through the real
 // window for one byte of each kind of field, and what is saved must hold only
 // sound values and texts that end inside their fields.
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 #include "presets/email_presets.h"
 #include "profile/profile_files.h"
 #include "profile/text_fields.h"
@@ -28,12 +28,8 @@ namespace {
 std::map<int, int> firstInvalidValues()
 {
     std::map<int, int> invalid;
-    const ProfileRecord layout{};
-    const auto *base = reinterpret_cast<const char *>(&layout);
-    for (CameraSetting setting : kCameraSettings) {
-        const int offset = int(reinterpret_cast<const char *>(&(layout.*CameraSettingField(setting))) - base);
-        invalid[offset] = int(CameraSettingItems(setting).size());
-    }
+    for (CameraSetting setting : kCameraSettings)
+        invalid[int(CameraRow(setting).place().offset)] = CameraRow(setting).itemCount();
     for (int window = 0; window < 4; ++window) {
         const int start = 31 + 6 * window;
         invalid[start] = 2;      // switch
@@ -243,8 +239,8 @@ private:
         QVERIFY(TextFieldsTerminated(custom));
 
         for (CameraSetting setting : kCameraSettings)
-            QVERIFY2(soundByte(record.*CameraSettingField(setting), int(CameraSettingItems(setting).size())),
-                     qPrintable(CameraSettingLabel(setting)));
+            QVERIFY2(soundByte(CameraRow(setting).place().read(&record), CameraRow(setting).itemCount()),
+                     qPrintable(CameraRow(setting).label()));
         for (const WorkTimeWindow &window :
              {record.work_time_1, record.work_time_2, record.work_time_3, record.work_time_4}) {
             QVERIFY(soundByte(window.switch_, 2));

@@ -3,7 +3,7 @@
 #include "forms/camera_form.h"
 #include "forms/sender_email_form.h"
 #include "forms/operator_form.h"
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 #include "forms/settings_form.h"
 #include "forms/page_items.h"
 
@@ -28,7 +28,7 @@ PageControls ControlsShowing(const PageValues &values)
     controls.send_to = shown(values.send_to, sendToItems().size());
     controls.rename_text = values.rename_text;
     for (PageSetting setting : kPageSettings)
-        controls.choice(setting) = shown(values.choice(setting), PageSettingOf(setting).items.size());
+        controls.choice(setting) = shown(values.choice(setting), PageSettingOf(setting).itemCount());
     controls.sms_start_hour = shown(values.sms_start_hour, kHourCount);
     controls.sms_stop_hour = shown(values.sms_stop_hour, kHourCount);
     controls.phone_number = values.phone_number;

@@ -1,4 +1,4 @@
-#include "forms/camera_items.h"
+#include "forms/camera_schema.h"
 
 #include "forms/translated_texts.h"
 #include "forms/two_digit_texts.h"
@@ -80,127 +80,173 @@ QList<ItemText> timeLapseItems()
 
 // The untranslated sources: the table is made once, its texts on each call.
 struct SettingData {
-    QString key;
+    RecordPlace place;
     const char *label;
     QList<ItemText> items;
-    std::uint8_t ProfileRecord::*field;
     int defaultIndex;
+    Tip tip = {};
+    bool recordDefault = true;
 };
 
 // In the order of CameraSetting.
-const QList<SettingData> &settingTable()
+QList<SettingData> settingTable()
 {
-    static const QList<SettingData> table = {
-        {QStringLiteral("camera_mode"),
+    return {
+        {TALMERIS_PLACE(ProfileRecord, camera_mode),
          QT_TRANSLATE_NOOP("CameraItems", "Camera Mode"),
          {{QT_TRANSLATE_NOOP("CameraItems", "Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "Video")}},
-         &ProfileRecord::camera_mode, 0},
-        {QStringLiteral("camera_scene"),
+         0},
+        {TALMERIS_PLACE(ProfileRecord, camera_scene),
          QT_TRANSLATE_NOOP("CameraItems", "Camera Scene"),
          {{kAuto}, {QT_TRANSLATE_NOOP("CameraItems", "Customize")}},
-         &ProfileRecord::camera_scene, 0},
-        {QStringLiteral("video_size"),
+         0},
+        {TALMERIS_PLACE(ProfileRecord, video_size),
          QT_TRANSLATE_NOOP("CameraItems", "Video Size"), {asIs("1080P"), asIs("720P"), asIs("WVGA")},
-         &ProfileRecord::video_size, 1},
-        {QStringLiteral("video_length"),
-         QT_TRANSLATE_NOOP("CameraItems", "Video Length"), videoLengthItems(), &ProfileRecord::video_length, 1},
-        {QStringLiteral("photo_size"),
+         1},
+        {TALMERIS_PLACE(ProfileRecord, video_length),
+         QT_TRANSLATE_NOOP("CameraItems", "Video Length"), videoLengthItems(), 1},
+        {TALMERIS_PLACE(ProfileRecord, photo_size),
          QT_TRANSLATE_NOOP("CameraItems", "Photo Size"),
          {asIs("3MP"), asIs("5MP"), asIs("8MP"), asIs("12MP"), asIs("16MP"), asIs("20MP")},
-         &ProfileRecord::photo_size, 2},
-        {QStringLiteral("flash_power"),
-         QT_TRANSLATE_NOOP("CameraItems", "Flash Power"), {{kLow}, {kHigh}}, &ProfileRecord::flash_power, 1},
-        {QStringLiteral("shutter_speed"),
+         2},
+        {TALMERIS_PLACE(ProfileRecord, flash_power),
+         QT_TRANSLATE_NOOP("CameraItems", "Flash Power"), {{kLow}, {kHigh}}, 1,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "How strong the flash is at night; Low saves battery.")}},
+        {TALMERIS_PLACE(ProfileRecord, shutter_speed),
          QT_TRANSLATE_NOOP("CameraItems", "Shutter Speed"),
          {{QT_TRANSLATE_NOOP("CameraItems", "Normal")}, {QT_TRANSLATE_NOOP("CameraItems", "Fast")}},
-         &ProfileRecord::shutter_speed, 0},
-        {QStringLiteral("photo_burst"),
+         0,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "Fast shows moving animals sharper; Normal lets in more light.")}, false},
+        {TALMERIS_PLACE(ProfileRecord, photo_burst),
          QT_TRANSLATE_NOOP("CameraItems", "Photo Burst"),
          {{QT_TRANSLATE_NOOP("CameraItems", "1 Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "2 Photos")},
           {QT_TRANSLATE_NOOP("CameraItems", "3 Photos")}, {QT_TRANSLATE_NOOP("CameraItems", "4 Photos")},
           {QT_TRANSLATE_NOOP("CameraItems", "5 Photos")}, {QT_TRANSLATE_NOOP("CameraItems", "6 Photos")},
           {QT_TRANSLATE_NOOP("CameraItems", "7 Photos")}, {QT_TRANSLATE_NOOP("CameraItems", "8 Photos")},
           {QT_TRANSLATE_NOOP("CameraItems", "9 Photos")}, {QT_TRANSLATE_NOOP("CameraItems", "10 Photos")}},
-         &ProfileRecord::photo_burst, 0},
-        {QStringLiteral("send_option"),
+         0,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "How many photos the camera takes each time it is triggered.")}},
+        {TALMERIS_PLACE(ProfileRecord, send_option),
          QT_TRANSLATE_NOOP("CameraItems", "Send Option"),
          {{QT_TRANSLATE_NOOP("CameraItems", "1st Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "2nd Photo")},
           {QT_TRANSLATE_NOOP("CameraItems", "3rd Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "4th Photo")},
           {QT_TRANSLATE_NOOP("CameraItems", "5th Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "6th Photo")},
           {QT_TRANSLATE_NOOP("CameraItems", "7th Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "8th Photo")},
           {QT_TRANSLATE_NOOP("CameraItems", "9th Photo")}, {QT_TRANSLATE_NOOP("CameraItems", "10th Photo")}},
-         &ProfileRecord::send_option, 0},
-        {QStringLiteral("burst_speed"),
+         0,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "Which photo of a burst the camera sends.")}, false},
+        {TALMERIS_PLACE(ProfileRecord, burst_speed),
          QT_TRANSLATE_NOOP("CameraItems", "Burst Speed"),
          {{QT_TRANSLATE_NOOP("CameraItems", "Fast(200ms)")}, {QT_TRANSLATE_NOOP("CameraItems", "Slow(500ms)")}},
-         &ProfileRecord::burst_speed, 0},
-        {QStringLiteral("trigger_mode"),
+         0,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "The pause between the photos of a burst.")}, false},
+        {TALMERIS_PLACE(ProfileRecord, trigger_mode),
          QT_TRANSLATE_NOOP("CameraItems", "Trigger Mode"),
          {{QT_TRANSLATE_NOOP("CameraItems", "PIR Trigger")}, {kTimeLapse}, {QT_TRANSLATE_NOOP("CameraItems", "Both")}},
-         &ProfileRecord::trigger_mode, 0},
-        {QStringLiteral("pir_sensitivity"),
+         0,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "What makes the camera take pictures: the motion sensor (PIR), a fixed schedule, or both.")}},
+        {TALMERIS_PLACE(ProfileRecord, pir_sensitivity),
          QT_TRANSLATE_NOOP("CameraItems", "PIR Sensitivity"), {{kLow}, {kAuto}, {kHigh}},
-         &ProfileRecord::pir_sensitivity, 1},
-        {QStringLiteral("pir_interval"),
-         QT_TRANSLATE_NOOP("CameraItems", "PIR Interval"), pirIntervalItems(), &ProfileRecord::pir_interval, 5},
-        {QStringLiteral("time_lapse"), kTimeLapse, timeLapseItems(), &ProfileRecord::time_lapse, 7},
-        {QStringLiteral("overwrite"),
-         QT_TRANSLATE_NOOP("CameraItems", "Overwrite"), {{kOff}, {kOn}}, &ProfileRecord::overwrite, 1},
-        {QStringLiteral("language"),
+         1,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "How readily the motion sensor reacts; High also notices small or distant animals.")}},
+        {TALMERIS_PLACE(ProfileRecord, pir_interval),
+         QT_TRANSLATE_NOOP("CameraItems", "PIR Interval"), pirIntervalItems(), 5,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "How long the camera rests after a picture before the motion sensor may trigger it again.")}},
+        {TALMERIS_PLACE(ProfileRecord, time_lapse), kTimeLapse, timeLapseItems(), 7,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "How often the camera takes a picture on its schedule.")}},
+        {TALMERIS_PLACE(ProfileRecord, overwrite),
+         QT_TRANSLATE_NOOP("CameraItems", "Overwrite"), {{kOff}, {kOn}}, 1,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "On: when the card is full, new pictures replace the oldest ones.")}},
+        {TALMERIS_PLACE(ProfileRecord, language),
          QT_TRANSLATE_NOOP("CameraItems", "Language"),
          {{QT_TRANSLATE_NOOP("CameraItems", "English")}, {QT_TRANSLATE_NOOP("CameraItems", "Czech")},
           {QT_TRANSLATE_NOOP("CameraItems", "Danish")}, {QT_TRANSLATE_NOOP("CameraItems", "Finnish")},
           {QT_TRANSLATE_NOOP("CameraItems", "French")}, {QT_TRANSLATE_NOOP("CameraItems", "Germany")},
           {QT_TRANSLATE_NOOP("CameraItems", "Hungarian")}, {QT_TRANSLATE_NOOP("CameraItems", "Italian")},
           {QT_TRANSLATE_NOOP("CameraItems", "Norway")}, {QT_TRANSLATE_NOOP("CameraItems", "Swedish")}},
-         &ProfileRecord::language, 0},
-        {QStringLiteral("rf_switch"),
+         0,
+         {"CameraTips", QT_TRANSLATE_NOOP("CameraTips", "The language of the camera's own menus.")}},
+        {TALMERIS_PLACE(ProfileRecord, rf_switch),
          QT_TRANSLATE_NOOP("CameraItems", "RF Switch"),
-         {{kOff}, {QT_TRANSLATE_NOOP("CameraItems", "Trigger")}, {kOn}}, &ProfileRecord::rf_switch, 0},
-        {QStringLiteral("beep"),
-         QT_TRANSLATE_NOOP("CameraItems", "Beep"), {{kOff}, {kOn}}, &ProfileRecord::beep, 0},
+         {{kOff}, {QT_TRANSLATE_NOOP("CameraItems", "Trigger")}, {kOn}}, 0},
+        {TALMERIS_PLACE(ProfileRecord, beep),
+         QT_TRANSLATE_NOOP("CameraItems", "Beep"), {{kOff}, {kOn}}, 0},
     };
-    return table;
 }
 
-const SettingData &dataOf(CameraSetting setting)
+// "cameraModeCombo" for "camera_mode": the same in every language.
+QString objectNameOf(const QString &key)
 {
-    return settingTable().at(static_cast<int>(setting));
+    QString stem = key;
+    for (qsizetype underscore; (underscore = stem.indexOf(u'_')) >= 0;)
+        stem.replace(underscore, 2, stem.at(underscore + 1).toUpper());
+    return stem + QStringLiteral("Combo");
+}
+
+const QList<SettingRow> &cameraRows()
+{
+    static const QList<SettingRow> rows = [] {
+        QList<SettingRow> made;
+        for (const SettingData &data : settingTable()) {
+            SettingRow &row = made.emplace_back();
+            row.places = {data.place};
+            row.label = Translated(kContext, data.label);
+            row.items = [items = data.items] {
+                QStringList texts;
+                for (const ItemText &item : items)
+                    texts.append(item.text());
+                return texts;
+            };
+            row.defaultValue = data.defaultIndex;
+            row.recordDefault = data.recordDefault;
+            row.tip = data.tip;
+            row.objectName = objectNameOf(data.place.key);
+        }
+        return made;
+    }();
+    return rows;
 }
 
 } // namespace
 
-QString CameraSettingLabel(CameraSetting setting)
+const SettingRow &CameraRow(CameraSetting setting)
 {
-    return QCoreApplication::translate(kContext, dataOf(setting).label);
+    return cameraRows().at(static_cast<int>(setting));
 }
 
-QString CameraSettingKey(CameraSetting setting)
+const QList<SettingRow> &WorkTimeRows()
 {
-    return dataOf(setting).key;
+    static const QList<SettingRow> rows = [] {
+        RecordPlace switchPlace = TALMERIS_PLACE(WorkTimeWindow, switch_);
+        switchPlace.key = QStringLiteral("switch");
+        QList<SettingRow> made(4);
+        made[0].places = {switchPlace};
+        made[0].label = &WorkTimeSwitchLabel;
+        made[0].items = &WorkTimeSwitchItems;
+        made[1].kind = SettingKind::Time;
+        made[1].places = {TALMERIS_PLACE(WorkTimeWindow, start_hour), TALMERIS_PLACE(WorkTimeWindow, start_minute)};
+        made[1].label = &WorkTimeStartLabel;
+        made[2].kind = SettingKind::Time;
+        made[2].places = {TALMERIS_PLACE(WorkTimeWindow, stop_hour), TALMERIS_PLACE(WorkTimeWindow, stop_minute)};
+        made[2].label = &WorkTimeStopLabel;
+        // Bit 7 repeats the switch; the days are bits 0..6, and every mask is valid.
+        made[3].kind = SettingKind::Days;
+        made[3].places = {TALMERIS_PLACE(WorkTimeWindow, week_mask)};
+        made[3].label = [] { return QStringLiteral("Days"); };
+        made[3].count = 256;
+        made[3].defaultValue = 0xFF;
+        return made;
+    }();
+    return rows;
 }
 
-QStringList CameraSettingItems(CameraSetting setting)
+RecordPlace WorkTimePlace(int window)
 {
-    QStringList items;
-    for (const ItemText &item : dataOf(setting).items)
-        items.append(item.text());
-    return items;
-}
-
-int CameraSettingItemCount(CameraSetting setting)
-{
-    return int(dataOf(setting).items.size());
-}
-
-int CameraSettingDefault(CameraSetting setting)
-{
-    return dataOf(setting).defaultIndex;
-}
-
-std::uint8_t ProfileRecord::*CameraSettingField(CameraSetting setting)
-{
-    return dataOf(setting).field;
+    static_assert(offsetof(ProfileRecord, work_time_4) - offsetof(ProfileRecord, work_time_1) ==
+                  3 * sizeof(WorkTimeWindow), "the windows lie end to end");
+    return {QStringLiteral("work_time_%1").arg(window + 1),
+            offsetof(ProfileRecord, work_time_1) + std::size_t(window) * sizeof(WorkTimeWindow),
+            sizeof(WorkTimeWindow)};
 }
 
 QList<CameraGroup> CameraGroups()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/setting_row.h"
 #include "profile/profile_record.h"
 
 #include <QList>
@@ -42,16 +43,9 @@ inline constexpr auto kCameraSettings = [] {
     return settings;
 }();
 
-QString CameraSettingLabel(CameraSetting setting);
-// The record field's name, "camera_mode".."beep".
-QString CameraSettingKey(CameraSetting setting);
-// The item texts, in the language installed now.
-QStringList CameraSettingItems(CameraSetting setting);
-int CameraSettingItemCount(CameraSetting setting);
-// The index the Default button selects.
-int CameraSettingDefault(CameraSetting setting);
-// The record byte the setting is stored in.
-std::uint8_t ProfileRecord::*CameraSettingField(CameraSetting setting);
+// The setting's row: its record byte (keyed by the field's name), label,
+// items, the index the Default button selects, tip and object name.
+const SettingRow &CameraRow(CameraSetting setting);
 
 // The dialog's group boxes in their order, each with its settings. The key
 // names the group's controls the same in every language ("camGroup").
@@ -85,5 +79,10 @@ QString WorkTimeTitle(int number);
 QString WorkTimeSwitchLabel();
 QString WorkTimeStartLabel();
 QString WorkTimeStopLabel();
+// A window's settings, placed within its six bytes.
+const QList<SettingRow> &WorkTimeRows();
+// Window `window`, from 0: "work_time_1" and where its bytes lie in the record.
+RecordPlace WorkTimePlace(int window);
+
 // The box that checks all days: "ALL", spelled "All" in windows 2 and 4.
 QString WorkTimeAllText(int number);
