@@ -19,6 +19,8 @@ SettingRow senderRow(SettingKind kind, std::function<QString()> label, const Rec
     row.label = std::move(label);
     row.places = {senderPlace(inEntry)};
     row.tip = tip;
+    // The defaults put in the default sender's entry whole.
+    row.recordDefault = false;
     return row;
 }
 

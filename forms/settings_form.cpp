@@ -4,6 +4,7 @@
 #include "forms/operator_form.h"
 #include "forms/page_items.h"
 #include "forms/page_reading.h"
+#include "forms/profile_defaults.h"
 #include "forms/removable_media.h"
 #include "forms/sender_email_form.h"
 #include "forms/sending_problems.h"

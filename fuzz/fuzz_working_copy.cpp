@@ -3,6 +3,7 @@
 // bytes, mostly cut or padded to a settings file's size, are then opened as a
 // file the user chose. Nothing may crash, no text field may lose its
 // terminating zero, and a refused file must leave everything as it was.
+#include "forms/profile_defaults.h"
 #include "profile/profile_files.h"
 #include "profile/settings_file.h"
 #include "profile/text_fields.h"
@@ -51,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         bytes[0] = char(mark & 0xFF);
         bytes[1] = char(mark >> 8);
     }
-    RestoreWorkingCopy(bytes, session.record, session.custom, 0);
+    RestoreSettings(bytes, session.record, session.custom, 0);
     session.currentArea = kStartupArea;
     session.record.area = 2;
     confirmEverything(session, false);

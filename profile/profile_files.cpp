@@ -76,7 +76,7 @@ QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &cu
     return bytes;
 }
 
-void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea)
+bool LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom)
 {
     // Without a temporary folder there is no copy to read: the defaults, as
     // for any copy that cannot be read, never an empty record for the card.
@@ -89,22 +89,20 @@ void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_
         if (auto durable = ReadDurableCopy(); markedRecord(durable))
             bytes = std::move(durable);
     }
-    RestoreWorkingCopy(bytes, record, custom, currentArea);
+    return RestoreWorkingCopy(bytes, record, custom);
 }
 
-void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,
-                        std::int32_t currentArea)
+bool RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom)
 {
     const std::optional<ProfileImage> image = markedRecord(bytes);
-    if (!image) {
-        SetProfileDefaults(record, currentArea);
-        return;
-    }
+    if (!image)
+        return false;
     std::memcpy(&record, image->data(), image->size());
 
     ReadCustomBlock(bytes->mid(kProfileRecordSize), custom);
     TerminateTextFields(record);
     TerminateTextFields(custom);
+    return true;
 }
 
 std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,

@@ -39,13 +39,12 @@ bool CarriesVersionMark(const ProfileImage &decoded);
 void ReadCustomBlock(QByteArrayView block, CustomOperators &custom);
 
 // Fills the record (and the custom entries) from the working copy, else from
-// the durable copy, or puts the defaults into it when neither is usable (also
+// the durable copy; false, with nothing changed, when neither is usable (also
 // when there is no temporary folder).
-void LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom, std::int32_t currentArea);
+bool LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom);
 
 // The same from the copy's bytes (nothing when there is no readable copy).
-void RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom,
-                        std::int32_t currentArea);
+bool RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom);
 
 // Writes PROFILE.BIN into the folder, then the working copy. Each file is
 // replaced whole or not at all; a failure on PROFILE.BIN writes no working copy.

@@ -146,9 +146,10 @@ inline constexpr int kRecipientCount = 4;
 // The record as it stands before anything runs: "V5.02.15", then zeros.
 ProfileRecord InitialProfileRecord();
 
-// Puts the defaults into the record; the fields the defaults do not name keep
-// their bytes. `currentArea` is the program's area code at the moment of the call.
-void SetProfileDefaults(ProfileRecord &record, std::int32_t currentArea);
+// The defaults of the fields that no setting row names: the version mark, the
+// area, the operator and sender entries and the fixed values. `currentArea` is
+// the program's area code at the moment of the call.
+void SetUnlistedDefaults(ProfileRecord &record, std::int32_t currentArea);
 
 // The recipient slots, index 0..3.
 std::span<char, 48> PhoneNumberField(ProfileRecord &record, int index);

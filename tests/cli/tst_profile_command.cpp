@@ -1,3 +1,4 @@
+#include "forms/profile_defaults.h"
 #include "presets/operator_catalogue.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"

@@ -1,3 +1,4 @@
+#include "forms/profile_defaults.h"
 #include "dialogs/camera_dialog.h"
 #include "support/dialog_harness.h"
 

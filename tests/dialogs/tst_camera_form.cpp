@@ -1,3 +1,4 @@
+#include "forms/profile_defaults.h"
 #include "forms/camera_form.h"
 #include "support/hex_bytes.h"
 

@@ -1,3 +1,4 @@
+#include "forms/profile_defaults.h"
 #include "dialogs/sender_email_dialog.h"
 #include "profile/record_text.h"
 #include "support/dialog_harness.h"

@@ -1,3 +1,4 @@
+#include "forms/profile_defaults.h"
 #include "forms/sender_email_form.h"
 #include "profile/record_text.h"
 

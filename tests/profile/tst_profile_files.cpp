@@ -1,3 +1,4 @@
+#include "forms/profile_defaults.h"
 #include "profile/durable_copy.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
@@ -140,7 +141,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
         QVERIFY(record == savedRecord());
         QVERIFY(custom == editedCustom());
     }
@@ -166,7 +167,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
 
         if (accepted) {
             QCOMPARE(QByteArray(record.version_tag, versionBytes.size()), versionBytes);
@@ -209,7 +210,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
 
         if (!recordRestored) {
             QVERIFY(record == defaultsOver(startRecord()));
@@ -307,7 +308,7 @@ private slots:
 
         ProfileRecord loaded{};
         CustomOperators loadedCustom = CustomOperators::BuiltIn();
-        RestoreWorkingCopy(copy, loaded, loadedCustom, 0);
+        RestoreSettings(copy, loaded, loadedCustom, 0);
         const QByteArray bytes = rawBytes(&loaded, 976) + rawBytes(&loadedCustom, sizeof loadedCustom);
         QCOMPARE(bytes.mid(offset, width), QByteArray(width - 1, 'A') + '\0');
     }
@@ -328,7 +329,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = editedCustom();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
         const auto error = SaveProfile(card.path(), savedRecord(), custom);
         DeleteWorkingCopy();
         qputenv("TMPDIR", previous);
@@ -403,7 +404,7 @@ private slots:
             qputenv("TMPDIR", "/" + QByteArray(259, 't'));
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
         qputenv("TMPDIR", previous);
 
         if (loaded == "working") {
@@ -451,7 +452,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
         QVERIFY(record == defaultsOver(startRecord()));
     }
 
@@ -482,7 +483,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
         QVERIFY(record == defaultsOver(startRecord()));
 
         QVERIFY(!SaveProfile(card.path(), record, custom));
@@ -501,7 +502,7 @@ private slots:
 
         ProfileRecord record = startRecord();
         CustomOperators custom = CustomOperators::BuiltIn();
-        LoadWorkingCopy(record, custom, 0);
+        LoadSettings(record, custom, 0);
         QVERIFY(record == defaultsOver(startRecord()));
     }
 #endif

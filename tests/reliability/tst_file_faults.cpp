@@ -3,6 +3,7 @@
 // Small file systems are mounted in a private mount namespace; each scenario
 // runs in a child process started there. A machine that cannot make a fault
 // skips it and says why.
+#include "forms/profile_defaults.h"
 #include "forms/message.h"
 #include "forms/settings_form.h"
 #include "profile/profile_files.h"

@@ -3,6 +3,7 @@
 // confirmed on it, through their forms for every byte and through the real
 // window for one byte of each kind of field, and what is saved must hold only
 // sound values and texts that end inside their fields.
+#include "forms/profile_defaults.h"
 #include "forms/camera_schema.h"
 #include "presets/email_presets.h"
 #include "profile/profile_files.h"
@@ -151,7 +152,7 @@ private slots:
         QFETCH(int, value);
 
         ProfileSession session;
-        RestoreWorkingCopy(workingCopyWith(offset, length, char(value)), session.record, session.custom, 0);
+        RestoreSettings(workingCopyWith(offset, length, char(value)), session.record, session.custom, 0);
         session.currentArea = kStartupArea;
         session.record.area = 2;
         // The page may refuse the loaded values, as it must refuse typed ones.
