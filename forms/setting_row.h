@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/tip.h"
+#include "forms/typed_text.h"
 
 #include <QList>
 #include <QString>
@@ -39,8 +40,10 @@ enum class SettingKind {
     Days,       // a work-time window's day bits
     Text,
     Secret,     // a password: a text shown masked
+    Address,    // an IPv4 address kept as its dotted text
     SecureType, // 0x40 plus an item's position
     Operator,   // a position among the chosen country's operators
+    Check,      // a box a window keeps for itself, on or off; never stored
 };
 
 // One stored setting: where it lies, what it holds, how its window shows it.
@@ -56,13 +59,25 @@ struct SettingRow {
     bool recordDefault = true;
     Tip tip;
     QString objectName;
+    // An edit field's: what it takes of what is typed or pasted.
+    TypedTextRule typing;
+    // Shown beside the control, and read with its tip.
+    std::function<QString()> hint;
+    // The visible label where the label is the control's full name ("Start" for "SMS Work Time Start").
+    std::function<QString()> shortLabel;
+    // An edit runs the window's rules at once; other texts are read at the next step.
+    bool followsTyping = false;
+    bool radios = false; // a choice shown as radio buttons
 
     const QString &key() const { return places.first().key; }
     const RecordPlace &place() const { return places.first(); }
     QStringList itemTexts() const { return items ? items() : QStringList(); }
     int itemCount() const { return int(itemTexts().size()); }
     // A secret's text is masked; a text's room less its end mark.
-    bool isText() const { return kind == SettingKind::Text || kind == SettingKind::Secret; }
+    bool isText() const
+    {
+        return kind == SettingKind::Text || kind == SettingKind::Secret || kind == SettingKind::Address;
+    }
 };
 
 // A window's group box and the settings it holds.

@@ -1,0 +1,99 @@
+#include "dialogs/setting_control.h"
+
+#include "dialogs/choice_control.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/radio_control.h"
+#include "dialogs/text_control.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr std::array kControlSuffixes = {"Combo", "Edit", "Check", "Radio"};
+
+} // namespace
+
+SettingControl::SettingControl(const SettingRow &row, const ControlPlace &place)
+    : m_row(row)
+    , m_key(place.keyPrefix + row.key())
+    , m_namePrefix(place.namePrefix)
+{
+}
+
+QString SettingControl::objectName(const QString &suffix) const
+{
+    if (suffix.isEmpty())
+        return m_namePrefix + m_row.objectName;
+    QString stem = m_row.objectName;
+    for (const char *control : kControlSuffixes)
+        if (stem.endsWith(QLatin1StringView(control)))
+            stem.chop(qsizetype(qstrlen(control)));
+    return m_namePrefix + stem + suffix;
+}
+
+void SettingControl::describe(QWidget *parent)
+{
+    QWidget *control = widget();
+    SetTip(control, m_row.tip);
+    if (!m_row.hint)
+        return;
+    m_hint = new QLabel(m_row.hint(), parent);
+    // Screen readers hear the hint beside the field as well as the tip.
+    control->setAccessibleDescription(
+        QCoreApplication::translate("PageItems", "%1 %2", "accessible description: the hint, then the tip")
+            .arg(m_hint->text(), control->toolTip()));
+}
+
+QLabel *SettingControl::label(QWidget *parent)
+{
+    if (m_label)
+        return m_label;
+    const QString text = m_row.shortLabel ? m_row.shortLabel() : m_row.label();
+    m_label = MakeLabel(text, widget(), parent);
+    m_label->setObjectName(objectName(QStringLiteral("Label")));
+    // A short label names the row only among its neighbours; the control says it whole.
+    if (m_row.shortLabel)
+        widget()->setAccessibleName(m_row.label());
+    return m_label;
+}
+
+void SettingControl::apply(const ControlState &state)
+{
+    for (QWidget *part : widgets())
+        part->setEnabled(state.enabled);
+    if (m_label)
+        m_label->setEnabled(state.enabled);
+    if (m_hint)
+        m_hint->setEnabled(state.enabled);
+}
+
+void SettingControl::focus()
+{
+    QWidget *control = widget();
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->selectAll();
+}
+
+std::unique_ptr<SettingControl> MakeSettingControl(const SettingRow &row, const ControlPlace &place, QWidget *parent)
+{
+    switch (row.kind) {
+    case SettingKind::Choice:
+        if (row.radios)
+            return std::make_unique<RadioControl>(row, place, parent);
+        return std::make_unique<ChoiceControl>(row, place, parent);
+    case SettingKind::TwoDigits:
+    case SettingKind::SecureType:
+    case SettingKind::Operator: return std::make_unique<ChoiceControl>(row, place, parent);
+    case SettingKind::Number:
+    case SettingKind::Text:
+    case SettingKind::Secret: return std::make_unique<TextControl>(row, place, parent);
+    case SettingKind::Time:
+    case SettingKind::Days:
+    case SettingKind::Address:
+    case SettingKind::Check: break;
+    }
+    qFatal("No control for the setting %s", qPrintable(row.key()));
+}
