@@ -16,7 +16,7 @@ WindowView::~WindowView() = default;
 SettingControl &WindowView::bind(const SettingRow &row, QWidget *parent, const ControlPlace &place)
 {
     SettingControl &made = *m_controls.emplace_back(MakeSettingControl(row, place, parent));
-    made.onChange(&m_window, [this] { changed(); });
+    made.onChange(&m_window, [this, key = made.key()] { changed(key); });
     return made;
 }
 
@@ -34,12 +34,14 @@ void WindowView::open()
     show();
 }
 
-void WindowView::changed()
+void WindowView::changed(const QString &key)
 {
     const std::optional<SettingFault> fault = read();
+    const std::optional<SettingFault> note = m_model.changed(key);
     show();
-    if (fault)
-        report(*fault);
+    for (const std::optional<SettingFault> &told : {fault, note})
+        if (told)
+            report(*told);
 }
 
 std::optional<SettingFault> WindowView::read()

@@ -22,7 +22,7 @@ public:
     WindowView &operator=(const WindowView &) = delete;
 
 protected:
-    // Makes the row's control and binds it; a change runs `changed()`.
+    // Makes the row's control and binds it; a change runs `changed(key)`.
     SettingControl &bind(const SettingRow &row, QWidget *parent, const ControlPlace &place = {});
     // The control bound to the key; none for a key no control holds.
     SettingControl *control(const QString &key) const;
@@ -30,8 +30,9 @@ protected:
 
     // Loads the model and shows it.
     void open();
-    // A control changed: everything is read, then shown.
-    void changed();
+    // The user changed the key's control: everything is read, the key's rule
+    // runs, and everything is shown; a reading fault comes before the rule's note.
+    void changed(const QString &key);
     // Reads every control into the model, in the order they were bound;
     // the first fault is kept for report().
     std::optional<SettingFault> read();

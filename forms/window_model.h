@@ -30,9 +30,18 @@ public:
     // Takes every value from the session.
     virtual void load() = 0;
     virtual QVariant value(const QString &key) const = 0;
-    // Takes a control's value. A fault when it cannot be taken (the old value
-    // stays), or the note a rule gives; a rule may change other values.
+    // Takes a control's value as it is, no rule run: a view sets every
+    // control's value before the rule of the one the user changed, so that a
+    // rule's corrections are not read back over. A fault when the value cannot
+    // be taken; the old value stays then.
     virtual std::optional<SettingFault> set(const QString &key, const QVariant &value) = 0;
+    // The user changed the key's control, whose value is set: its rule runs
+    // and may change other values. The answer is a note to show, if any.
+    virtual std::optional<SettingFault> changed(const QString &key)
+    {
+        Q_UNUSED(key);
+        return {};
+    }
     virtual ControlState state(const QString &key) const
     {
         Q_UNUSED(key);
