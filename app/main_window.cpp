@@ -33,7 +33,7 @@ QString MainWindowCaption()
 
 MainWindow::MainWindow(ProfileSession &session, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
-    , m_page(new SettingsPage(session, prompter, kHeaderConstant, this))
+    , m_page(new SettingsPage(session, prompter, this))
     , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("mainWindow"));
@@ -70,7 +70,8 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::askToOpen(const QString &path)
 {
-    if (m_prompter.askYesNo(this, OpenSettingsCaption(), OpenSettingsQuestion(path)))
+    const Message question = OpenSettingsQuestion(path);
+    if (m_prompter.askYesNo(this, question.caption, question.text))
         openFile(path);
 }
 

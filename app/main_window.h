@@ -17,9 +17,6 @@ class MainWindow : public QDialog
     Q_OBJECT
 
 public:
-    // The page's "OK" stores this into the record's header_value.
-    static constexpr int kHeaderConstant = 2;
-
     MainWindow(ProfileSession &session, Prompter &prompter, QWidget *parent = nullptr);
 
     SettingsPage *page() const { return m_page; }

@@ -40,6 +40,17 @@ void RadioControl::show(const QVariant &value, const QStringList &)
     }
 }
 
+void RadioControl::focus()
+{
+    // Put here for a field it disables, the user is to choose the other button.
+    for (QRadioButton *button : m_buttons)
+        if (!button->isChecked()) {
+            button->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    widget()->setFocus(Qt::OtherFocusReason);
+}
+
 void RadioControl::onChange(QObject *context, const std::function<void()> &changed)
 {
     // On its change of state, not on a click: a screen reader's "Toggle"

@@ -17,6 +17,7 @@ public:
     QRadioButton *button(int item) const { return m_buttons.at(item); }
     QVariant value() const override;
     void show(const QVariant &value, const QStringList &items) override;
+    void focus() override;
     void onChange(QObject *context, const std::function<void()> &changed) override;
 
 private:

@@ -59,6 +59,11 @@ QLabel *SettingControl::label(QWidget *parent)
     return m_label;
 }
 
+void SettingControl::nameItself()
+{
+    widget()->setAccessibleName(m_row.label());
+}
+
 void SettingControl::apply(const ControlState &state)
 {
     for (QWidget *part : widgets())

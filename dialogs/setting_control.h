@@ -52,6 +52,8 @@ public:
     // The visible label naming the control, made on the first call.
     QLabel *label(QWidget *parent);
     QLabel *existingLabel() const { return m_label; }
+    // A control placed without a label says its name itself.
+    void nameItself();
     // The row's hint beside the control, if it has one.
     QLabel *hint() const { return m_hint; }
 

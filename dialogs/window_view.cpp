@@ -28,17 +28,22 @@ SettingControl *WindowView::control(const QString &key) const
     return nullptr;
 }
 
-void WindowView::open()
+void WindowView::openModel()
 {
     m_model.load();
-    show();
+    showModel();
 }
 
 void WindowView::changed(const QString &key)
 {
+    step([this, &key] { return m_model.changed(key); });
+}
+
+void WindowView::step(const std::function<std::optional<SettingFault>()> &rule)
+{
     const std::optional<SettingFault> fault = read();
-    const std::optional<SettingFault> note = m_model.changed(key);
-    show();
+    const std::optional<SettingFault> note = rule();
+    showModel();
     for (const std::optional<SettingFault> &told : {fault, note})
         if (told)
             report(*told);
@@ -57,7 +62,7 @@ std::optional<SettingFault> WindowView::read()
     return first;
 }
 
-void WindowView::show()
+void WindowView::showModel()
 {
     for (const auto &bound : m_controls) {
         bound->show(m_model.value(bound->key()), m_model.items(bound->key()));
@@ -66,12 +71,12 @@ void WindowView::show()
     showMore();
 }
 
-bool WindowView::store()
+bool WindowView::storeModel()
 {
-    std::optional<SettingFault> fault = read();
-    if (!fault)
-        fault = m_model.store();
-    show();
+    // The model's store names a value that could not be taken itself, in its own order.
+    read();
+    const std::optional<SettingFault> fault = m_model.store();
+    showModel();
     if (fault)
         report(*fault);
     return !fault;

@@ -3,6 +3,7 @@
 #include "dialogs/setting_control.h"
 #include "forms/window_model.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -29,18 +30,20 @@ protected:
     const std::vector<std::unique_ptr<SettingControl>> &controls() const { return m_controls; }
 
     // Loads the model and shows it.
-    void open();
-    // The user changed the key's control: everything is read, the key's rule
-    // runs, and everything is shown; a reading fault comes before the rule's note.
+    void openModel();
+    // The user changed the key's control: a step running the key's rule.
     void changed(const QString &key);
+    // Everything is read, then `rule` runs, then everything is shown; a
+    // reading fault is reported before the rule's note.
+    void step(const std::function<std::optional<SettingFault>()> &rule);
     // Reads every control into the model, in the order they were bound;
     // the first fault is kept for report().
     std::optional<SettingFault> read();
     // Shows every value and state, then what the rows cannot show.
-    void show();
+    void showModel();
     virtual void showMore() {}
     // OK: reads and stores. A fault is reported; true when the model stored.
-    bool store();
+    bool storeModel();
     // Shows the fault's message and puts the user on its setting's control,
     // or on the one that enables it when that is disabled.
     void report(const SettingFault &fault);

@@ -1,8 +1,9 @@
 #include "forms/operator_selection.h"
 
-OperatorSelection::OperatorSelection(PageValues &values, ProfileRecord &record,
+OperatorSelection::OperatorSelection(int &country, int &operatorPosition, ProfileRecord &record,
                                      const OperatorCatalogue &catalogue)
-    : m_values(values)
+    : m_country(country)
+    , m_operator(operatorPosition)
     , m_record(record)
     , m_catalogue(catalogue)
 {
@@ -10,20 +11,20 @@ OperatorSelection::OperatorSelection(PageValues &values, ProfileRecord &record,
 
 void OperatorSelection::load()
 {
-    m_values.country_position = m_record.country_index;
-    m_values.operator_position = m_record.operator_index;
+    m_country = m_record.country_index;
+    m_operator = m_record.operator_index;
     // Only a working copy written elsewhere holds positions beyond the lists.
-    if (m_values.country_position >= m_catalogue.countryCount()) {
-        m_values.country_position = 0;
-        m_values.operator_position = 0;
+    if (m_country >= m_catalogue.countryCount()) {
+        m_country = 0;
+        m_operator = 0;
     }
-    const bool fellBack = m_values.operator_position >= operatorItems().size();
+    const bool fellBack = m_operator >= operatorItems().size();
     if (fellBack)
-        m_values.operator_position = 0;
+        m_operator = 0;
 
     // At the fallback the record must hold the entry now shown, as choosing
     // "Customer" gives, or the next "OK" copies a stranger over "Customer1".
-    if (isExtraCustomerItem() || (fellBack && m_values.country_position == OperatorCatalogue::kCustomerRow))
+    if (isExtraCustomerItem() || (fellBack && m_country == OperatorCatalogue::kCustomerRow))
         copyChosenCustomIntoRecord();
 }
 
@@ -31,8 +32,8 @@ void OperatorSelection::countryChanged(int position)
 {
     if (position < 0 || position >= m_catalogue.countryCount())
         return;
-    m_values.country_position = position;
-    m_values.operator_position = 0;
+    m_country = position;
+    m_operator = 0;
     if (position == OperatorCatalogue::kCustomerRow)
         copyChosenCustomIntoRecord();
 }
@@ -41,15 +42,15 @@ void OperatorSelection::operatorChanged(int position)
 {
     if (position < 0 || position >= operatorItems().size())
         return;
-    m_values.operator_position = position;
-    if (m_catalogue.isCustom(m_values.country_position, position))
+    m_operator = position;
+    if (m_catalogue.isCustom(m_country, position))
         copyChosenCustomIntoRecord();
 }
 
 void OperatorSelection::transfer()
 {
-    const int row = m_values.country_position;
-    const int index = m_values.operator_position;
+    const int row = m_country;
+    const int index = m_operator;
     if (m_catalogue.isCustom(row, index))
         m_catalogue.customEntry(row, index) = m_record.operator_;
     else
@@ -67,29 +68,29 @@ void OperatorSelection::takeCardOperator()
 
 void OperatorSelection::reset()
 {
-    m_values.country_position = OperatorCatalogue::kAutoRow;
-    m_values.operator_position = 0;
+    m_country = OperatorCatalogue::kAutoRow;
+    m_operator = 0;
     m_record.operator_ = m_catalogue.operatorEntry(OperatorCatalogue::kAutoRow, 0);
 }
 
 QStringList OperatorSelection::operatorItems() const
 {
-    return m_catalogue.operatorItems(m_values.country_position);
+    return m_catalogue.operatorItems(m_country);
 }
 
 bool OperatorSelection::customEnabled() const
 {
-    return m_catalogue.isCustom(m_values.country_position, m_values.operator_position);
+    return m_catalogue.isCustom(m_country, m_operator);
 }
 
 bool OperatorSelection::isExtraCustomerItem() const
 {
-    const int row = m_values.country_position;
+    const int row = m_country;
     return row != OperatorCatalogue::kAutoRow && row != OperatorCatalogue::kCustomerRow
-           && m_values.operator_position == m_catalogue.operatorCount(row);
+           && m_operator == m_catalogue.operatorCount(row);
 }
 
 void OperatorSelection::copyChosenCustomIntoRecord()
 {
-    m_record.operator_ = m_catalogue.customEntry(m_values.country_position, m_values.operator_position);
+    m_record.operator_ = m_catalogue.customEntry(m_country, m_operator);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "forms/page_values.h"
 #include "presets/operator_catalogue.h"
 #include "profile/profile_record.h"
 
@@ -10,7 +9,8 @@
 class OperatorSelection
 {
 public:
-    OperatorSelection(PageValues &values, ProfileRecord &record, const OperatorCatalogue &catalogue);
+    // `country` and `operatorPosition` are the positions the page's lists show.
+    OperatorSelection(int &country, int &operatorPosition, ProfileRecord &record, const OperatorCatalogue &catalogue);
 
     // Finds the stored choice again; a position outside the lists falls back to 0.
     void load();
@@ -32,7 +32,8 @@ private:
     bool isExtraCustomerItem() const;
     void copyChosenCustomIntoRecord();
 
-    PageValues &m_values;
+    int &m_country;
+    int &m_operator;
     ProfileRecord &m_record;
     const OperatorCatalogue &m_catalogue;
 };

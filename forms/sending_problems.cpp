@@ -1,7 +1,7 @@
 #include "forms/sending_problems.h"
 
 #include "forms/operator_form.h"
-#include "forms/page_items.h"
+#include "forms/page_schema.h"
 #include "forms/sender_email_form.h"
 #include "presets/email_presets.h"
 #include "presets/operator_catalogue.h"
@@ -52,7 +52,7 @@ QString senderProblem(const EmailEntry &sender)
     QString text = QCoreApplication::translate("SendingProblems",
                                                "Sender e-mail: %1, so the camera cannot send e-mails. Press %2, "
                                                "choose your provider and type your account there")
-                       .arg(emptyFields(empty), quoted(PageItems::emailSettingButtonText()));
+                       .arg(emptyFields(empty), quoted(PageButtonOf(PageAction::EmailSetting).text()));
     if (noServer)
         text += QLatin1Char(' ') + QCoreApplication::translate("SendingProblems", "(%1 lets you type the server too)")
                     .arg(quoted(ProviderNames().at(EmailPresets::kOtherPosition)));
@@ -81,7 +81,7 @@ QString operatorProblem(const OperatorEntry &entry, bool byPhone)
                                        "Operator %1: %2 %3, so the camera cannot %4. Choose the operator %5, or a "
                                        "%6 item and type your operator's settings under %7.")
         .arg(quoted(ShownEntryName(entry)), group, emptyFields(empty), purpose, quoted(EntryName(AutoEntry)),
-             quoted(ShownEntryName(CustomOperators::BuiltIn().extra_customer)), quoted(PageItems::customButtonText()));
+             quoted(ShownEntryName(CustomOperators::BuiltIn().extra_customer)), quoted(PageButtonOf(PageAction::Custom).text()));
 }
 
 } // namespace

@@ -60,6 +60,7 @@ public:
         return {};
     }
     virtual std::optional<SettingFault> check() const = 0;
-    // Checks and stores into the session; the first failing check ends it.
+    // Checks and stores into the session; the first failing check ends it,
+    // and a value that could not be taken fails first.
     virtual std::optional<SettingFault> store() = 0;
 };

@@ -2,18 +2,13 @@
 
 #include "dialogs/camera_dialog.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/field_note.h"
 #include "dialogs/operator_dialog.h"
 #include "dialogs/prompter.h"
+#include "dialogs/radio_control.h"
 #include "dialogs/sender_email_dialog.h"
-#include "dialogs/field_note.h"
-#include "forms/camera_schema.h"
-#include "forms/page_items.h"
-#include "forms/page_reading.h"
-#include "forms/page_tips.h"
-#include "forms/two_digit_texts.h"
+#include "forms/page_schema.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
@@ -23,551 +18,365 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 namespace {
 
-using Characters = TypedTextRule::Characters;
-
-// What a screen reader hears beside a field's name: the hint beside it, then its tip.
-QString describedBy(const QString &hint, const QString &tip)
+QGroupBox *groupBox(const SettingGroup &group, QWidget *parent)
 {
-    return QCoreApplication::translate("PageItems", "%1 %2", "accessible description: the hint, then the tip")
-        .arg(hint, tip);
+    return new QGroupBox(group.title(), parent);
 }
 
-void setIndex(QComboBox *combo, int index)
+// An edit field for a few characters: as wide as `count` of them.
+void fitWidth(QWidget *edit, QChar widest, int count, int margin)
 {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(widest) * count + margin);
 }
 
 } // namespace
 
-SettingsPage::SettingsPage(ProfileSession &session, Prompter &prompter, int headerConstant, QWidget *parent)
+SettingsPage::SettingsPage(ProfileSession &session, Prompter &prompter, QWidget *parent)
     : QWidget(parent)
-    , m_session(session)
-    , m_prompter(prompter)
-    , m_headerConstant(headerConstant)
-    , m_form(session)
+    , WindowView(m_page, prompter, *this)
+    , m_page(session)
     , m_emailSettingDialog(new SenderEmailDialog(session.record, session.presets, prompter, this))
     , m_operatorDialog(new OperatorDialog(session.record.operator_, prompter, this))
     , m_camDialog(new CameraDialog(session.record, prompter, this))
 {
     setObjectName(QStringLiteral("settingsPage"));
-    buildControls();
-    connectHandlers();
-}
+    const auto group = [](const QString &key) -> const SettingGroup & {
+        for (const SettingGroup &each : PageGroups())
+            if (each.key == key)
+                return each;
+        qFatal("No page group %s", qPrintable(key));
+    };
+    const PageKeys &keys = PageKey();
+    // The folder is read first: a folder too long is named before any other value.
+    QWidget *savePath = buildSavePath();
 
-SettingsPage::~SettingsPage() = default;
-
-void SettingsPage::buildControls()
-{
-    buildSettings();
     // Paired rows, so that neighbouring groups share their height.
     auto *groups = new QGridLayout;
-    groups->addWidget(buildSendMode(), 0, 0);
-    groups->addWidget(buildSendTo(), 0, 1);
-    groups->addWidget(buildOperatorParameter(), 1, 0);
-    groups->addWidget(buildGpsSms(), 1, 1);
-    groups->addWidget(buildRecipients(), 2, 0, 1, 2);
-    groups->addWidget(buildRenameFrame(), 3, 0, 1, 2);
+    groups->addWidget(buildSendMode(group(keys.sendModeGroup)), 0, 0);
+    groups->addWidget(buildSendTo(group(keys.sendToGroup)), 0, 1);
+    groups->addWidget(buildOperator(group(keys.operatorGroup)), 1, 0);
+    groups->addWidget(buildControl(group(keys.controlGroup)), 1, 1);
+    groups->addWidget(buildRecipients(group(QStringLiteral("recipients"))), 2, 0, 1, 2);
+    groups->addWidget(buildRename(group(QStringLiteral("rename"))), 3, 0, 1, 2);
     groups->setColumnStretch(0, 1);
     groups->setColumnStretch(1, 1);
 
     auto *page = new QVBoxLayout(this);
     page->addLayout(groups);
-    page->addWidget(buildSavePath());
+    page->addWidget(savePath);
+    m_tabChain << control(keys.savePath)->widget() << findChild<QPushButton *>(QStringLiteral("browseButton"));
     page->addWidget(buildButtons());
-
     // Tab follows the groups from top to bottom, left to right, and each row of the recipients.
-    QList<QWidget *> chain{settingCombo(PageSetting::Instant), m_instantNumberEdit,
-                           settingCombo(PageSetting::DailyReport), m_dailyReportHourCombo, m_dailyReportMinuteCombo,
-                           m_phoneRadio, m_emailRadio, m_emailSettingButton, settingCombo(PageSetting::EmailSize),
-                           m_countryCombo, m_operatorCombo, m_customButton, settingCombo(PageSetting::Gps),
-                           settingCombo(PageSetting::SmsSwitch), m_smsStartCombo, m_smsStopCombo};
-    for (std::size_t i = 0; i < kRecipientCount; ++i)
-        chain << m_phoneEdits[i] << m_emailEdits[i];
-    chain << settingCombo(PageSetting::Rename) << m_renameEdit << m_camSettingButton << m_defaultAllButton
-          << m_savePathEdit << m_browseButton << m_okButton << m_cancelButton;
-    SetTabChain(chain);
+    SetTabChain(m_tabChain);
 }
 
-void SettingsPage::buildSettings()
+SettingsPage::~SettingsPage() = default;
+
+SettingControl &SettingsPage::place(const SettingRow &row, QWidget *parent)
 {
-    for (PageSetting setting : kPageSettings) {
-        const SettingRow &row = PageSettingOf(setting);
-        settingCombo(setting) = MakeCombo(row.objectName, row.itemTexts(), this);
-        settingLabel(setting) = MakeLabel(row.label(), settingCombo(setting), this);
-        SetTip(settingCombo(setting), row.tip);
+    SettingControl &made = bind(row, parent);
+    m_tabChain << made.widgets();
+    return made;
+}
+
+QPushButton *SettingsPage::button(PageAction action, QWidget *parent)
+{
+    const PageButton &made = PageButtonOf(action);
+    QPushButton *pushButton = MakeDialogButton(made.text(), made.objectName, parent);
+    SetTip(pushButton, made.tip);
+    return pushButton;
+}
+
+// Each switch starts a line; the settings it switches stand beside it.
+QWidget *SettingsPage::buildSendMode(const SettingGroup &group)
+{
+    QGroupBox *box = groupBox(group, this);
+    auto *grid = new QGridLayout(box);
+    QHBoxLayout *beside = nullptr;
+    int line = -1;
+    for (const SettingRow &row : group.rows) {
+        SettingControl &made = place(row, box);
+        if (row.kind == SettingKind::Choice) {
+            if (beside)
+                beside->addStretch();
+            grid->addWidget(made.label(box), ++line, 0);
+            grid->addWidget(made.widget(), line, 1);
+            beside = new QHBoxLayout;
+            grid->addLayout(beside, line, 2);
+            continue;
+        }
+        made.nameItself();
+        if (row.kind == SettingKind::Number) {
+            auto *edit = static_cast<QLineEdit *>(made.widget());
+            edit->setAlignment(Qt::AlignCenter);
+            fitWidth(edit, u'0', 6, 12);
+        } else if (beside->count() > 0) {
+            // Hour : minute.
+            m_dailyReportColon = new QLabel(QStringLiteral(":"), box);
+            beside->addWidget(m_dailyReportColon);
+        }
+        beside->addWidget(made.widget());
+        if (made.hint())
+            beside->addWidget(made.hint());
     }
-}
-
-QWidget *SettingsPage::buildSendMode()
-{
-    auto *group = new QGroupBox(PageItems::sendModeTitle(), this);
-    // Nine digits: room for any number "OK" names out of range, none too large to read.
-    m_instantNumberEdit = MakeTypedEdit(QStringLiteral("instantNumberEdit"), {Characters::Digits, 9}, group);
-    m_instantNumberEdit->setAlignment(Qt::AlignCenter);
-    m_instantNumberEdit->setAccessibleName(PageItems::instantNumberName());
-    m_instantNumberEdit->setFixedWidth(m_instantNumberEdit->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
-    m_instantHint = new QLabel(PageItems::instantHint(), group);
-
-    m_dailyReportHourCombo =
-        MakeCombo(QStringLiteral("dailyReportHourCombo"), TwoDigitItems(kHourCount), group);
-    m_dailyReportHourCombo->setAccessibleName(PageItems::dailyReportHourName());
-    m_dailyReportColon = new QLabel(QStringLiteral(":"), group);
-    m_dailyReportMinuteCombo =
-        MakeCombo(QStringLiteral("dailyReportMinuteCombo"), TwoDigitItems(kMinuteCount), group);
-    m_dailyReportMinuteCombo->setAccessibleName(PageItems::dailyReportMinuteName());
-    SetTip(m_instantNumberEdit, PageTips::instantNumber);
-    // Screen readers hear the hint beside the field as well as the tip.
-    m_instantNumberEdit->setAccessibleDescription(
-        describedBy(m_instantHint->text(), m_instantNumberEdit->toolTip()));
-    SetTip(m_dailyReportHourCombo, PageTips::dailyReportTime);
-    SetTip(m_dailyReportMinuteCombo, PageTips::dailyReportTime);
-
-    auto *instantValue = new QHBoxLayout;
-    instantValue->addWidget(m_instantNumberEdit);
-    instantValue->addWidget(m_instantHint);
-    instantValue->addStretch();
-
-    auto *time = new QHBoxLayout;
-    time->addWidget(m_dailyReportHourCombo);
-    time->addWidget(m_dailyReportColon);
-    time->addWidget(m_dailyReportMinuteCombo);
-    time->addStretch();
-
-    auto *grid = new QGridLayout(group);
-    grid->addWidget(settingLabel(PageSetting::Instant), 0, 0);
-    grid->addWidget(settingCombo(PageSetting::Instant), 0, 1);
-    grid->addLayout(instantValue, 0, 2);
-    grid->addWidget(settingLabel(PageSetting::DailyReport), 1, 0);
-    grid->addWidget(settingCombo(PageSetting::DailyReport), 1, 1);
-    grid->addLayout(time, 1, 2);
+    beside->addStretch();
     grid->setColumnStretch(2, 1);
-    return group;
+    return box;
 }
 
-QWidget *SettingsPage::buildSendTo()
+QWidget *SettingsPage::buildSendTo(const SettingGroup &group)
 {
-    auto *group = new QGroupBox(PageItems::sendToTitle(), this);
-    const QStringList sendToItems = PageItems::sendToItems();
-    m_phoneRadio = new QRadioButton(sendToItems.at(0), group);
-    m_phoneRadio->setObjectName(QStringLiteral("phoneRadio"));
-    m_emailRadio = new QRadioButton(sendToItems.at(1), group);
-    m_emailRadio->setObjectName(QStringLiteral("emailRadio"));
-    m_sendToGroup = new QButtonGroup(this);
-    m_sendToGroup->addButton(m_phoneRadio, 0);
-    m_sendToGroup->addButton(m_emailRadio, 1);
-    m_emailSettingButton = MakeDialogButton(PageItems::emailSettingButtonText(), QStringLiteral("emailSettingButton"), group);
-    SetTip(m_phoneRadio, PageTips::sendByPhone);
-    SetTip(m_emailRadio, PageTips::sendByEmail);
-    SetTip(m_emailSettingButton, PageTips::emailSetting);
+    QGroupBox *box = groupBox(group, this);
+    auto &sendTo = static_cast<RadioControl &>(place(group.rows.at(0), box));
+    // Object names stay English in every language: tests and tools find controls by them.
+    sendTo.button(0)->setObjectName(QStringLiteral("phoneRadio"));
+    sendTo.button(1)->setObjectName(QStringLiteral("emailRadio"));
+    SetTip(sendTo.button(0), {"PageTips", QT_TRANSLATE_NOOP("PageTips",
+                                                            "Send photos and videos by MMS to the phone numbers below.")});
+    SetTip(sendTo.button(1), {"PageTips", QT_TRANSLATE_NOOP("PageTips",
+                                                            "Send photos and videos by e-mail to the addresses below.")});
+    QPushButton *emailSetting = button(PageAction::EmailSetting, box);
+    m_tabChain << emailSetting;
+    SettingControl &size = place(group.rows.at(1), box);
 
-    auto *grid = new QGridLayout(group);
-    grid->addWidget(m_phoneRadio, 0, 0);
-    grid->addWidget(m_emailRadio, 0, 1);
-    grid->addWidget(m_emailSettingButton, 0, 2);
-    grid->addWidget(settingLabel(PageSetting::EmailSize), 1, 0, 1, 2);
-    grid->addWidget(settingCombo(PageSetting::EmailSize), 1, 2);
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(sendTo.button(0), 0, 0);
+    grid->addWidget(sendTo.button(1), 0, 1);
+    grid->addWidget(emailSetting, 0, 2);
+    grid->addWidget(size.label(box), 1, 0, 1, 2);
+    grid->addWidget(size.widget(), 1, 2);
     grid->setColumnStretch(3, 1);
-    return group;
+    // Each dialog edits the record: the page's values are read first.
+    connect(emailSetting, &QPushButton::clicked, this, [this] {
+        step([] { return std::nullopt; });
+        m_emailSettingDialog->run();
+    });
+    return box;
 }
 
-QWidget *SettingsPage::buildRecipients()
+QWidget *SettingsPage::buildOperator(const SettingGroup &group)
 {
-    auto *group = new QGroupBox(PageItems::recipientsTitle(), this);
-    auto *grid = new QGridLayout(group);
-    for (int i = 0; i < kRecipientCount; ++i) {
-        const auto slot = std::size_t(i);
-        // No limit: a number too long is named by "OK", not cut while it is typed.
-        m_phoneEdits[slot] =
-            MakeTypedEdit(QStringLiteral("phoneNumber%1Edit").arg(i + 1), {Characters::PhoneNumber}, group);
-        m_phoneLabels[slot] = MakeLabel(PageItems::phoneNumberLabel(i), m_phoneEdits[slot], group);
-        m_phoneLabels[slot]->setObjectName(QStringLiteral("phoneNumber%1Label").arg(i + 1));
-        m_emailEdits[slot] =
-            MakeTypedEdit(QStringLiteral("receiveEmail%1Edit").arg(i + 1), {Characters::CodePage}, group);
-        m_emailLabels[slot] = MakeLabel(PageItems::receiveEmailLabel(i), m_emailEdits[slot], group);
-        m_emailLabels[slot]->setObjectName(QStringLiteral("receiveEmail%1Label").arg(i + 1));
-        SetTip(m_phoneEdits[slot], PageTips::phoneNumber);
-        SetTip(m_emailEdits[slot], PageTips::receiveEmail);
+    QGroupBox *box = groupBox(group, this);
+    auto *grid = new QGridLayout(box);
+    for (int line = 0; line < group.rows.size(); ++line) {
+        SettingControl &made = place(group.rows.at(line), box);
+        grid->addWidget(made.label(box), line, 0);
+        grid->addWidget(made.widget(), line, 1);
+    }
+    m_customButton = button(PageAction::Custom, box);
+    m_tabChain << m_customButton;
+    grid->addWidget(m_customButton, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    connect(m_customButton, &QPushButton::clicked, this, [this] {
+        step([] { return std::nullopt; });
+        m_operatorDialog->run();
+    });
+    return box;
+}
 
-        grid->addWidget(m_phoneLabels[slot], i, 0);
-        grid->addWidget(m_phoneEdits[slot], i, 1);
-        grid->addWidget(m_emailLabels[slot], i, 2);
-        grid->addWidget(m_emailEdits[slot], i, 3);
+// A line per switch; the hours share the last line, beside their row's label.
+QWidget *SettingsPage::buildControl(const SettingGroup &group)
+{
+    QGroupBox *box = groupBox(group, this);
+    auto *grid = new QGridLayout(box);
+    auto *hours = new QHBoxLayout;
+    int line = 0;
+    for (const SettingRow &row : group.rows) {
+        SettingControl &made = place(row, box);
+        if (row.kind == SettingKind::Choice) {
+            grid->addWidget(made.label(box), line, 0);
+            grid->addWidget(made.widget(), line++, 1);
+            continue;
+        }
+        if (hours->count() > 0)
+            hours->addSpacing(8);
+        hours->addWidget(made.label(box));
+        hours->addWidget(made.widget());
+    }
+    hours->addStretch();
+    m_smsWorkTimeLabel = new QLabel(PageText().smsWorkTime(), box);
+    grid->addWidget(m_smsWorkTimeLabel, line, 0);
+    grid->addLayout(hours, line, 1, 1, 2);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(line + 1, 1);
+    return box;
+}
+
+// A phone and an address a line, each with its label.
+QWidget *SettingsPage::buildRecipients(const SettingGroup &group)
+{
+    QGroupBox *box = groupBox(group, this);
+    auto *grid = new QGridLayout(box);
+    std::vector<SettingControl *> made;
+    for (const SettingRow &row : group.rows)
+        made.push_back(&bind(row, box));
+    const auto lines = int(made.size() / 2);
+    for (int line = 0; line < lines; ++line) {
+        for (int column = 0; column < 2; ++column) {
+            SettingControl &recipient = *made[std::size_t(column * lines + line)];
+            grid->addWidget(recipient.label(box), line, column * 2);
+            grid->addWidget(recipient.widget(), line, column * 2 + 1);
+            m_tabChain << recipient.widget();
+        }
     }
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 3);
     grid->setColumnMinimumWidth(2, 12);
-    return group;
+    return box;
 }
 
-QWidget *SettingsPage::buildOperatorParameter()
-{
-    auto *group = new QGroupBox(PageItems::operatorParameterTitle(), this);
-    m_countryCombo = MakeCombo(QStringLiteral("countryCombo"), {}, group);
-    m_operatorCombo = MakeCombo(QStringLiteral("operatorCombo"), {}, group);
-    m_customButton = MakeDialogButton(PageItems::customButtonText(), QStringLiteral("customButton"), group);
-    SetTip(m_countryCombo, PageTips::country);
-    SetTip(m_operatorCombo, PageTips::operatorName);
-
-    auto *grid = new QGridLayout(group);
-    grid->addWidget(MakeLabel(PageItems::countryLabel(), m_countryCombo, group), 0, 0);
-    grid->addWidget(m_countryCombo, 0, 1);
-    grid->addWidget(MakeLabel(PageItems::operatorLabel(), m_operatorCombo, group), 1, 0);
-    grid->addWidget(m_operatorCombo, 1, 1);
-    grid->addWidget(m_customButton, 1, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(2, 1);
-    return group;
-}
-
-QWidget *SettingsPage::buildGpsSms()
-{
-    auto *group = new QGroupBox(PageItems::gpsSmsTitle(), this);
-    m_smsStartCombo = MakeCombo(QStringLiteral("smsStartCombo"), TwoDigitItems(kHourCount), group);
-    m_smsStopCombo = MakeCombo(QStringLiteral("smsStopCombo"), TwoDigitItems(kHourCount), group);
-    m_smsWorkTimeLabel = new QLabel(PageItems::smsWorkTimeLabel(), group);
-    m_smsStartLabel = MakeLabel(PageItems::smsStartLabel(), m_smsStartCombo, group);
-    m_smsStopLabel = MakeLabel(PageItems::smsStopLabel(), m_smsStopCombo, group);
-    m_smsStartCombo->setAccessibleName(PageItems::smsStartName());
-    m_smsStopCombo->setAccessibleName(PageItems::smsStopName());
-    SetTip(m_smsStartCombo, PageTips::smsStart);
-    SetTip(m_smsStopCombo, PageTips::smsStop);
-
-    auto *hours = new QHBoxLayout;
-    hours->addWidget(m_smsStartLabel);
-    hours->addWidget(m_smsStartCombo);
-    hours->addSpacing(8);
-    hours->addWidget(m_smsStopLabel);
-    hours->addWidget(m_smsStopCombo);
-    hours->addStretch();
-
-    auto *grid = new QGridLayout(group);
-    grid->addWidget(settingLabel(PageSetting::Gps), 0, 0);
-    grid->addWidget(settingCombo(PageSetting::Gps), 0, 1);
-    grid->addWidget(settingLabel(PageSetting::SmsSwitch), 1, 0);
-    grid->addWidget(settingCombo(PageSetting::SmsSwitch), 1, 1);
-    grid->addWidget(m_smsWorkTimeLabel, 2, 0);
-    grid->addLayout(hours, 2, 1, 1, 2);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(3, 1);
-    return group;
-}
-
-QWidget *SettingsPage::buildRenameFrame()
+QWidget *SettingsPage::buildRename(const SettingGroup &group)
 {
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    // Letters shown in upper case; any other character the card holds is taken, so that "OK" can name it.
-    m_renameEdit =
-        MakeTypedEdit(QStringLiteral("renameEdit"), {Characters::CodePage, kRenameTextLimit, true}, frame);
-    m_renameEdit->setAccessibleName(PageItems::renameTextName());
-    m_renameEdit->setFixedWidth(m_renameEdit->fontMetrics().horizontalAdvance(u'W') * kRenameTextLimit + 16);
-    m_renameHint = new QLabel(PageItems::renameHint(), frame);
-    m_camSettingButton = MakeDialogButton(PageItems::camSettingButtonText(), QStringLiteral("camSettingButton"), frame);
-    m_defaultAllButton = MakeDialogButton(PageItems::defaultAllButtonText(), QStringLiteral("defaultAllButton"), frame);
-    SetTip(m_renameEdit, PageTips::renameText);
-    m_renameEdit->setAccessibleDescription(describedBy(m_renameHint->text(), m_renameEdit->toolTip()));
-    SetTip(m_camSettingButton, PageTips::camSetting);
-    SetTip(m_defaultAllButton, PageTips::defaultAll);
-
     auto *row = new QHBoxLayout(frame);
-    row->addWidget(settingLabel(PageSetting::Rename));
-    row->addWidget(settingCombo(PageSetting::Rename));
-    row->addWidget(m_renameEdit);
-    row->addWidget(m_renameHint);
+    SettingControl &rename = place(group.rows.at(0), frame);
+    SettingControl &text = place(group.rows.at(1), frame);
+    text.nameItself();
+    fitWidth(text.widget(), u'W', group.rows.at(1).typing.limit, 16);
+    QPushButton *camSetting = button(PageAction::CamSetting, frame);
+    QPushButton *defaultAll = button(PageAction::DefaultAll, frame);
+    m_tabChain << camSetting << defaultAll;
+
+    row->addWidget(rename.label(frame));
+    row->addWidget(rename.widget());
+    row->addWidget(text.widget());
+    row->addWidget(text.hint());
     row->addStretch();
-    row->addWidget(m_camSettingButton);
-    row->addWidget(m_defaultAllButton);
+    row->addWidget(camSetting);
+    row->addWidget(defaultAll);
+    connect(camSetting, &QPushButton::clicked, this, [this] {
+        step([] { return std::nullopt; });
+        m_camDialog->run();
+    });
+    connect(defaultAll, &QPushButton::clicked, this, &SettingsPage::onDefaultAll);
     return frame;
 }
 
 QWidget *SettingsPage::buildSavePath()
 {
     auto *row = new QWidget(this);
-    m_savePathEdit = new QLineEdit(row);
-    m_savePathEdit->setObjectName(QStringLiteral("savePathEdit"));
-    m_savePathNote = new FieldNote(m_savePathEdit, {Characters::Any, kSavePathLimit});
-    m_browseButton = MakeDialogButton(QStringLiteral("..."), QStringLiteral("browseButton"), row);
-    m_browseButton->setAccessibleName(PageItems::browseName());
-    SetTip(m_savePathEdit, PageTips::savePath);
-    SetTip(m_browseButton, PageTips::browse);
+    SettingControl &path = bind(SavePathRow(), row);
+    m_savePathNote = qobject_cast<FieldNote *>(const_cast<QValidator *>(
+        static_cast<QLineEdit *>(path.widget())->validator()));
+    QPushButton *browse = button(PageAction::Browse, row);
+    browse->setAccessibleName(QCoreApplication::translate("PageItems", "Choose the save folder"));
+    connect(browse, &QPushButton::clicked, this, &SettingsPage::onBrowse);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(MakeLabel(PageItems::savePathLabel(), m_savePathEdit, row));
-    layout->addWidget(m_savePathEdit, 1);
-    layout->addWidget(m_browseButton);
+    layout->addWidget(path.label(row));
+    layout->addWidget(path.widget(), 1);
+    layout->addWidget(browse);
     return row;
 }
 
 QWidget *SettingsPage::buildButtons()
 {
     auto *row = new QWidget(this);
-    m_okButton = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), row);
-    m_cancelButton = MakeDialogButton(PageItems::cancelButtonText(), QStringLiteral("cancelButton"), row);
-    SetTip(m_okButton, PageTips::ok);
-    SetTip(m_cancelButton, PageTips::cancel);
+    QPushButton *ok = button(PageAction::Ok, row);
+    QPushButton *cancel = button(PageAction::Cancel, row);
+    m_tabChain << ok << cancel;
+    connect(ok, &QPushButton::clicked, this, &SettingsPage::onOk);
+    connect(cancel, &QPushButton::clicked, this, &SettingsPage::cancelRequested);
 
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    layout->addWidget(m_okButton);
-    layout->addWidget(m_cancelButton);
+    layout->addWidget(ok);
+    layout->addWidget(cancel);
     return row;
 }
 
-void SettingsPage::connectHandlers()
+void SettingsPage::showMore()
 {
-    // Other controls follow these: a change runs the page's rules at once.
-    for (PageSetting setting : {PageSetting::Instant, PageSetting::DailyReport, PageSetting::SmsSwitch,
-                                PageSetting::Rename})
-        connect(settingCombo(setting), &QComboBox::currentIndexChanged, this,
-                [this, setting](int index) { step([&] { m_form.choiceChanged(setting, index); }); });
-    // The time has no rules: reading the controls takes it.
-    connect(m_dailyReportHourCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
-    connect(m_dailyReportMinuteCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::readControls);
-    // The checked button is read with the other controls. On its change of state, not
-    // on a click: a screen reader's "Toggle" checks a button without clicking it.
-    connect(m_sendToGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            step([] {});
-    });
-    connect(m_smsStartCombo, &QComboBox::currentIndexChanged, this,
-            [this](int hour) { step([&] { m_form.smsStartChanged(hour); }); });
-    connect(m_smsStopCombo, &QComboBox::currentIndexChanged, this,
-            [this](int hour) { step([&] { m_form.smsStopChanged(hour); }); });
-    connect(m_countryCombo, &QComboBox::currentIndexChanged, this, &SettingsPage::onCountryChanged);
-    connect(m_operatorCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        step([&] { m_form.operators().operatorChanged(index); });
-    });
-    // Each dialog edits the record: the page's values are read first.
-    const auto opens = [this](QPushButton *button, auto *dialog) {
-        connect(button, &QPushButton::clicked, this, [this, dialog] {
-            readControls();
-            dialog->run();
-        });
-    };
-    opens(m_emailSettingButton, m_emailSettingDialog);
-    opens(m_customButton, m_operatorDialog);
-    opens(m_camSettingButton, m_camDialog);
-    connect(m_okButton, &QPushButton::clicked, this, &SettingsPage::onOkClicked);
-    connect(m_browseButton, &QPushButton::clicked, this, &SettingsPage::onBrowseClicked);
-    connect(m_defaultAllButton, &QPushButton::clicked, this, &SettingsPage::onDefaultAllClicked);
-    connect(m_cancelButton, &QPushButton::clicked, this, &SettingsPage::cancelRequested);
+    const PageKeys &keys = PageKey();
+    m_dailyReportColon->setEnabled(m_page.state(keys.dailyReportHour).enabled);
+    m_smsWorkTimeLabel->setEnabled(m_page.state(keys.smsStart).enabled);
+
+    SettingControl &commandPhone = *control(keys.phones.first());
+    const bool commands = m_page.commandPhone();
+    commandPhone.existingLabel()->setText(commands ? PageText().commandPhone() : commandPhone.row().label());
+    SetTip(commandPhone.widget(), commands ? PageText().commandPhoneTip : commandPhone.row().tip);
+
+    const bool custom = m_page.customEnabled();
+    m_customButton->setEnabled(custom);
+    SetTip(m_customButton, custom ? PageButtonOf(PageAction::Custom).tip : PageText().customDisabledTip);
+
+    // Typing stops at the limit, but a longer folder from the picker is shown
+    // whole, to be refused when the page is read: cut, it would name another folder.
+    const auto pathLength = int(m_page.value(keys.savePath).toString().size());
+    m_savePathNote->setLimit(std::max(SavePathRow().typing.limit, pathLength));
+}
+
+PageModel::Ask SettingsPage::asker()
+{
+    return [this](const Message &question) { return m_prompter.askYesNo(this, question.caption, question.text); };
 }
 
 void SettingsPage::load()
 {
-    m_form.load();
-    showOpened();
-    m_form.markSaved(controlValues());
+    openModel();
+    m_page.markSaved();
 }
 
 bool SettingsPage::mayClose()
 {
-    if (!m_form.hasUnsavedChanges(controlValues()))
-        return true;
-    return m_prompter.askYesNo(this, DiscardChangesCaption(), DiscardChangesQuestion());
+    read();
+    return m_page.mayClose(asker());
 }
 
 bool SettingsPage::openFile(const QString &path)
 {
-    if (const auto refused = m_form.openFile(path)) {
+    if (const auto refused = m_page.openFile(path)) {
         m_prompter.show(this, *refused);
         return false;
     }
-    showOpened();
+    showModel();
     return true;
 }
 
 void SettingsPage::showSavePath(const QString &folder)
 {
-    step([&] { m_form.values().save_path = folder; });
+    step([&] { return m_page.set(PageKey().savePath, folder); });
 }
 
-void SettingsPage::showOpened()
+void SettingsPage::onOk()
 {
-    const QSignalBlocker blocker(m_countryCombo);
-    m_countryCombo->clear();
-    m_countryCombo->addItems(m_session.catalogue.countryNames());
-    fillOperatorCombo();
-    showForm();
+    read();
+    const OkOutcome outcome = m_page.save(asker());
+    for (const SettingFault &message : outcome.messages)
+        report(message);
+    if (outcome.savedIn)
+        emit saved(*outcome.savedIn);
 }
 
-void SettingsPage::fillOperatorCombo()
+void SettingsPage::onBrowse()
 {
-    const QSignalBlocker blocker(m_operatorCombo);
-    m_operatorCombo->clear();
-    m_operatorCombo->addItems(m_form.operators().operatorItems());
-}
-
-PageControls SettingsPage::controlValues() const
-{
-    PageControls controls;
-    controls.save_path = m_savePathEdit->text();
-    controls.instant_number = m_instantNumberEdit->text();
-    controls.daily_report_hour = m_dailyReportHourCombo->currentIndex();
-    controls.daily_report_minute = m_dailyReportMinuteCombo->currentIndex();
-    controls.send_to = m_sendToGroup->checkedId();
-    controls.rename_text = m_renameEdit->text();
-    for (PageSetting setting : kPageSettings)
-        controls.choice(setting) = m_settingCombos[std::size_t(setting)]->currentIndex();
-    controls.sms_start_hour = m_smsStartCombo->currentIndex();
-    controls.sms_stop_hour = m_smsStopCombo->currentIndex();
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        controls.phone_number[i] = m_phoneEdits[i]->text();
-        controls.receive_email[i] = m_emailEdits[i]->text();
-    }
-    return controls;
-}
-
-void SettingsPage::readControls()
-{
-    m_pointAtFault = false;
-    const PageControls controls = controlValues();
-    const auto message = m_form.take(controls);
-    m_keepTypedNumber = !ReadInstantNumber(controls.instant_number).has_value();
-    if (message) {
-        m_prompter.show(this, *message);
-        m_pointAtFault = true;
-        focusFault();
-    }
-}
-
-void SettingsPage::focusFault()
-{
-    const std::optional<PageFault> &fault = m_form.fault();
-    if (!fault)
-        return;
-    using Field = PageFault::Field;
-    const auto slot = std::size_t(std::clamp(fault->recipient, 0, kRecipientCount - 1));
-    // A disabled field is still checked: the user is put on the control that enables it.
-    QLineEdit *field = m_savePathEdit;
-    QWidget *enabler = m_savePathEdit;
-    switch (fault->field) {
-    case Field::SavePath: break;
-    case Field::InstantNumber: field = m_instantNumberEdit; enabler = settingCombo(PageSetting::Instant); break;
-    case Field::PhoneNumber: field = m_phoneEdits[slot]; enabler = m_phoneRadio; break;
-    case Field::ReceiveEmail: field = m_emailEdits[slot]; enabler = m_emailRadio; break;
-    case Field::RenameText: field = m_renameEdit; enabler = settingCombo(PageSetting::Rename); break;
-    }
-    if (!field->isEnabled()) {
-        enabler->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-}
-
-void SettingsPage::showForm()
-{
-    const PageValues &values = m_form.values();
-    QList<QObject *> controls{m_sendToGroup};
-    for (QWidget *control : findChildren<QWidget *>())
-        controls.append(control);
-    const auto blockers = BlockSignals(controls);
-
-    // Typing stops at the limit, but a longer folder from the picker is shown
-    // whole, to be refused when the page is read: cut, it would name another folder.
-    m_savePathNote->setLimit(std::max<int>(kSavePathLimit, int(values.save_path.size())));
-    m_savePathEdit->setText(values.save_path);
-    if (!m_keepTypedNumber)
-        m_instantNumberEdit->setText(QString::number(values.instant_number));
-    m_keepTypedNumber = false;
-    setIndex(m_dailyReportHourCombo, values.daily_report_hour);
-    setIndex(m_dailyReportMinuteCombo, values.daily_report_minute);
-    m_phoneRadio->setChecked(values.send_to == 0);
-    m_emailRadio->setChecked(values.send_to == 1);
-    for (PageSetting setting : kPageSettings)
-        setIndex(m_settingCombos[std::size_t(setting)], values.choice(setting));
-    setIndex(m_countryCombo, values.country_position);
-    setIndex(m_operatorCombo, values.operator_position);
-    m_renameEdit->setText(values.rename_text);
-    setIndex(m_smsStartCombo, values.sms_start_hour);
-    setIndex(m_smsStopCombo, values.sms_stop_hour);
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        m_phoneEdits[i]->setText(values.phone_number[i]);
-        m_emailEdits[i]->setText(values.receive_email[i]);
-    }
-
-    const PageState state = m_form.state();
-    m_instantNumberEdit->setEnabled(state.instant_number_enabled);
-    m_instantHint->setEnabled(state.instant_number_enabled);
-    m_dailyReportHourCombo->setEnabled(state.daily_report_time_enabled);
-    m_dailyReportColon->setEnabled(state.daily_report_time_enabled);
-    m_dailyReportMinuteCombo->setEnabled(state.daily_report_time_enabled);
-    for (QWidget *widget :
-         QList<QWidget *>{m_smsWorkTimeLabel, m_smsStartLabel, m_smsStartCombo, m_smsStopLabel, m_smsStopCombo})
-        widget->setEnabled(state.sms_work_time_enabled);
-    m_renameEdit->setEnabled(state.rename_text_enabled);
-    m_renameHint->setEnabled(state.rename_text_enabled);
-    m_phoneLabels[0]->setText(state.first_phone_label);
-    SetTip(m_phoneEdits[0], state.command_phone ? PageTips::commandPhone : PageTips::phoneNumber);
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        m_phoneLabels[i]->setEnabled(state.phone_enabled[i]);
-        m_phoneEdits[i]->setEnabled(state.phone_enabled[i]);
-        m_emailLabels[i]->setEnabled(state.email_enabled[i]);
-        m_emailEdits[i]->setEnabled(state.email_enabled[i]);
-    }
-    settingLabel(PageSetting::EmailSize)->setEnabled(state.email_size_enabled);
-    settingCombo(PageSetting::EmailSize)->setEnabled(state.email_size_enabled);
-    m_customButton->setEnabled(state.custom_enabled);
-    SetTip(m_customButton, state.custom_enabled ? PageTips::custom : PageTips::customDisabled);
-
-    if (std::exchange(m_pointAtFault, false))
-        focusFault();
-}
-
-void SettingsPage::onCountryChanged(int index)
-{
-    step([&] {
-        m_form.operators().countryChanged(index);
-        fillOperatorCombo();
-    });
-}
-
-void SettingsPage::onOkClicked()
-{
-    const auto saveAnyway = [this](const QStringList &problems) {
-        return m_prompter.askYesNo(this, SaveCaption(), CannotSendQuestion(problems));
-    };
-    const OkOutcome outcome = m_form.save(controlValues(), m_headerConstant, saveAnyway);
-    for (const Message &message : outcome.messages)
-        m_prompter.show(this, message);
-    if (outcome.saved_in)
-        emit saved(*outcome.saved_in);
-    focusFault();
-}
-
-void SettingsPage::onBrowseClicked()
-{
-    readControls();
-    const auto folder =
-        m_prompter.pickFolder(this, SavePathPickerTitle(), m_form.pickerStart(), m_form.pickerDrives());
+    if (const auto fault = read())
+        report(*fault);
+    const auto folder = m_prompter.pickFolder(this, QCoreApplication::translate("Messages", "Please Select the Save Path"),
+                                              m_page.pickerStart(), m_page.pickerDrives());
     if (!folder)
         return;
-    if (const auto refused = m_form.folderChosen(*folder)) {
+    if (const auto refused = m_page.folderChosen(*folder)) {
         m_prompter.show(this, *refused);
         return;
     }
-    showForm();
+    showModel();
 }
 
-void SettingsPage::onDefaultAllClicked()
+void SettingsPage::onDefaultAll()
 {
-    readControls();
-    if (!m_prompter.askYesNo(this, DefaultAllCaption(), DefaultAllQuestion()))
-        return;
-    m_form.defaultAll();
-    m_keepTypedNumber = false;
-    fillOperatorCombo();
-    showForm();
+    if (const auto fault = read())
+        report(*fault);
+    if (m_page.defaultAll(asker()))
+        showModel();
 }

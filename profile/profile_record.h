@@ -142,6 +142,8 @@ static_assert(offsetof(ProfileRecord, receive_email_3) == 880);
 static_assert(offsetof(ProfileRecord, receive_email_4) == 928);
 
 inline constexpr int kRecipientCount = 4;
+// "OK" marks the record it saves with this header value.
+inline constexpr std::uint16_t kSavedHeaderValue = 2;
 
 // The record as it stands before anything runs: "V5.02.15", then zeros.
 ProfileRecord InitialProfileRecord();
