@@ -42,6 +42,7 @@ public:
     // order; what the steps before a failing check stored stays stored.
     std::optional<SettingFault> store() override;
 
+    OperatorSelection &operators() { return m_operators; }
     // The first phone is the one SMS commands come from: its label says so.
     bool commandPhone() const;
     bool customEnabled() const { return m_operators.customEnabled(); }

@@ -28,10 +28,16 @@ Tip pageTip(const char *source)
     return {"PageTips", source};
 }
 
+// A text marked with QT_TRANSLATE_NOOP3, and the comment that tells translators where it stands.
+struct Marked {
+    const char *source;
+    const char *comment;
+};
+
 // "Instant number": the name of a control that stands beside another's label.
-std::function<QString()> besideLabel(const char *pattern, const char *comment, std::function<QString()> label)
+std::function<QString()> besideLabel(Marked pattern, std::function<QString()> label)
 {
-    return [=] { return QCoreApplication::translate("PageItems", pattern, comment).arg(label()); };
+    return [=] { return QCoreApplication::translate("PageItems", pattern.source, pattern.comment).arg(label()); };
 }
 
 SettingRow row(K kind, RecordPlace place, std::function<QString()> label, Tip tip, const char *objectName)
@@ -139,7 +145,8 @@ QList<SettingGroup> pageGroups()
 
     SettingRow instantNumber =
         row(K::Number, RECORD_PLACE(instant_number),
-            besideLabel("%1 number", "accessible name of the edit beside the label", instantLabel),
+            besideLabel(QT_TRANSLATE_NOOP3("PageItems", "%1 number", "accessible name of the edit beside the label"),
+                        instantLabel),
             pageTip(QT_TRANSLATE_NOOP("PageTips",
                                       "How many photos or videos the camera sends this way, 0 to 99; 0 means no limit.")),
             "instantNumberEdit");
@@ -156,7 +163,8 @@ QList<SettingGroup> pageGroups()
     sendTo.radios = true;
 
     SettingRow renameText = row(K::Text, RECORD_PLACE(rename_text),
-                                besideLabel("%1 text", "accessible name of the edit beside the label", renameLabel),
+                                besideLabel(QT_TRANSLATE_NOOP3("PageItems", "%1 text", "accessible name of the edit beside the label"),
+                                            renameLabel),
                                 pageTip(QT_TRANSLATE_NOOP("PageTips", "The camera's name: up to 8 letters and digits.")),
                                 "renameEdit");
     // Letters shown in upper case; any other character the card holds is taken, so that "OK" can name it.
@@ -175,10 +183,12 @@ QList<SettingGroup> pageGroups()
                  pageTip(QT_TRANSLATE_NOOP("PageTips", "On: the camera sends a daily report at the time beside it.")),
                  "dailyReportCombo"),
           twoDigits(RECORD_PLACE(daily_report_hour), kHourCount,
-                    besideLabel("%1 hour", "accessible name of the combo beside the label", dailyReportLabel),
+                    besideLabel(QT_TRANSLATE_NOOP3("PageItems", "%1 hour", "accessible name of the combo beside the label"),
+                                dailyReportLabel),
                     dailyReportTime, "dailyReportHourCombo"),
           twoDigits(RECORD_PLACE(daily_report_minute), kMinuteCount,
-                    besideLabel("%1 minute", "accessible name of the combo beside the label", dailyReportLabel),
+                    besideLabel(QT_TRANSLATE_NOOP3("PageItems", "%1 minute", "accessible name of the combo beside the label"),
+                                dailyReportLabel),
                     dailyReportTime, "dailyReportMinuteCombo")}},
         {QStringLiteral("sendTo"), pageText(QT_TRANSLATE_NOOP("PageItems", "Send To")),
          {sendTo,

@@ -23,6 +23,16 @@ void editRecordOperator(ProfileSession &session, const QString &apn)
 
 } // namespace
 
+namespace {
+
+// The positions the page's country and operator lists show.
+struct Positions {
+    int country_position = 0;
+    int operator_position = 0;
+};
+
+} // namespace
+
 class TestOperatorSelection : public QObject
 {
     Q_OBJECT
@@ -31,8 +41,8 @@ private slots:
     void customOnlyOnTheLastItemOfACountry()
     {
         ProfileSession session;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         selection.countryChanged(kDanmark);
         QCOMPARE(selection.operatorItems().size(), 13);
@@ -50,8 +60,8 @@ private slots:
     {
         ProfileSession session;
         StoreRecordText(session.custom.country_customers[2].mms_apn, QStringLiteral("three"));
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
 
         selection.countryChanged(kCustomer);
@@ -66,8 +76,8 @@ private slots:
     void carriersCopyNothingUntilTransfer()
     {
         ProfileSession session;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         const OperatorEntry before = session.record.operator_;
         selection.countryChanged(kGermany);
@@ -109,8 +119,8 @@ private slots:
         session.record.country_index = std::uint8_t(country);
         session.record.operator_index = std::uint8_t(index);
         editRecordOperator(session, "loaded");
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         QCOMPARE(values.operator_position, position);
 
@@ -129,8 +139,8 @@ private slots:
     void editsReachTheChosenCustomEntryOnTransfer()
     {
         ProfileSession session;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         selection.countryChanged(kCustomer);
         selection.operatorChanged(1);
@@ -146,8 +156,8 @@ private slots:
     void oneSharedEntryForEveryCountry()
     {
         ProfileSession session;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         selection.countryChanged(kGermany);
         selection.operatorChanged(8);
@@ -162,8 +172,8 @@ private slots:
     void editsAreLostWhenAnotherItemIsChosenFirst()
     {
         ProfileSession session;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         selection.countryChanged(kGermany);
         selection.operatorChanged(8);
@@ -178,8 +188,8 @@ private slots:
     void resetTakesAuto()
     {
         ProfileSession session;
-        PageValues values;
-        OperatorSelection selection(values, session.record, session.catalogue);
+        Positions values;
+        OperatorSelection selection(values.country_position, values.operator_position, session.record, session.catalogue);
         selection.load();
         selection.countryChanged(kCustomer);
         selection.reset();

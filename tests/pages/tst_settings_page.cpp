@@ -22,7 +22,7 @@ struct Page {
     ScopedTempFolder temp;
     ProfileSession session;
     FakePrompter prompter;
-    SettingsPage page{session, prompter, 2};
+    SettingsPage page{session, prompter};
 
     Page() { StartSession(session); }
 
@@ -308,7 +308,7 @@ private slots:
             QVERIFY(QDir().mkpath(card));
         Page p;
         p.page.load();
-        p.page.form().setMediaFolders(mediaFolder ? QStringList{media} : QStringList{});
+        p.page.model().setMediaFolders(mediaFolder ? QStringList{media} : QStringList{});
         p.edit("savePathEdit")->setText(card);
         QTest::mouseClick(p.get<QPushButton>("browseButton"), Qt::LeftButton);
         QCOMPARE(p.prompter.calls.size(), 1);

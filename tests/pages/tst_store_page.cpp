@@ -1,4 +1,5 @@
-#include "forms/settings_form.h"
+#include "forms/page_model.h"
+#include "forms/page_schema.h"
 #include "pages/settings_page.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
@@ -18,9 +19,9 @@
 namespace {
 
 // "OK" as the user who saves settings the camera cannot send with.
-OkOutcome pressOk(SettingsForm &form, const PageControls &controls)
+OkOutcome pressOk(PageModel &page)
 {
-    return form.save(controls, 2, [](const QStringList &) { return true; });
+    return page.save([](const Message &) { return true; });
 }
 
 struct Inputs {
@@ -34,27 +35,20 @@ struct Inputs {
     QString renameText;
 };
 
-PageControls controlsFrom(const Inputs &in)
+// The inputs as the page's view reads them into the model.
+void setInto(PageModel &page, const Inputs &in)
 {
-    PageControls c;
-    c.choice(PageSetting::Instant) = in.instantOn;
-    c.choice(PageSetting::DailyReport) = 0;
-    c.instant_number = in.instantNumber;
-    c.daily_report_hour = 0;
-    c.daily_report_minute = 0;
-    c.send_to = in.sendTo;
-    c.choice(PageSetting::Rename) = in.rename;
-    c.rename_text = in.renameText;
-    c.choice(PageSetting::EmailSize) = 1;
-    c.choice(PageSetting::SmsSwitch) = in.smsSwitch;
-    c.choice(PageSetting::Gps) = 0;
-    c.sms_start_hour = 0;
-    c.sms_stop_hour = 0;
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        c.phone_number[i] = in.phones[qsizetype(i)];
-        c.receive_email[i] = in.emails[qsizetype(i)];
+    const PageKeys &k = PageKey();
+    page.set(k.instant, in.instantOn);
+    page.set(k.instantNumber, in.instantNumber);
+    page.set(k.sendTo, in.sendTo);
+    page.set(k.rename, in.rename);
+    page.set(k.renameText, in.renameText);
+    page.set(k.smsSwitch, in.smsSwitch);
+    for (int i = 0; i < kRecipientCount; ++i) {
+        page.set(k.phones.at(i), in.phones.at(i));
+        page.set(k.emails.at(i), in.emails.at(i));
     }
-    return c;
 }
 
 // Types the inputs into the page's controls, switches before the texts they enable.
@@ -200,26 +194,27 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        SettingsForm form(session);
+        PageModel form(session);
         form.load();
-        const auto failure = form.store(controlsFrom(inputs));
-        QCOMPARE(failure ? failure->caption : QString(), caption);
-        QCOMPARE(failure ? failure->text : QString(), text);
+        setInto(form, inputs);
+        const auto failure = form.store();
+        QCOMPARE(failure ? failure->message.caption : QString(), caption);
+        QCOMPARE(failure ? failure->message.text : QString(), text);
         if (failure)
-            QCOMPARE(failure->icon, Message::Icon::Error);
+            QCOMPARE(failure->message.icon, Message::Icon::Error);
 
         // The same on the page: after the message the user is on the control at fault.
         ScopedTempFolder temp;
         ProfileSession pageSession;
         startWithoutWorkingCopy(pageSession);
         FakePrompter prompter;
-        SettingsPage page(pageSession, prompter, 2);
+        SettingsPage page(pageSession, prompter);
         page.load();
         typeInto(page, inputs);
         FindControl<QPushButton>(page, "okButton")->click();
         QCOMPARE(prompter.messages().size(), 1);
         if (failure)
-            QCOMPARE(prompter.lastMessage(), *failure);
+            QCOMPARE(prompter.lastMessage(), failure->message);
         QWidget *focus = page.focusWidget();
         QCOMPARE(focus ? focus->objectName() : QString(), focused);
         if (auto *edit = qobject_cast<QLineEdit *>(focus))
@@ -230,7 +225,7 @@ private slots:
     {
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        SettingsForm form(session);
+        PageModel form(session);
         form.load();
         Inputs in = withEmail("a@b.c");
         in.emails[2] = "ok@x";
@@ -240,11 +235,11 @@ private slots:
         in.sendTo = 0;
         in.smsSwitch = 2;
         in.phones[0] = "5551234";
-        PageControls controls = controlsFrom(in);
-        controls.sms_start_hour = 6;
-        controls.sms_stop_hour = 20;
-        controls.choice(PageSetting::Gps) = 1;
-        QVERIFY(!form.store(controls));
+        setInto(form, in);
+        form.set(PageKey().smsStart, 6);
+        form.set(PageKey().smsStop, 20);
+        form.set("gps", 1);
+        QVERIFY(!form.store());
 
         const ProfileRecord &r = session.record;
         QCOMPARE(LoadRecordText(r.phone_number_1), QStringLiteral("5551234"));
@@ -270,17 +265,16 @@ private slots:
         startWithoutWorkingCopy(session);
         StoreRecordText(session.record.receive_email_4, QStringLiteral("old@example.org"));
         StoreRecordText(session.record.rename_text, QStringLiteral("OLD"));
-        SettingsForm form(session);
+        PageModel form(session);
         form.load();
-        form.values().save_path = card.path();
 
         Inputs in = withEmail();
         in.instantNumber = "42";
         in.emails[1] = "x"; // fails at recipient 2
-        PageControls controls = controlsFrom(in);
-        controls.save_path = card.path();
-        controls.choice(PageSetting::Gps) = 1;
-        const Message shown = pressOk(form, controls).messages.value(0);
+        setInto(form, in);
+        form.set(PageKey().savePath, card.path());
+        form.set("gps", 1);
+        const Message shown = pressOk(form).messages.value(0).message;
 
         QCOMPARE(shown.text, QStringLiteral("The Email Format is error!"));
         QCOMPARE(session.record.header_value, 2);
@@ -299,13 +293,13 @@ private slots:
         QTemporaryDir card;
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        SettingsForm form(session);
+        PageModel form(session);
         form.load();
         Inputs in = withEmail();
         in.instantNumber = "";
-        PageControls controls = controlsFrom(in);
-        controls.save_path = card.path();
-        const Message shown = pressOk(form, controls).messages.value(0);
+        setInto(form, in);
+        form.set(PageKey().savePath, card.path());
+        const Message shown = pressOk(form).messages.value(0).message;
         QCOMPARE(shown.text, QStringLiteral("Enter an integer."));
         QVERIFY(!QFile::exists(card.path() + "/PROFILE.BIN"));
     }
@@ -334,10 +328,12 @@ private slots:
         session.record.select_email = std::uint8_t(selectEmail);
         StoreRecordText(session.record.sender_email.email, QStringLiteral("chosen@example.org"));
         const EmailEntry chosen = session.record.sender_email;
-        SettingsForm form(session);
+        PageModel form(session);
         form.load();
-        form.operators().countryChanged(country);
-        QVERIFY(!form.store(controlsFrom(withEmail())));
+        form.set(PageKey().country, country);
+        form.changed(PageKey().country);
+        setInto(form, withEmail());
+        QVERIFY(!form.store());
 
         const EmailEntry &sender = session.record.sender_email;
         if (expected == "finland")
@@ -404,27 +400,29 @@ private slots:
 
         ProfileSession session;
         startWithoutWorkingCopy(session);
-        SettingsForm form(session);
+        PageModel form(session);
         form.load();
-        PageControls controls = controlsFrom(withEmail());
-        controls.save_path = path;
+        setInto(form, withEmail());
+        form.set(PageKey().savePath, path);
         bool wasAsked = false;
-        const OkOutcome outcome = form.save(controls, 2, [&](const QStringList &) { return wasAsked = true; });
-        const Message shown = outcome.messages.value(0);
+        const OkOutcome outcome = form.save([&](const Message &) { return wasAsked = true; });
+        const Message shown = outcome.messages.value(0).message;
+        // Only a folder that cannot take the file puts the user back on "Save Path".
+        QCOMPARE(outcome.messages.value(0).key, written ? QString() : PageKey().savePath);
 
         QCOMPARE(shown.caption, caption);
         QCOMPARE(shown.text, text.arg(path));
         QCOMPARE(wasAsked, asked);
         QCOMPARE(shown.icon, written || folder.isEmpty() ? Message::Icon::None : Message::Icon::Error);
         QCOMPARE(QFile::exists(temp.workingCopyPath()), written);
-        QCOMPARE(outcome.saved_in, written ? std::optional<QString>(path) : std::nullopt);
+        QCOMPARE(outcome.savedIn, written ? std::optional<QString>(path) : std::nullopt);
         // A durable copy that could not be kept is said once, after the success.
         const bool refused = folder == "card, no data folder";
         QCOMPARE(outcome.messages.size(), refused ? 2 : 1);
         QCOMPARE(QFile::exists(temp.durableCopyPath()), written && !refused);
         if (refused) {
-            QCOMPARE(outcome.messages.last().icon, Message::Icon::Warning);
-            QCOMPARE(outcome.messages.last().text,
+            QCOMPARE(outcome.messages.last().message.icon, Message::Icon::Warning);
+            QCOMPARE(outcome.messages.last().message.text,
                      QStringLiteral("Your settings could not be kept beyond a restart of the computer:\r\n"
                                     "%1 contains an incorrect path.\r\n"
                                     "After a restart the tool may open with older settings or the defaults.")
@@ -437,16 +435,16 @@ private slots:
     void chosenFolders()
     {
         ProfileSession session;
-        SettingsForm form(session);
+        PageModel form(session);
         const auto refused = form.folderChosen(QUrl("sftp://host/card"));
         QVERIFY(refused);
         QCOMPARE(refused->caption, QStringLiteral("Save Path"));
         QCOMPARE(refused->text, QStringLiteral("Select the Path Error"));
         QCOMPARE(refused->icon, Message::Icon::None);
-        QVERIFY(form.values().save_path.isEmpty());
+        QVERIFY(form.value(PageKey().savePath).toString().isEmpty());
 
         QVERIFY(!form.folderChosen(QUrl::fromLocalFile("/media/card")));
-        QCOMPARE(form.values().save_path, QDir::toNativeSeparators("/media/card"));
+        QCOMPARE(form.value(PageKey().savePath).toString(), QDir::toNativeSeparators("/media/card"));
     }
 };
 

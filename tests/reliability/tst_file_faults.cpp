@@ -5,7 +5,6 @@
 // skips it and says why.
 #include "forms/profile_defaults.h"
 #include "forms/message.h"
-#include "forms/settings_form.h"
 #include "profile/profile_files.h"
 #include "support/fresh_session.h"
 #include "support/started_window.h"

@@ -1,44 +1,33 @@
 #include "support/form_round_trip.h"
 
 #include "forms/camera_form.h"
-#include "forms/sender_email_form.h"
 #include "forms/operator_form.h"
-#include "forms/camera_schema.h"
-#include "forms/settings_form.h"
-#include "forms/page_items.h"
+#include "forms/page_model.h"
+#include "forms/page_schema.h"
+#include "forms/sender_email_form.h"
 
-namespace {
-
-// A drop-down list shows a value beyond its items as no selection.
-int shown(int value, qsizetype count)
+void ReadAsShown(PageModel &page)
 {
-    return value >= 0 && value < count ? value : -1;
+    for (const SettingGroup &group : PageGroups()) {
+        for (const SettingRow &row : group.rows) {
+            const QVariant value = page.value(row.key());
+            if (row.isText() || row.kind == SettingKind::Number) {
+                page.set(row.key(), value);
+                continue;
+            }
+            const QStringList items = page.items(row.key());
+            const qsizetype count = !items.isEmpty()                    ? items.size()
+                                    : row.kind == SettingKind::TwoDigits ? row.count
+                                                                         : row.itemCount();
+            const int index = value.toInt();
+            page.set(row.key(), index >= 0 && index < count ? index : -1);
+        }
+    }
 }
 
-} // namespace
-
-PageControls ControlsShowing(const PageValues &values)
+std::optional<SettingFault> StoreThroughForms(ProfileSession &session, bool openedCard)
 {
-    using namespace PageItems;
-    PageControls controls;
-    controls.save_path = values.save_path;
-    controls.instant_number = QString::number(values.instant_number);
-    controls.daily_report_hour = shown(values.daily_report_hour, kHourCount);
-    controls.daily_report_minute = shown(values.daily_report_minute, kMinuteCount);
-    controls.send_to = shown(values.send_to, sendToItems().size());
-    controls.rename_text = values.rename_text;
-    for (PageSetting setting : kPageSettings)
-        controls.choice(setting) = shown(values.choice(setting), PageSettingOf(setting).itemCount());
-    controls.sms_start_hour = shown(values.sms_start_hour, kHourCount);
-    controls.sms_stop_hour = shown(values.sms_stop_hour, kHourCount);
-    controls.phone_number = values.phone_number;
-    controls.receive_email = values.receive_email;
-    return controls;
-}
-
-std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCard)
-{
-    SettingsForm page(session);
+    PageModel page(session);
     if (openedCard)
         page.operators().takeCardOperator();
     page.load();
@@ -55,24 +44,25 @@ std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCar
     operatorForm.load(session.record.operator_);
     operatorForm.store(session.record.operator_);
 
-    return page.store(ControlsShowing(page.values()));
+    ReadAsShown(page);
+    return page.store();
 }
 
-std::optional<Message> StoreCorrectedPage(ProfileSession &session)
+std::optional<SettingFault> StoreCorrectedPage(ProfileSession &session)
 {
-    SettingsForm page(session);
+    const PageKeys &keys = PageKey();
+    PageModel page(session);
     page.load();
-    PageControls controls = ControlsShowing(page.values());
-    controls.instant_number = QStringLiteral("99");
-    for (std::size_t i = 0; i < kRecipientCount; ++i) {
-        controls.phone_number[i].clear();
-        controls.receive_email[i].clear();
-    }
-    controls.choice(PageSetting::SmsSwitch) = 0;
-    controls.sms_start_hour = controls.sms_stop_hour = 0;
-    controls.send_to = 1;
-    controls.receive_email[0] = QStringLiteral("jane@example.org");
-    controls.choice(PageSetting::Rename) = 0;
-    controls.rename_text.clear();
-    return page.store(controls);
+    ReadAsShown(page);
+    page.set(keys.instantNumber, QStringLiteral("99"));
+    for (const QString &key : keys.phones + keys.emails)
+        page.set(key, QString());
+    page.set(keys.smsSwitch, 0);
+    page.set(keys.smsStart, 0);
+    page.set(keys.smsStop, 0);
+    page.set(keys.sendTo, 1);
+    page.set(keys.emails.first(), QStringLiteral("jane@example.org"));
+    page.set(keys.rename, 0);
+    page.set(keys.renameText, QString());
+    return page.store();
 }
