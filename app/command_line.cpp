@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

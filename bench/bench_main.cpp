@@ -8,8 +8,8 @@
 #include "app/main_window.h"
 #include "dialogs/prompter.h"
 #include "forms/profile_session.h"
-#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 #include "tools/find_control.h"
 
 #include <QApplication>

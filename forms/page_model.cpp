@@ -7,8 +7,8 @@
 #include "forms/removable_media.h"
 #include "forms/sender_email_form.h"
 #include "forms/sending_problems.h"
-#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 #include "profile/record_text.h"
 #include "profile/settings_file.h"
 

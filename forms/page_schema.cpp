@@ -67,10 +67,16 @@ SettingRow twoDigits(RecordPlace place, int count, std::function<QString()> labe
     return made;
 }
 
+// "send_mode.instant": one of the two switches that share the send-mode byte.
+QString sendModeKey(const char *name)
+{
+    return RECORD_PLACE(send_mode).key + QLatin1Char('.') + QLatin1StringView(name);
+}
+
 RecordPlace sendModeBits(const char *name, int shift, int mask)
 {
     RecordPlace place = RECORD_PLACE(send_mode);
-    place.key += QLatin1Char('.') + QLatin1StringView(name);
+    place.key = sendModeKey(name);
     place.shift = shift;
     place.mask = mask;
     return place;
@@ -258,9 +264,9 @@ const PageKeys &PageKey()
 {
     static const PageKeys keys = [] {
         PageKeys made;
-        made.instant = sendModeBits("instant", 0, 1).key;
+        made.instant = sendModeKey("instant");
         made.instantNumber = RECORD_PLACE(instant_number).key;
-        made.dailyReport = sendModeBits("daily_report", 1, 0xFFFF).key;
+        made.dailyReport = sendModeKey("daily_report");
         made.dailyReportHour = RECORD_PLACE(daily_report_hour).key;
         made.dailyReportMinute = RECORD_PLACE(daily_report_minute).key;
         made.sendTo = RECORD_PLACE(send_to).key;

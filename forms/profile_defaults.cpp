@@ -5,6 +5,7 @@
 #include "forms/page_schema.h"
 #include "forms/sender_schema.h"
 #include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 
 #include <cstring>
 #include <map>

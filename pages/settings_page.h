@@ -15,7 +15,7 @@ class SenderEmailDialog;
 enum class PageAction;
 struct SettingGroup;
 
-// The settings page: sending, recipients, operator, GPS/SMS control, camera
+// The settings page: sending, recipients, operator, control by SMS, camera
 // name and save folder. It edits its own values and writes the record on "OK".
 class SettingsPage : public QWidget, private WindowView
 {

@@ -1,19 +1,12 @@
 #include "profile/profile_files.h"
 
-#include "profile/durable_copy.h"
-#include "profile/safe_file.h"
 #include "profile/text_fields.h"
 #include "profile/version.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-constexpr qsizetype kMaxTemporaryPathLength = 259;
 
 // The record a working copy holds, decoded, when it carries this version's mark.
 std::optional<ProfileImage> markedRecord(const std::optional<QByteArray> &bytes)
@@ -45,19 +38,6 @@ void ReadCustomBlock(QByteArrayView block, CustomOperators &custom)
     std::memcpy(static_cast<void *>(&custom), bytes.constData(), sizeof custom);
 }
 
-QString WorkingCopyName()
-{
-    return QStringLiteral("/setup") + VersionText() + QStringLiteral(".bak");
-}
-
-std::optional<QString> WorkingCopyPath()
-{
-    const QString folder = QDir::tempPath();
-    if (folder.isEmpty() || folder.size() > kMaxTemporaryPathLength)
-        return std::nullopt;
-    return folder + WorkingCopyName();
-}
-
 QString ProfileFilePath(const QString &folder)
 {
     return folder + QStringLiteral("/PROFILE.BIN");
@@ -76,20 +56,9 @@ QByteArray WorkingCopyBytes(const ProfileImage &image, const CustomOperators &cu
     return bytes;
 }
 
-bool LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom)
+bool IsUsableCopy(const std::optional<QByteArray> &bytes)
 {
-    // Without a temporary folder there is no copy to read: the defaults, as
-    // for any copy that cannot be read, never an empty record for the card.
-    const auto path = WorkingCopyPath();
-    std::optional<QByteArray> bytes;
-    if (path)
-        bytes = ReadOwnFile(*path, kWorkingCopySize);
-    // The temporary folder may have been emptied at boot: the durable copy stands in.
-    if (!markedRecord(bytes)) {
-        if (auto durable = ReadDurableCopy(); markedRecord(durable))
-            bytes = std::move(durable);
-    }
-    return RestoreWorkingCopy(bytes, record, custom);
+    return markedRecord(bytes).has_value();
 }
 
 bool RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &record, CustomOperators &custom)
@@ -103,26 +72,4 @@ bool RestoreWorkingCopy(const std::optional<QByteArray> &bytes, ProfileRecord &r
     TerminateTextFields(record);
     TerminateTextFields(custom);
     return true;
-}
-
-std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,
-                                     const CustomOperators &custom)
-{
-    const ProfileImage image = EncodeProfileImage(record);
-    if (auto error = WriteFileAtomically(ProfileFilePath(folder), ProfileFileBytes(image),
-                                         FileAccess::Shared))
-        return error;
-
-    const auto path = WorkingCopyPath();
-    if (!path)
-        return std::nullopt;
-    return WriteFileAtomically(*path, WorkingCopyBytes(image, custom), FileAccess::OwnerOnly);
-}
-
-void DeleteWorkingCopy()
-{
-    if (const auto path = WorkingCopyPath())
-        QFile::remove(*path);
-    // Otherwise the next start would bring the settings back from it.
-    DeleteDurableCopy();
 }

@@ -11,7 +11,6 @@
 #include "forms/work_time_form.h"
 #include "presets/email_presets.h"
 #include "presets/operator_catalogue.h"
-#include "profile/profile_files.h"
 #include "profile/record_text.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "pages/settings_page.h"
-#include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 #include "profile/record_text.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"

@@ -1,7 +1,6 @@
 #include "forms/page_model.h"
 #include "forms/page_schema.h"
 #include "pages/settings_page.h"
-#include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "support/fake_prompter.h"
 #include "support/fresh_session.h"

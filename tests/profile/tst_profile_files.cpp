@@ -1,6 +1,6 @@
 #include "forms/profile_defaults.h"
-#include "profile/durable_copy.h"
 #include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 #include "profile/record_text.h"
 #include "support/hex_bytes.h"
 #include "support/temp_env.h"

@@ -6,6 +6,7 @@
 #include "forms/profile_defaults.h"
 #include "forms/message.h"
 #include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 #include "support/fresh_session.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"

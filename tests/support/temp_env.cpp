@@ -1,7 +1,6 @@
 #include "support/temp_env.h"
 
-#include "profile/durable_copy.h"
-#include "profile/profile_files.h"
+#include "profile/settings_copies.h"
 
 #include <QDir>
 #include <QFile>
