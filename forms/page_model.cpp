@@ -394,18 +394,24 @@ std::optional<SettingFault> PageModel::storeRename()
     return std::nullopt;
 }
 
-std::optional<SettingFault> PageModel::check() const
+void PageModel::copyInto(ProfileSession &scratch, PageModel &page) const
 {
-    ProfileSession scratch;
     scratch.record = m_session.record;
     scratch.custom = m_session.custom;
     scratch.presets = m_session.presets;
     scratch.currentArea = m_session.currentArea;
-    PageModel page(scratch);
     page.m_values = m_values;
     page.m_unreadable = m_unreadable;
     page.m_country = m_country;
     page.m_operator = m_operator;
+    page.m_defaultSender = m_defaultSender;
+}
+
+std::optional<SettingFault> PageModel::check() const
+{
+    ProfileSession scratch;
+    PageModel page(scratch);
+    copyInto(scratch, page);
     return page.store();
 }
 
@@ -535,10 +541,8 @@ void PageModel::reset()
 QByteArray PageModel::wouldStore() const
 {
     ProfileSession scratch;
-    scratch.record = m_session.record;
-    scratch.custom = m_session.custom;
-    scratch.presets = m_session.presets;
-    scratch.currentArea = m_session.currentArea;
+    PageModel page(scratch);
+    copyInto(scratch, page);
     // Through each dialog's OK first: an OK without a change, which stores the
     // same settings in the dialog's own way (a window's switch bit), changes nothing.
     CameraForm camera;
@@ -551,12 +555,6 @@ QByteArray PageModel::wouldStore() const
     operatorForm.load(scratch.record.operator_);
     operatorForm.store(scratch.record.operator_);
 
-    PageModel page(scratch);
-    page.m_values = m_values;
-    page.m_unreadable = m_unreadable;
-    page.m_country = m_country;
-    page.m_operator = m_operator;
-    page.m_defaultSender = m_defaultSender;
     // A failed check leaves what the steps before it stored, as "OK" would.
     page.store();
     // "OK" sets the header value itself, even when a check then fails.

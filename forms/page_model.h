@@ -79,6 +79,8 @@ public:
 
 private:
     bool hasUnsavedChanges() const;
+    // Puts the session and the values into a scratch session and its page.
+    void copyInto(ProfileSession &scratch, PageModel &page) const;
     // The record and custom entries "OK" would leave after every dialog's OK,
     // stored on a copy; the session is not touched.
     QByteArray wouldStore() const;
