@@ -47,9 +47,9 @@ std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCar
     camera.load(session.record);
     camera.store(session.record);
 
-    SenderEmailForm sender(session.presets);
-    sender.load(session.record);
-    sender.store(session.record);
+    SenderEmailForm sender(session.record, session.presets);
+    sender.load();
+    sender.store();
 
     OperatorForm operatorForm;
     operatorForm.load(session.record.operator_);
