@@ -35,44 +35,36 @@ SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &preset
 
 void SenderEmailDialog::buildControls()
 {
-    const QList<SettingGroup> &groups = SenderGroups();
-    QList<QWidget *> parents;
-    for (const SettingGroup &group : groups)
-        parents.append(group.key.isEmpty() ? static_cast<QWidget *>(this) : makeFrame(group.key, this));
-    // Bound, and so read, from the last row up: the account before the address
-    // it follows, and the provider last, so that what was typed stays with the
-    // provider it was typed for.
-    QList<QList<SettingControl *>> bound(groups.size());
-    for (qsizetype g = groups.size(); g-- > 0;)
-        for (qsizetype r = groups[g].rows.size(); r-- > 0;)
-            bound[g].prepend(&bind(groups[g].rows[r], parents[g]));
-
     auto *layout = new QVBoxLayout(this);
     QList<QLabel *> labels;
     QList<QWidget *> chain;
-    for (qsizetype g = 0; g < groups.size(); ++g) {
-        QWidget *parent = parents[g];
-        QFormLayout *form = MakeFormLayout(parent == this ? nullptr : parent);
-        if (parent == this) {
+    for (const SettingGroup &group : SenderGroups()) {
+        QFormLayout *form = nullptr;
+        QWidget *parent = this;
+        if (group.key.isEmpty()) {
+            form = MakeFormLayout(nullptr);
             // The frames below carry their own margins; line the combo up with their fields.
             form->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0,
                                      style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
             layout->addLayout(form);
         } else {
+            parent = makeFrame(group.key, this);
+            form = MakeFormLayout(parent);
             layout->addWidget(parent);
         }
-        for (SettingControl *control : bound[g]) {
-            chain << control->widgets();
-            if (control->row().kind == SettingKind::Check) {
-                form->addRow(QString(), control->widget());
+        for (const SettingRow &row : group.rows) {
+            SettingControl &control = bind(row, parent);
+            chain << control.widgets();
+            if (row.kind == SettingKind::Check) {
+                form->addRow(QString(), control.widget());
                 continue;
             }
             // The account's labels stay enabled when "Default" disables its
             // blank fields; the server's go with theirs.
-            QLabel *label = groups[g].key == QLatin1StringView("serverFrame")
-                                ? control->label(parent)
-                                : MakeLabel(control->row().label(), control->widget(), parent);
-            form->addRow(label, control->widget());
+            QLabel *label = group.key == QLatin1StringView("serverFrame")
+                                ? control.label(parent)
+                                : MakeLabel(row.label(), control.widget(), parent);
+            form->addRow(label, control.widget());
             labels << label;
         }
     }

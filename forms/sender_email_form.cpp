@@ -111,7 +111,8 @@ void SenderEmailForm::load()
 
 void SenderEmailForm::loadFrom(const EmailEntry &entry)
 {
-    m_values[kSenderEmailKey] = LoadRecordText(entry.email);
+    m_address = LoadRecordText(entry.email);
+    m_values[kSenderEmailKey] = m_address;
     m_values[kSenderAccountKey] = LoadRecordText(entry.account);
     m_values[kSenderPasswordKey] = LoadRecordText(entry.password);
     m_values[kSmtpServerKey] = LoadRecordText(entry.smtp_server);
@@ -125,23 +126,26 @@ void SenderEmailForm::loadFrom(const EmailEntry &entry)
 
 std::optional<SettingFault> SenderEmailForm::set(const QString &key, const QVariant &value)
 {
+    m_values[key] = value;
+    return std::nullopt;
+}
+
+std::optional<SettingFault> SenderEmailForm::changed(const QString &key)
+{
     if (key == kProviderKey) {
-        const int position = value.toInt();
+        const int position = m_values.value(key).toInt();
         if (position < 0 || position >= EmailPresets::kProviderCount || position == m_position)
             return std::nullopt;
         keepInPreset(m_presets.entries[m_position]);
         m_position = position;
         loadFrom(m_presets.entries[m_position]);
     } else if (key == kShowPasswordKey) {
-        // A box the rules disabled shows no choice of the user's: the flag stays.
-        if (state(key).enabled)
-            m_showPassword = value.toBool();
-    } else if (m_values.contains(key)) {
-        const QVariant before = m_values.value(key);
-        m_values[key] = value;
+        m_showPassword = m_values.value(key).toBool();
+    } else if (key == kSenderEmailKey) {
         const QString account = text(kSenderAccountKey);
-        if (key == kSenderEmailKey && before != value && (account.isEmpty() || account == before.toString()))
-            m_values[kSenderAccountKey] = value;
+        if (account.isEmpty() || account == m_address)
+            m_values[kSenderAccountKey] = text(key);
+        m_address = text(key);
     }
     return std::nullopt;
 }

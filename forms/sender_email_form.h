@@ -23,10 +23,11 @@ public:
     // password" is kept from the previous opening.
     void load() override;
     QVariant value(const QString &key) const override;
-    // A new provider keeps what was typed for the one left in its preset and
-    // shows its own. The account follows a changed address while it is empty
-    // or the address itself.
     std::optional<SettingFault> set(const QString &key, const QVariant &value) override;
+    // A new provider keeps what was typed for the one left in its preset and
+    // shows its own. The account follows the address while it is empty or
+    // the address itself.
+    std::optional<SettingFault> changed(const QString &key) override;
     ControlState state(const QString &key) const override;
     std::optional<SettingFault> check() const override;
     // Checks, then rewrites `select_email` and all of `sender_email`.
@@ -43,5 +44,7 @@ private:
     EmailPresets &m_presets;
     int m_position = EmailPresets::kDefaultPosition;
     bool m_showPassword = false;
-    QHash<QString, QVariant> m_values; // the texts and the "Secure Type" item, -1 for none
+    QString m_address; // before the change whose rule runs
+    // As set: the texts, the "Secure Type" item (-1 for none), the provider and the box chosen.
+    QHash<QString, QVariant> m_values;
 };

@@ -62,7 +62,14 @@ EmailEntry entryWith(const Texts &texts, std::uint8_t secureType)
     return entry;
 }
 
-// Types the texts in their order: the account after the address it would follow.
+// What the user does at the key's control: the value is set, its rule runs.
+void choose(SenderEmailForm &form, const QString &key, const QVariant &value)
+{
+    QVERIFY(!form.set(key, value));
+    QVERIFY(!form.changed(key));
+}
+
+// The texts as typed, no rule run.
 void type(SenderEmailForm &form, const Texts &texts)
 {
     for (qsizetype i = 0; i < kTextKeys.size(); ++i)
@@ -154,14 +161,14 @@ private slots:
         ProfileRecord record = defaultRecord();
         SenderEmailForm form(record, presets);
         form.load();
-        form.set(kProvider, kGmail);
-        form.set(kShowPassword, int(flag));
-        form.set(kProvider, position);
+        choose(form, kProvider, kGmail);
+        choose(form, kShowPassword, int(flag));
+        choose(form, kProvider, position);
         QVERIFY(stateOf(form) == expected);
-        // A disabled box shows no choice of the user's: the flag stays.
-        form.set(kShowPassword, 0);
-        form.set(kProvider, kGmail);
-        QCOMPARE(form.value(kShowPassword).toInt(), int(flag && !expected.showPasswordEnabled));
+        // Only the user's toggle changes the flag, not a box read as the rules showed it.
+        QVERIFY(!form.set(kShowPassword, 0));
+        choose(form, kProvider, kGmail);
+        QCOMPARE(form.value(kShowPassword).toInt(), int(flag));
     }
 
     void checks_data()
@@ -201,7 +208,7 @@ private slots:
         ProfileRecord record = defaultRecord();
         SenderEmailForm form(record, presets);
         form.load();
-        form.set(kProvider, position);
+        choose(form, kProvider, position);
         type(form, texts);
         const ProfileRecord before = record;
 
@@ -249,7 +256,7 @@ private slots:
         record.reserved_110 = 0x5A;
         SenderEmailForm form(record, presets);
         form.load();
-        form.set(kProvider, position);
+        choose(form, kProvider, position);
         type(form, typed);
         form.set(kSecureType, secureIndex);
         QVERIFY(!form.store());
@@ -264,21 +271,21 @@ private slots:
         ProfileRecord record = defaultRecord();
         SenderEmailForm form(record, presets);
         form.load();
-        form.set(kProvider, kGmail);
-        form.set(kTextKeys[0], QStringLiteral("longer.name@example.org"));
-        form.set(kProvider, kYahoo);
-        form.set(kProvider, kGmail);
+        choose(form, kProvider, kGmail);
+        choose(form, kTextKeys[0], QStringLiteral("longer.name@example.org"));
+        choose(form, kProvider, kYahoo);
+        choose(form, kProvider, kGmail);
         type(form, {"me@x", "me", "pw", "", ""});
-        form.set(kProvider, kOther);
+        choose(form, kProvider, kOther);
         type(form, {"o@x", "o", "p", "mail.x.org", "2525"});
         form.set(kSecureType, 2);
-        form.set(kProvider, kYahoo);
+        choose(form, kProvider, kYahoo);
         QVERIFY(textsOf(form) == (Texts{"", "", "", "smtp.mail.yahoo.com", "465"}));
 
         form.load(); // presets outlive an opening
-        form.set(kProvider, kGmail);
+        choose(form, kProvider, kGmail);
         QVERIFY(textsOf(form) == (Texts{"me@x", "me", "pw", "smtp.gmail.com", "465"}));
-        form.set(kProvider, kOther);
+        choose(form, kProvider, kOther);
         QVERIFY(textsOf(form) == (Texts{"o@x", "o", "p", "mail.x.org", "2525"}));
         QCOMPARE(form.value(kSecureType).toInt(), 2);
 
