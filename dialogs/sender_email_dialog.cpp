@@ -39,18 +39,16 @@ void SenderEmailDialog::buildControls()
     QList<QLabel *> labels;
     QList<QWidget *> chain;
     for (const SettingGroup &group : SenderGroups()) {
-        QFormLayout *form = nullptr;
-        QWidget *parent = this;
-        if (group.key.isEmpty()) {
-            form = MakeFormLayout(nullptr);
+        QFrame *frame = group.key.isEmpty() ? nullptr : makeFrame(group.key, this);
+        QWidget *parent = frame ? static_cast<QWidget *>(frame) : this;
+        QFormLayout *form = MakeFormLayout(frame);
+        if (frame) {
+            layout->addWidget(frame);
+        } else {
             // The frames below carry their own margins; line the combo up with their fields.
             form->setContentsMargins(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0,
                                      style()->pixelMetric(QStyle::PM_LayoutRightMargin), 0);
             layout->addLayout(form);
-        } else {
-            parent = makeFrame(group.key, this);
-            form = MakeFormLayout(parent);
-            layout->addWidget(parent);
         }
         for (const SettingRow &row : group.rows) {
             SettingControl &control = bind(row, parent);
@@ -71,11 +69,10 @@ void SenderEmailDialog::buildControls()
     AlignLabels(labels);
 
     // Room for a full address of typical length.
-    control(QStringLiteral("sender_email.email"))->widget()->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
-    control(QStringLiteral("sender_email.secure_type"))->widget()->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    control(QStringLiteral("sender_email.smtp_port"))
-        ->widget()
-        ->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
+    const auto field = [this](const char *key) { return control(QLatin1StringView(key))->widget(); };
+    field("sender_email.email")->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
+    field("sender_email.secure_type")->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    field("sender_email.smtp_port")->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
 
     QPushButton *ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     QPushButton *cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);

@@ -63,9 +63,7 @@ QString SenderEmailForm::text(const QString &key) const
 
 bool SenderEmailForm::passwordShown() const
 {
-    // The "Revierwelt" password belongs to the provider's account: never shown.
-    return m_showPassword && m_position != EmailPresets::kDefaultPosition &&
-           m_position != EmailPresets::kRevierweltPosition;
+    return m_showPassword && state(kShowPasswordKey).enabled;
 }
 
 QVariant SenderEmailForm::value(const QString &key) const
@@ -85,6 +83,7 @@ ControlState SenderEmailForm::state(const QString &key) const
         return {!isDefault, textEcho};
     if (key == kSenderPasswordKey)
         return {!isDefault, isDefault ? Echo::Blank : passwordShown() ? Echo::Normal : Echo::Password};
+    // The "Revierwelt" password belongs to the provider's account: never shown.
     if (key == kShowPasswordKey)
         return {!isDefault && m_position != EmailPresets::kRevierweltPosition, {}};
     const bool isOther = m_position == EmailPresets::kOtherPosition;
@@ -118,10 +117,9 @@ void SenderEmailForm::loadFrom(const EmailEntry &entry)
     m_values[kSmtpServerKey] = LoadRecordText(entry.smtp_server);
     m_values[kSmtpPortKey] = LoadRecordText(entry.smtp_port);
     const int index = SecureType::index(entry.secure_type);
+    const bool listed = index < SenderRow(kSecureTypeKey).itemCount();
     // An index without an item would store 0xFF for "Other": show "NO" instead.
-    m_values[kSecureTypeKey] = m_position == EmailPresets::kDefaultPosition            ? -1
-                               : index < SenderRow(kSecureTypeKey).itemCount() ? index
-                                                                                       : 0;
+    m_values[kSecureTypeKey] = m_position == EmailPresets::kDefaultPosition ? -1 : listed ? index : 0;
 }
 
 std::optional<SettingFault> SenderEmailForm::set(const QString &key, const QVariant &value)
