@@ -548,9 +548,9 @@ QByteArray PageModel::wouldStore() const
     CameraForm camera;
     camera.load(scratch.record);
     camera.store(scratch.record);
-    SenderEmailForm sender(scratch.presets);
-    sender.load(scratch.record);
-    sender.store(scratch.record);
+    SenderEmailForm sender(scratch.record, scratch.presets);
+    sender.load();
+    sender.store();
     OperatorForm operatorForm;
     operatorForm.load(scratch.record.operator_);
     operatorForm.store(scratch.record.operator_);

@@ -1,6 +1,7 @@
 #include "forms/sender_email_form.h"
 
 #include "forms/decimal_text.h"
+#include "forms/sender_schema.h"
 #include "profile/record_text.h"
 
 #include <cstring>
@@ -12,10 +13,20 @@ namespace {
 constexpr std::int64_t kPortMax = 65535;
 constexpr qsizetype kShortestStoredAddress = 4;
 
+// The settings the rules name.
+const QString kProviderKey = QStringLiteral("select_email");
+const QString kSenderEmailKey = QStringLiteral("sender_email.email");
+const QString kSenderAccountKey = QStringLiteral("sender_email.account");
+const QString kSenderPasswordKey = QStringLiteral("sender_email.password");
+const QString kShowPasswordKey = QStringLiteral("sender_email.show_password");
+const QString kSmtpServerKey = QStringLiteral("sender_email.smtp_server");
+const QString kSecureTypeKey = QStringLiteral("sender_email.secure_type");
+const QString kSmtpPortKey = QStringLiteral("sender_email.smtp_port");
+
 // `text` is marked with QT_TRANSLATE_NOOP in the context "Messages".
-Message senderMessage(const char *text)
+SettingFault senderFault(const QString &key, const char *text)
 {
-    return {SenderEmailForm::caption(), QCoreApplication::translate("Messages", text), Message::Icon::None};
+    return {key, {SenderEmailForm::caption(), QCoreApplication::translate("Messages", text), Message::Icon::None}};
 }
 
 std::optional<std::int64_t> smtpPortNumber(const QString &text)
@@ -34,69 +45,63 @@ void replaceText(std::span<char> field, const QString &text)
 
 } // namespace
 
-QStringList SenderEmailForm::secureTypeNames()
-{
-    return {QCoreApplication::translate("SenderItems", "NO"), QStringLiteral("SSL/TLS"), QStringLiteral("STARTTLS")};
-}
-
 QString SenderEmailForm::caption()
 {
     return QCoreApplication::translate("SenderItems", "Sender Email Setting");
 }
 
-QString SenderEmailForm::selectEmailLabel()
+SenderEmailForm::SenderEmailForm(ProfileRecord &record, EmailPresets &presets)
+    : m_record(record)
+    , m_presets(presets)
 {
-    return QCoreApplication::translate("SenderItems", "Select Email");
 }
 
-QString SenderEmailForm::secureTypeLabel()
+QString SenderEmailForm::text(const QString &key) const
 {
-    return QCoreApplication::translate("SenderItems", "Secure Type");
+    return m_values.value(key).toString();
 }
 
-QString SenderEmailForm::label(Field field)
+bool SenderEmailForm::passwordShown() const
 {
-    switch (field) {
-    case Field::Email: return QCoreApplication::translate("SenderItems", "Email");
-    case Field::Account: return QCoreApplication::translate("SenderItems", "Account");
-    case Field::Password: return QCoreApplication::translate("SenderItems", "Password");
-    case Field::SmtpServer: return QCoreApplication::translate("SenderItems", "SMTP Server");
-    case Field::SmtpPort: return QCoreApplication::translate("SenderItems", "SMTP Port");
-    }
+    return m_showPassword && state(kShowPasswordKey).enabled;
+}
+
+QVariant SenderEmailForm::value(const QString &key) const
+{
+    if (key == kProviderKey)
+        return m_position;
+    if (key == kShowPasswordKey)
+        return int(passwordShown());
+    return m_values.value(key);
+}
+
+ControlState SenderEmailForm::state(const QString &key) const
+{
+    const bool isDefault = m_position == EmailPresets::kDefaultPosition;
+    const Echo textEcho = isDefault ? Echo::Blank : Echo::Normal;
+    if (key == kSenderEmailKey || key == kSenderAccountKey)
+        return {!isDefault, textEcho};
+    if (key == kSenderPasswordKey)
+        return {!isDefault, isDefault ? Echo::Blank : passwordShown() ? Echo::Normal : Echo::Password};
+    // The "Revierwelt" password belongs to the provider's account: never shown.
+    if (key == kShowPasswordKey)
+        return {!isDefault && m_position != EmailPresets::kRevierweltPosition, {}};
+    const bool isOther = m_position == EmailPresets::kOtherPosition;
+    if (key == kSmtpServerKey || key == kSmtpPortKey)
+        return {isOther, textEcho};
+    if (key == kSecureTypeKey)
+        return {isOther, {}};
     return {};
 }
 
-SenderEmailForm::SenderEmailForm(EmailPresets &presets)
-    : m_presets(presets)
+void SenderEmailForm::load()
 {
-}
-
-SenderEmailForm::State SenderEmailForm::state() const
-{
-    const bool isDefault = m_position == EmailPresets::kDefaultPosition;
-    const bool isRevierwelt = m_position == EmailPresets::kRevierweltPosition;
-
-    State state{};
-    state.textEcho = isDefault ? Echo::Blank : Echo::Normal;
-    state.accountEnabled = !isDefault;
-    // The "Revierwelt" password belongs to the provider's account: never shown.
-    state.showPasswordEnabled = !isDefault && !isRevierwelt;
-    state.showPasswordChecked = state.showPasswordEnabled && m_showPassword;
-    state.passwordEcho = isDefault ? Echo::Blank
-                         : state.showPasswordChecked ? Echo::Normal
-                                                     : Echo::Password;
-    state.serverEnabled = m_position == EmailPresets::kOtherPosition;
-    return state;
-}
-
-void SenderEmailForm::load(const ProfileRecord &record)
-{
-    const int stored = record.select_email;
+    const int stored = m_record.select_email;
     // A position beyond the list can only come from a foreign working copy.
     const bool named = stored != EmailPresets::kDefaultPosition && stored < EmailPresets::kProviderCount;
-    if (named && LoadRecordText(record.sender_email.email).size() >= kShortestStoredAddress) {
+    if (named && LoadRecordText(m_record.sender_email.email).size() >= kShortestStoredAddress) {
         m_position = stored;
-        loadFrom(record.sender_email);
+        loadFrom(m_record.sender_email);
     } else {
         m_position = EmailPresets::kDefaultPosition;
         loadFrom(m_presets.entries[m_position]);
@@ -105,109 +110,110 @@ void SenderEmailForm::load(const ProfileRecord &record)
 
 void SenderEmailForm::loadFrom(const EmailEntry &entry)
 {
-    texts.email = LoadRecordText(entry.email);
-    texts.account = LoadRecordText(entry.account);
-    texts.password = LoadRecordText(entry.password);
-    texts.smtpServer = LoadRecordText(entry.smtp_server);
-    texts.smtpPort = LoadRecordText(entry.smtp_port);
+    m_address = LoadRecordText(entry.email);
+    m_values[kSenderEmailKey] = m_address;
+    m_values[kSenderAccountKey] = LoadRecordText(entry.account);
+    m_values[kSenderPasswordKey] = LoadRecordText(entry.password);
+    m_values[kSmtpServerKey] = LoadRecordText(entry.smtp_server);
+    m_values[kSmtpPortKey] = LoadRecordText(entry.smtp_port);
     const int index = SecureType::index(entry.secure_type);
+    const bool listed = index < SenderRow(kSecureTypeKey).itemCount();
     // An index without an item would store 0xFF for "Other": show "NO" instead.
-    secureTypeIndex = m_position == EmailPresets::kDefaultPosition ? -1
-                      : index < secureTypeNames().size()          ? index
-                                                                  : 0;
+    m_values[kSecureTypeKey] = m_position == EmailPresets::kDefaultPosition ? -1 : listed ? index : 0;
 }
 
-void SenderEmailForm::emailChanged(const QString &before)
+std::optional<SettingFault> SenderEmailForm::set(const QString &key, const QVariant &value)
 {
-    if (texts.account.isEmpty() || texts.account == before)
-        texts.account = texts.email;
+    m_values[key] = value;
+    return std::nullopt;
 }
 
-void SenderEmailForm::setShowPassword(bool shown)
+std::optional<SettingFault> SenderEmailForm::changed(const QString &key)
 {
-    m_showPassword = shown;
-}
-
-int SenderEmailForm::secureTypeIndexOrNone() const
-{
-    return secureTypeIndex >= 0 && secureTypeIndex < secureTypeNames().size() ? secureTypeIndex : 0;
-}
-
-void SenderEmailForm::keepInPreset(EmailEntry &preset) const
-{
-    replaceText(preset.account, texts.account);
-    replaceText(preset.password, texts.password);
-    ClearRecordText(preset.email);
-    ClearRecordText(preset.email_local_part);
-    StoreSenderAddress(preset, texts.email);
-    if (m_position == EmailPresets::kOtherPosition) {
-        replaceText(preset.smtp_server, texts.smtpServer);
-        replaceText(preset.smtp_port, texts.smtpPort);
-        preset.secure_type = SecureType::fromIndex(secureTypeIndexOrNone());
-    }
-}
-
-void SenderEmailForm::switchProvider(int position)
-{
-    if (position < 0 || position >= EmailPresets::kProviderCount || position == m_position)
-        return;
-    keepInPreset(m_presets.entries[m_position]);
-    m_position = position;
-    loadFrom(m_presets.entries[m_position]);
-}
-
-std::optional<SenderEmailForm::Failure> SenderEmailForm::check() const
-{
-    if (m_position == EmailPresets::kOtherPosition) {
-        if (texts.smtpServer.isEmpty())
-            return Failure{Field::SmtpServer, senderMessage(QT_TRANSLATE_NOOP("Messages", "Server must not be null!"))};
-        if (texts.smtpPort.isEmpty())
-            return Failure{Field::SmtpPort, senderMessage(QT_TRANSLATE_NOOP("Messages", "Port must not be null!"))};
-        if (!smtpPortNumber(texts.smtpPort))
-            return Failure{Field::SmtpPort,
-                           senderMessage(QT_TRANSLATE_NOOP("Messages", "Port number must in 0-65535"))};
-    }
-    if (m_position != EmailPresets::kDefaultPosition) {
-        const Message missing = senderMessage(QT_TRANSLATE_NOOP("Messages", "Account or Email must not be null!"));
-        if (texts.email.isEmpty())
-            return Failure{Field::Email, missing};
-        if (texts.account.isEmpty())
-            return Failure{Field::Account, missing};
-        if (texts.password.isEmpty())
-            return Failure{Field::Password, missing};
-        if (!texts.email.contains(u'@'))
-            return Failure{Field::Email, senderMessage(QT_TRANSLATE_NOOP("Messages", "Email is invalid!"))};
+    if (key == kProviderKey) {
+        const int position = m_values.value(key).toInt();
+        if (position < 0 || position >= EmailPresets::kProviderCount || position == m_position)
+            return std::nullopt;
+        keepInPreset(m_presets.entries[m_position]);
+        m_position = position;
+        loadFrom(m_presets.entries[m_position]);
+    } else if (key == kShowPasswordKey) {
+        m_showPassword = m_values.value(key).toBool();
+    } else if (key == kSenderEmailKey) {
+        const QString account = text(kSenderAccountKey);
+        if (account.isEmpty() || account == m_address)
+            m_values[kSenderAccountKey] = text(key);
+        m_address = text(key);
     }
     return std::nullopt;
 }
 
-std::optional<SenderEmailForm::Failure> SenderEmailForm::store(ProfileRecord &record) const
+int SenderEmailForm::secureTypeIndexOrNone() const
 {
-    if (std::optional<Failure> failure = check())
-        return failure;
+    const int index = m_values.value(kSecureTypeKey).toInt();
+    return index >= 0 && index < SenderRow(kSecureTypeKey).itemCount() ? index : 0;
+}
 
-    record.select_email = std::uint8_t(m_position);
+void SenderEmailForm::keepInPreset(EmailEntry &preset) const
+{
+    replaceText(preset.account, text(kSenderAccountKey));
+    replaceText(preset.password, text(kSenderPasswordKey));
+    ClearRecordText(preset.email);
+    ClearRecordText(preset.email_local_part);
+    StoreSenderAddress(preset, text(kSenderEmailKey));
+    if (m_position == EmailPresets::kOtherPosition) {
+        replaceText(preset.smtp_server, text(kSmtpServerKey));
+        replaceText(preset.smtp_port, text(kSmtpPortKey));
+        preset.secure_type = SecureType::fromIndex(secureTypeIndexOrNone());
+    }
+}
+
+std::optional<SettingFault> SenderEmailForm::check() const
+{
+    if (m_position == EmailPresets::kOtherPosition) {
+        if (text(kSmtpServerKey).isEmpty())
+            return senderFault(kSmtpServerKey, QT_TRANSLATE_NOOP("Messages", "Server must not be null!"));
+        if (text(kSmtpPortKey).isEmpty())
+            return senderFault(kSmtpPortKey, QT_TRANSLATE_NOOP("Messages", "Port must not be null!"));
+        if (!smtpPortNumber(text(kSmtpPortKey)))
+            return senderFault(kSmtpPortKey, QT_TRANSLATE_NOOP("Messages", "Port number must in 0-65535"));
+    }
+    if (m_position != EmailPresets::kDefaultPosition) {
+        for (const QString &key : {kSenderEmailKey, kSenderAccountKey, kSenderPasswordKey})
+            if (text(key).isEmpty())
+                return senderFault(key, QT_TRANSLATE_NOOP("Messages", "Account or Email must not be null!"));
+        if (!text(kSenderEmailKey).contains(u'@'))
+            return senderFault(kSenderEmailKey, QT_TRANSLATE_NOOP("Messages", "Email is invalid!"));
+    }
+    return std::nullopt;
+}
+
+std::optional<SettingFault> SenderEmailForm::store()
+{
+    if (std::optional<SettingFault> fault = check())
+        return fault;
+
+    m_record.select_email = std::uint8_t(m_position);
     if (m_position == EmailPresets::kDefaultPosition) {
         // Nothing can be typed for "Default": its account goes in whole.
-        record.sender_email = m_presets.entries[m_position];
+        m_record.sender_email = m_presets.entries[m_position];
         return std::nullopt;
     }
 
     EmailEntry entry{};
     if (m_position == EmailPresets::kOtherPosition) {
-        StoreRecordText(entry.smtp_server, texts.smtpServer);
+        StoreRecordText(entry.smtp_server, text(kSmtpServerKey));
         // The number read, so that the camera never gets text behind it.
-        StoreRecordText(entry.smtp_port, QString::number(*smtpPortNumber(texts.smtpPort)));
+        StoreRecordText(entry.smtp_port, QString::number(*smtpPortNumber(text(kSmtpPortKey))));
         entry.secure_type = SecureType::fromIndex(secureTypeIndexOrNone());
     } else {
         // Server, port, security and the reserved byte come from the preset.
-        std::memcpy(static_cast<void *>(&entry), &m_presets.entries[m_position],
-                    offsetof(EmailEntry, account));
+        std::memcpy(static_cast<void *>(&entry), &m_presets.entries[m_position], offsetof(EmailEntry, account));
     }
-    StoreRecordText(entry.account, texts.account);
-    StoreRecordText(entry.password, texts.password);
-    StoreSenderAddress(entry, texts.email);
+    StoreRecordText(entry.account, text(kSenderAccountKey));
+    StoreRecordText(entry.password, text(kSenderPasswordKey));
+    StoreSenderAddress(entry, text(kSenderEmailKey));
 
-    record.sender_email = entry;
+    m_record.sender_email = entry;
     return std::nullopt;
 }

@@ -2,7 +2,7 @@
 
 #include "forms/operator_form.h"
 #include "forms/page_schema.h"
-#include "forms/sender_email_form.h"
+#include "forms/sender_schema.h"
 #include "presets/email_presets.h"
 #include "presets/operator_catalogue.h"
 #include "profile/custom_operators.h"
@@ -38,15 +38,15 @@ QString emptyFields(const QStringList &labels)
 
 QString senderProblem(const EmailEntry &sender)
 {
-    using Field = SenderEmailForm::Field;
+    const auto label = [](const QString &key) { return SenderRow(key).label(); };
     QStringList empty;
     const bool noServer = LoadRecordText(sender.smtp_server).isEmpty();
     if (noServer)
-        empty.append(SenderEmailForm::label(Field::SmtpServer));
+        empty.append(label(QStringLiteral("sender_email.smtp_server")));
     if (LoadRecordText(sender.account).isEmpty())
-        empty.append(SenderEmailForm::label(Field::Account));
+        empty.append(label(QStringLiteral("sender_email.account")));
     if (LoadRecordText(sender.email).isEmpty())
-        empty.append(SenderEmailForm::label(Field::Email));
+        empty.append(label(QStringLiteral("sender_email.email")));
     if (empty.isEmpty())
         return {};
     QString text = QCoreApplication::translate("SendingProblems",

@@ -5,7 +5,6 @@
 #include "forms/clock.h"
 #include "forms/operator_schema.h"
 #include "forms/page_schema.h"
-#include "forms/sender_email_form.h"
 #include "forms/sender_schema.h"
 #include "forms/two_digit_texts.h"
 #include "forms/work_time_form.h"

@@ -75,6 +75,7 @@ private slots:
         QString provider;
         PasswordView password;
         QStringList shownFields;
+        QStringList labelled; // the fields whose labels are enabled
         int secureType = 0;
         const int result = h.run([&](QDialog &d) {
             provider = d.findChild<QComboBox *>("selectEmailCombo")->currentText();
@@ -84,6 +85,9 @@ private slots:
                     shownFields << name;
             }
             secureType = d.findChild<QComboBox *>("secureTypeCombo")->currentIndex();
+            for (const QLabel *label : d.findChildren<QLabel *>())
+                if (label->buddy() && label->isEnabled())
+                    labelled << label->buddy()->objectName();
             Press(d, "okButton");
         });
         QCOMPARE(result, int(QDialog::Accepted));
@@ -92,6 +96,9 @@ private slots:
         QCOMPARE(password, kHidden);
         QCOMPARE(shownFields, QStringList());
         QCOMPARE(secureType, -1);
+        // The account's labels stay enabled; the server's go with their fields.
+        labelled.sort();
+        QCOMPARE(labelled, (QStringList{"accountEdit", "emailEdit", "passwordEdit", "selectEmailCombo"}));
         QVERIFY(h.prompter.messages().isEmpty());
         QCOMPARE(int(h.record.select_email), 0);
         QVERIFY(h.record.sender_email == h.presets.entries[0]);

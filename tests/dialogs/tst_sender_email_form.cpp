@@ -6,15 +6,41 @@
 
 #include <algorithm>
 
-using Echo = SenderEmailForm::Echo;
-using State = SenderEmailForm::State;
-using Texts = SenderEmailForm::Texts;
-
 namespace {
 
 constexpr int kGmail = 1;
 constexpr int kYahoo = 4;
 constexpr int kOther = EmailPresets::kOtherPosition;
+
+const QString kProvider = QStringLiteral("select_email");
+const QString kShowPassword = QStringLiteral("sender_email.show_password");
+const QString kSecureType = QStringLiteral("sender_email.secure_type");
+// The texts in the order of Texts.
+const QStringList kTextKeys{"sender_email.email", "sender_email.account", "sender_email.password",
+                            "sender_email.smtp_server", "sender_email.smtp_port"};
+
+struct Texts {
+    QString email;
+    QString account;
+    QString password;
+    QString smtpServer;
+    QString smtpPort;
+
+    QStringList list() const { return {email, account, password, smtpServer, smtpPort}; }
+    friend bool operator==(const Texts &, const Texts &) = default;
+};
+
+// What the rules make of the controls.
+struct State {
+    Echo textEcho; // Email, Account, SMTP Server, SMTP Port
+    Echo passwordEcho;
+    bool accountEnabled; // Email, Account, Password
+    bool showPasswordEnabled;
+    bool showPasswordChecked;
+    bool serverEnabled; // SMTP Server, Secure Type, SMTP Port
+
+    friend bool operator==(const State &, const State &) = default;
+};
 
 ProfileRecord defaultRecord()
 {
@@ -34,6 +60,42 @@ EmailEntry entryWith(const Texts &texts, std::uint8_t secureType)
     StoreRecordText(entry.email, texts.email);
     StoreRecordText(entry.email_local_part, texts.email.section(u'@', 0, 0).left(23));
     return entry;
+}
+
+// What the user does at the key's control: the value is set, its rule runs.
+void choose(SenderEmailForm &form, const QString &key, const QVariant &value)
+{
+    QVERIFY(!form.set(key, value));
+    QVERIFY(!form.changed(key));
+}
+
+// The texts as typed, no rule run.
+void type(SenderEmailForm &form, const Texts &texts)
+{
+    for (qsizetype i = 0; i < kTextKeys.size(); ++i)
+        QVERIFY(!form.set(kTextKeys[i], texts.list()[i]));
+}
+
+Texts textsOf(const SenderEmailForm &form)
+{
+    QStringList shown;
+    for (const QString &key : kTextKeys)
+        shown.append(form.value(key).toString());
+    return {shown[0], shown[1], shown[2], shown[3], shown[4]};
+}
+
+// The state of each group's first control; none when the others disagree with it.
+State stateOf(const SenderEmailForm &form)
+{
+    const auto echo = [&](int text) { return form.state(kTextKeys[text]).echo.value_or(Echo::Normal); };
+    const auto enabled = [&](const QString &key) { return form.state(key).enabled; };
+    const bool agree = echo(1) == echo(0) && echo(3) == echo(0) && echo(4) == echo(0) &&
+                       enabled(kTextKeys[1]) == enabled(kTextKeys[0]) && enabled(kTextKeys[2]) == enabled(kTextKeys[0]) &&
+                       enabled(kSecureType) == enabled(kTextKeys[3]) && enabled(kTextKeys[4]) == enabled(kTextKeys[3]);
+    if (!agree)
+        return {};
+    return {echo(0), echo(2), enabled(kTextKeys[0]), enabled(kShowPassword), form.value(kShowPassword).toInt() == 1,
+            enabled(kTextKeys[3])};
 }
 
 } // namespace
@@ -68,11 +130,11 @@ private slots:
         record.sender_email = entryWith(stored, SecureType::kStartTls);
         record.select_email = std::uint8_t(selectEmail);
 
-        SenderEmailForm form(presets);
-        form.load(record);
-        QCOMPARE(form.position(), position);
-        QVERIFY(form.texts == (position ? stored : Texts{"", "", "", "smtp.1und1.de", "25"}));
-        QCOMPARE(form.secureTypeIndex, position ? 2 : -1);
+        SenderEmailForm form(record, presets);
+        form.load();
+        QCOMPARE(form.value(kProvider).toInt(), position);
+        QVERIFY(textsOf(form) == (position ? stored : Texts{"", "", "", "smtp.1und1.de", "25"}));
+        QCOMPARE(form.value(kSecureType).toInt(), position ? 2 : -1);
     }
 
     void rules_data()
@@ -96,11 +158,17 @@ private slots:
         QFETCH(State, expected);
 
         EmailPresets presets = EmailPresets::BuiltIn();
-        SenderEmailForm form(presets);
-        form.load(defaultRecord());
-        form.setShowPassword(flag);
-        form.switchProvider(position);
-        QVERIFY(form.state() == expected);
+        ProfileRecord record = defaultRecord();
+        SenderEmailForm form(record, presets);
+        form.load();
+        choose(form, kProvider, kGmail);
+        choose(form, kShowPassword, int(flag));
+        choose(form, kProvider, position);
+        QVERIFY(stateOf(form) == expected);
+        // Only the user's toggle changes the flag, not a box read as the rules showed it.
+        QVERIFY(!form.set(kShowPassword, 0));
+        choose(form, kProvider, kGmail);
+        QCOMPARE(form.value(kShowPassword).toInt(), int(flag));
     }
 
     void checks_data()
@@ -108,20 +176,25 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<Texts>("texts");
         QTest::addColumn<QString>("message"); // empty: stored
+        QTest::addColumn<QString>("key");     // the setting at fault
 
         const QString missing = QStringLiteral("Account or Email must not be null!");
         const QString range = QStringLiteral("Port number must in 0-65535");
-        QTest::newRow("Other, nothing typed") << kOther << Texts{} << "Server must not be null!";
-        QTest::newRow("Other, no port") << kOther << Texts{"a@b", "a", "p", "s", ""} << "Port must not be null!";
-        QTest::newRow("Other, port too large") << kOther << Texts{"", "", "", "s", "65536"} << range;
-        QTest::newRow("Other, port not a number") << kOther << Texts{"a@b", "a", "p", "s", "abc"} << range;
-        QTest::newRow("Other, no address") << kOther << Texts{"", "a", "p", "s", "25"} << missing;
-        QTest::newRow("gmail, only password missing") << kGmail << Texts{"a@b", "a", "", "", ""} << missing;
-        QTest::newRow("gmail, no account") << kGmail << Texts{"a@b", "", "p", "", ""} << missing;
-        QTest::newRow("gmail, no @") << kGmail << Texts{"a.b", "a", "p", "", ""} << "Email is invalid!";
-        QTest::newRow("gmail, @ alone") << kGmail << Texts{"@", "a", "p", "", ""} << "";
-        QTest::newRow("gmail, two @") << kGmail << Texts{"a@b@c", "a", "p", "", ""} << "";
-        QTest::newRow("Default") << 0 << Texts{} << "";
+        const QString port = QStringLiteral("sender_email.smtp_port");
+        QTest::newRow("Other, nothing typed")
+            << kOther << Texts{} << "Server must not be null!" << "sender_email.smtp_server";
+        QTest::newRow("Other, no port") << kOther << Texts{"a@b", "a", "p", "s", ""} << "Port must not be null!" << port;
+        QTest::newRow("Other, port too large") << kOther << Texts{"", "", "", "s", "65536"} << range << port;
+        QTest::newRow("Other, port not a number") << kOther << Texts{"a@b", "a", "p", "s", "abc"} << range << port;
+        QTest::newRow("Other, no address") << kOther << Texts{"", "a", "p", "s", "25"} << missing << "sender_email.email";
+        QTest::newRow("gmail, only password missing")
+            << kGmail << Texts{"a@b", "a", "", "", ""} << missing << "sender_email.password";
+        QTest::newRow("gmail, no account") << kGmail << Texts{"a@b", "", "p", "", ""} << missing << "sender_email.account";
+        QTest::newRow("gmail, no @") << kGmail << Texts{"a.b", "a", "p", "", ""} << "Email is invalid!"
+                                     << "sender_email.email";
+        QTest::newRow("gmail, @ alone") << kGmail << Texts{"@", "a", "p", "", ""} << "" << "";
+        QTest::newRow("gmail, two @") << kGmail << Texts{"a@b@c", "a", "p", "", ""} << "" << "";
+        QTest::newRow("Default") << 0 << Texts{} << "" << "";
     }
 
     void checks()
@@ -129,23 +202,25 @@ private slots:
         QFETCH(int, position);
         QFETCH(Texts, texts);
         QFETCH(QString, message);
+        QFETCH(QString, key);
 
         EmailPresets presets = EmailPresets::BuiltIn();
         ProfileRecord record = defaultRecord();
-        SenderEmailForm form(presets);
-        form.load(record);
-        form.switchProvider(position);
-        form.texts = texts;
+        SenderEmailForm form(record, presets);
+        form.load();
+        choose(form, kProvider, position);
+        type(form, texts);
         const ProfileRecord before = record;
 
-        const std::optional<SenderEmailForm::Failure> failure = form.store(record);
+        const std::optional<SettingFault> fault = form.store();
         if (message.isEmpty()) {
-            QVERIFY(!failure);
+            QVERIFY(!fault);
             QCOMPARE(int(record.select_email), position);
             return;
         }
-        QVERIFY(failure);
-        QCOMPARE(failure->message, (Message{"Sender Email Setting", message, Message::Icon::None}));
+        QVERIFY(fault);
+        QCOMPARE(fault->message, (Message{"Sender Email Setting", message, Message::Icon::None}));
+        QCOMPARE(fault->key, key);
         QVERIFY(record == before);
     }
 
@@ -179,12 +254,12 @@ private slots:
         EmailPresets presets = EmailPresets::BuiltIn();
         ProfileRecord record = defaultRecord();
         record.reserved_110 = 0x5A;
-        SenderEmailForm form(presets);
-        form.load(record);
-        form.switchProvider(position);
-        form.texts = typed;
-        form.secureTypeIndex = secureIndex;
-        QVERIFY(!form.store(record));
+        SenderEmailForm form(record, presets);
+        form.load();
+        choose(form, kProvider, position);
+        type(form, typed);
+        form.set(kSecureType, secureIndex);
+        QVERIFY(!form.store());
         QVERIFY(record.sender_email == entryWith(stored, std::uint8_t(secureType)));
         QCOMPARE(int(record.select_email), position);
         QCOMPARE(int(record.reserved_110), 0x5A);
@@ -193,25 +268,26 @@ private slots:
     void switchingBackRestoresTheTypedTexts()
     {
         EmailPresets presets = EmailPresets::BuiltIn();
-        SenderEmailForm form(presets);
-        form.load(defaultRecord());
-        form.switchProvider(kGmail);
-        form.texts.email = QStringLiteral("longer.name@example.org");
-        form.switchProvider(kYahoo);
-        form.switchProvider(kGmail);
-        form.texts = {"me@x", "me", "pw", "", ""};
-        form.switchProvider(kOther);
-        form.texts = {"o@x", "o", "p", "mail.x.org", "2525"};
-        form.secureTypeIndex = 2;
-        form.switchProvider(kYahoo);
-        QVERIFY(form.texts == (Texts{"", "", "", "smtp.mail.yahoo.com", "465"}));
+        ProfileRecord record = defaultRecord();
+        SenderEmailForm form(record, presets);
+        form.load();
+        choose(form, kProvider, kGmail);
+        choose(form, kTextKeys[0], QStringLiteral("longer.name@example.org"));
+        choose(form, kProvider, kYahoo);
+        choose(form, kProvider, kGmail);
+        type(form, {"me@x", "me", "pw", "", ""});
+        choose(form, kProvider, kOther);
+        type(form, {"o@x", "o", "p", "mail.x.org", "2525"});
+        form.set(kSecureType, 2);
+        choose(form, kProvider, kYahoo);
+        QVERIFY(textsOf(form) == (Texts{"", "", "", "smtp.mail.yahoo.com", "465"}));
 
-        form.load(defaultRecord()); // presets outlive an opening
-        form.switchProvider(kGmail);
-        QVERIFY(form.texts == (Texts{"me@x", "me", "pw", "smtp.gmail.com", "465"}));
-        form.switchProvider(kOther);
-        QVERIFY(form.texts == (Texts{"o@x", "o", "p", "mail.x.org", "2525"}));
-        QCOMPARE(form.secureTypeIndex, 2);
+        form.load(); // presets outlive an opening
+        choose(form, kProvider, kGmail);
+        QVERIFY(textsOf(form) == (Texts{"me@x", "me", "pw", "smtp.gmail.com", "465"}));
+        choose(form, kProvider, kOther);
+        QVERIFY(textsOf(form) == (Texts{"o@x", "o", "p", "mail.x.org", "2525"}));
+        QCOMPARE(form.value(kSecureType).toInt(), 2);
 
         // A shorter address leaves no tail of the longer one in the preset.
         const EmailEntry &gmail = presets.entries[kGmail];

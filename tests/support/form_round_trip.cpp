@@ -36,9 +36,9 @@ std::optional<SettingFault> StoreThroughForms(ProfileSession &session, bool open
     camera.load(session.record);
     camera.store(session.record);
 
-    SenderEmailForm sender(session.presets);
-    sender.load(session.record);
-    sender.store(session.record);
+    SenderEmailForm sender(session.record, session.presets);
+    sender.load();
+    sender.store();
 
     OperatorForm operatorForm;
     operatorForm.load(session.record.operator_);
