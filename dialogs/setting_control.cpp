@@ -1,5 +1,6 @@
 #include "dialogs/setting_control.h"
 
+#include "dialogs/address_control.h"
 #include "dialogs/choice_control.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/radio_control.h"
@@ -90,9 +91,9 @@ std::unique_ptr<SettingControl> MakeSettingControl(const SettingRow &row, const 
     case SettingKind::Number:
     case SettingKind::Text:
     case SettingKind::Secret: return std::make_unique<TextControl>(row, place, parent);
+    case SettingKind::Address: return std::make_unique<AddressControl>(row, place, parent);
     case SettingKind::Time:
     case SettingKind::Days:
-    case SettingKind::Address:
     case SettingKind::Check: break;
     }
     qFatal("No control for the setting %s", qPrintable(row.key()));

@@ -30,17 +30,4 @@ const Tip secureType{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
 const Tip smtpPort{"SenderTips", QT_TRANSLATE_NOOP("SenderTips",
     "The server's port number, as your provider says.")};
 
-const Tip mmsUrl{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The address of your operator's MMS centre (MMSC), as your operator gives it.")};
-const Tip mmsGateway{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The MMS proxy (gateway) address your operator gives, four numbers.")};
-const Tip mmsApn{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The access point name (APN) your operator gives for MMS.")};
-const Tip mmsPort{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The MMS proxy's port, as your operator gives it.")};
-const Tip operatorLogin{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "Leave empty unless your operator gives one.")};
-const Tip gprsApn{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The access point name (APN) your operator gives for mobile internet, which e-mail uses.")};
-
 } // namespace DialogTips

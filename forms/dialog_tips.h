@@ -20,11 +20,4 @@ extern const Tip smtpServer;
 extern const Tip secureType;
 extern const Tip smtpPort;
 
-extern const Tip mmsUrl;
-extern const Tip mmsGateway;
-extern const Tip mmsApn;
-extern const Tip mmsPort;
-extern const Tip operatorLogin;
-extern const Tip gprsApn;
-
 } // namespace DialogTips

@@ -310,9 +310,9 @@ QByteArray SettingsForm::wouldStore(const PageControls &controls) const
     SenderEmailForm sender(scratch.presets);
     sender.load(scratch.record);
     sender.store(scratch.record);
-    OperatorForm operatorForm;
-    operatorForm.load(scratch.record.operator_);
-    operatorForm.store(scratch.record.operator_);
+    OperatorForm operatorForm(scratch.record.operator_);
+    operatorForm.load();
+    operatorForm.store();
 
     SettingsForm form(scratch);
     form.m_values = m_values;

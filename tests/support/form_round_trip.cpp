@@ -51,9 +51,9 @@ std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCar
     sender.load(session.record);
     sender.store(session.record);
 
-    OperatorForm operatorForm;
-    operatorForm.load(session.record.operator_);
-    operatorForm.store(session.record.operator_);
+    OperatorForm operatorForm(session.record.operator_);
+    operatorForm.load();
+    operatorForm.store();
 
     return page.store(ControlsShowing(page.values()));
 }
