@@ -13,7 +13,7 @@ struct OperatorFormHolder {
 
 // The custom operator's MMS and GPRS parameters. Edits the entry in place on
 // OK; Cancel checks the port but writes nothing; Escape closes unchecked.
-class OperatorDialog : public ButtonDialog, private OperatorFormHolder, private WindowView
+class OperatorDialog : public ButtonDialog, private OperatorFormHolder, public WindowView
 {
     Q_OBJECT
 
