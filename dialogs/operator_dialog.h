@@ -1,18 +1,19 @@
 #pragma once
 
 #include "dialogs/button_dialog.h"
+#include "dialogs/window_view.h"
 #include "forms/operator_form.h"
 
-#include <array>
-
-class Ipv4AddressEdit;
 class Prompter;
-class QLineEdit;
-class QPushButton;
+
+// The model lies in a base before the view's, so that it is made before the view takes it.
+struct OperatorFormHolder {
+    OperatorForm m_form;
+};
 
 // The custom operator's MMS and GPRS parameters. Edits the entry in place on
 // OK; Cancel checks the port but writes nothing; Escape closes unchecked.
-class OperatorDialog : public ButtonDialog
+class OperatorDialog : public ButtonDialog, private OperatorFormHolder, public WindowView
 {
     Q_OBJECT
 
@@ -24,20 +25,5 @@ public:
 
 private:
     void buildControls();
-    void readControls();
-    void showForm();
-    bool refused(const std::optional<OperatorForm::Failure> &failure);
-    void onOk();
     void onCancel();
-
-    OperatorEntry &m_entry;
-    Prompter &m_prompter;
-    OperatorForm m_form;
-
-    // One edit per text field, in the order of OperatorForm::Field; none for the gateway.
-    std::array<QLineEdit *, OperatorForm::kFieldCount> m_edits{};
-    QLineEdit *&edit(OperatorForm::Field field) { return m_edits[std::size_t(field)]; }
-    Ipv4AddressEdit *m_gateway = nullptr;
-    QPushButton *m_ok = nullptr;
-    QPushButton *m_cancel = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/setting_control.h"
 
 #include "dialogs/check_control.h"
+#include "dialogs/address_control.h"
 #include "dialogs/choice_control.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/radio_control.h"
@@ -97,9 +98,9 @@ std::unique_ptr<SettingControl> MakeSettingControl(const SettingRow &row, const 
     case SettingKind::Text:
     case SettingKind::Secret: return std::make_unique<TextControl>(row, place, parent);
     case SettingKind::Check: return std::make_unique<CheckControl>(row, place, parent);
+    case SettingKind::Address: return std::make_unique<AddressControl>(row, place, parent);
     case SettingKind::Time:
-    case SettingKind::Days:
-    case SettingKind::Address: break;
+    case SettingKind::Days: break;
     }
     qFatal("No control for the setting %s", qPrintable(row.key()));
 }

@@ -11,17 +11,5 @@ const Tip workTimeStop{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
 const Tip workTimeAll{"CameraTips", QT_TRANSLATE_NOOP("CameraTips",
     "Every day of the week.")};
 
-const Tip mmsUrl{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The address of your operator's MMS centre (MMSC), as your operator gives it.")};
-const Tip mmsGateway{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The MMS proxy (gateway) address your operator gives, four numbers.")};
-const Tip mmsApn{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The access point name (APN) your operator gives for MMS.")};
-const Tip mmsPort{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The MMS proxy's port, as your operator gives it.")};
-const Tip operatorLogin{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "Leave empty unless your operator gives one.")};
-const Tip gprsApn{"OperatorTips", QT_TRANSLATE_NOOP("OperatorTips",
-    "The access point name (APN) your operator gives for mobile internet, which e-mail uses.")};
 
 } // namespace DialogTips

@@ -11,11 +11,5 @@ extern const Tip workTimeStart;
 extern const Tip workTimeStop;
 extern const Tip workTimeAll;
 
-extern const Tip mmsUrl;
-extern const Tip mmsGateway;
-extern const Tip mmsApn;
-extern const Tip mmsPort;
-extern const Tip operatorLogin;
-extern const Tip gprsApn;
 
 } // namespace DialogTips

@@ -551,9 +551,9 @@ QByteArray PageModel::wouldStore() const
     SenderEmailForm sender(scratch.record, scratch.presets);
     sender.load();
     sender.store();
-    OperatorForm operatorForm;
-    operatorForm.load(scratch.record.operator_);
-    operatorForm.store(scratch.record.operator_);
+    OperatorForm operatorForm(scratch.record.operator_);
+    operatorForm.load();
+    operatorForm.store();
 
     // A failed check leaves what the steps before it stored, as "OK" would.
     page.store();

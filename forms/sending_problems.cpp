@@ -1,6 +1,6 @@
 #include "forms/sending_problems.h"
 
-#include "forms/operator_form.h"
+#include "forms/operator_schema.h"
 #include "forms/page_schema.h"
 #include "forms/sender_schema.h"
 #include "presets/email_presets.h"
@@ -61,26 +61,24 @@ QString senderProblem(const EmailEntry &sender)
 
 QString operatorProblem(const OperatorEntry &entry, bool byPhone)
 {
-    using Field = OperatorForm::Field;
+    // By MMS the camera needs the centre and its APN, for e-mail the mobile internet's APN.
+    const SettingGroup &group = OperatorGroups().at(byPhone ? 0 : 1);
+    const QStringList needed = byPhone ? QStringList{QStringLiteral("mms_url"), QStringLiteral("mms_apn")}
+                                       : QStringList{QStringLiteral("gprs_apn")};
     QStringList empty;
-    if (byPhone) {
-        if (LoadRecordText(entry.mms_url).isEmpty())
-            empty.append(OperatorForm::label(Field::Url));
-        if (LoadRecordText(entry.mms_apn).isEmpty())
-            empty.append(OperatorForm::label(Field::MmsApn));
-    } else if (LoadRecordText(entry.gprs_apn).isEmpty()) {
-        empty.append(OperatorForm::label(Field::GprsApn));
+    for (const SettingRow &row : group.rows) {
+        if (needed.contains(row.key()) && LoadRecordText(EntryField(entry, row.place())).isEmpty())
+            empty.append(row.label());
     }
     if (empty.isEmpty())
         return {};
-    const QString group = byPhone ? OperatorForm::mmsTitle() : OperatorForm::gprsTitle();
     const QString purpose =
         byPhone ? translated(QT_TRANSLATE_NOOP("SendingProblems", "send by MMS"))
                 : translated(QT_TRANSLATE_NOOP("SendingProblems", "reach the mobile internet to send e-mails"));
     return QCoreApplication::translate("SendingProblems",
                                        "Operator %1: %2 %3, so the camera cannot %4. Choose the operator %5, or a "
                                        "%6 item and type your operator's settings under %7.")
-        .arg(quoted(ShownEntryName(entry)), group, emptyFields(empty), purpose, quoted(EntryName(AutoEntry)),
+        .arg(quoted(ShownEntryName(entry)), group.title(), emptyFields(empty), purpose, quoted(EntryName(AutoEntry)),
              quoted(ShownEntryName(CustomOperators::BuiltIn().extra_customer)), quoted(PageButtonOf(PageAction::Custom).text()));
 }
 

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddressControl</name>
+    <message>
+        <source>%1 octet %2</source>
+        <comment>accessible name: the label, then the octet&apos;s number</comment>
+        <translation>%1, Teil %2</translation>
+    </message>
+</context>
+<context>
     <name>CameraDialog</name>
     <message>
         <source>Camera Parameter Setting</source>
@@ -877,36 +885,13 @@ Es wurde nichts geändert.</translation>
         <translation>Netzbetreiber-Parameter</translation>
     </message>
     <message>
-        <source>Gateway octet %1</source>
-        <translation>Gateway, Teil %1</translation>
-    </message>
-    <message>
-        <source>MMS APN</source>
-        <translation>MMS-APN</translation>
-    </message>
-    <message>
-        <source>MMS Account</source>
-        <translation>MMS-Benutzername</translation>
-    </message>
-    <message>
-        <source>MMS Password</source>
-        <translation>MMS-Passwort</translation>
-    </message>
-    <message>
-        <source>GPRS APN</source>
-        <translation>GPRS-APN</translation>
-    </message>
-    <message>
-        <source>GPRS Account</source>
-        <translation>GPRS-Benutzername</translation>
-    </message>
-    <message>
-        <source>GPRS Password</source>
-        <translation>GPRS-Passwort</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>accessible name: the group&apos;s title, then the label</comment>
+        <translation>%1-%2</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -146,26 +147,39 @@ private slots:
     void labelsNameTheControls_data()
     {
         QTest::addColumn<QString>("objectName");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
 
-        QTest::newRow("Gateway") << "gatewayEdit" << "Gateway";
-        QTest::newRow("Port") << "mmsPortEdit" << "Port";
-        QTest::newRow("MMS APN") << "mmsApnEdit" << "MMS APN";
-        QTest::newRow("GPRS Password") << "gprsPasswordEdit" << "GPRS Password";
+        QTest::newRow("URL") << "urlEdit" << "URL" << "URL";
+        QTest::newRow("Gateway") << "gatewayEdit" << "Gateway" << "Gateway";
+        QTest::newRow("Gateway octet") << "octet3" << "Gateway octet 3" << "Gateway, Teil 3";
+        QTest::newRow("Port") << "mmsPortEdit" << "Port" << "Port";
+        QTest::newRow("MMS APN") << "mmsApnEdit" << "MMS APN" << "MMS-APN";
+        QTest::newRow("MMS Account") << "mmsAccountEdit" << "MMS Account" << "MMS-Benutzername";
+        QTest::newRow("GPRS Password") << "gprsPasswordEdit" << "GPRS Password" << "GPRS-Passwort";
     }
 
     void labelsNameTheControls()
     {
         QFETCH(QString, objectName);
-        QFETCH(QString, name);
+        QFETCH(QString, english);
+        QFETCH(QString, german);
 
-        Harness h;
-        QString spoken;
-        h.run([&](QDialog &d) {
-            if (auto *control = d.findChild<QWidget *>(objectName))
-                spoken = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-        });
-        QCOMPARE(spoken, name);
+        for (const QString &language : {QStringLiteral("en"), QStringLiteral("de")}) {
+            QTranslator translator;
+            if (language == "de") {
+                QVERIFY(translator.load(QStringLiteral(":/i18n/talmeris_de.qm")));
+                QCoreApplication::installTranslator(&translator);
+            }
+            Harness h;
+            QString spoken;
+            h.run([&](QDialog &d) {
+                if (auto *control = d.findChild<QWidget *>(objectName))
+                    spoken = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            });
+            QCoreApplication::removeTranslator(&translator);
+            QCOMPARE(spoken, language == "de" ? german : english);
+        }
     }
 
     void addressTyping_data()

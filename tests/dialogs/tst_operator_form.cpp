@@ -18,6 +18,13 @@ OperatorEntry entryWith(const QString &gateway, const QString &port)
     return entry;
 }
 
+Message warning(const QString &text)
+{
+    return {QCoreApplication::applicationName(), text, Message::Icon::Warning};
+}
+
+using Typed = QList<std::pair<QString, QString>>;
+
 } // namespace
 
 class TestOperatorForm : public QObject
@@ -46,10 +53,11 @@ private slots:
         QFETCH(QString, shownGateway);
         QFETCH(QString, shownPort);
 
-        OperatorForm form;
-        form.load(entryWith(gateway, port));
-        QCOMPARE(DottedQuadText(form.gateway), shownGateway);
-        QCOMPARE(form.text(OperatorForm::Field::MmsPort), shownPort);
+        OperatorEntry entry = entryWith(gateway, port);
+        OperatorForm form(entry);
+        form.load();
+        QCOMPARE(form.value("mms_gateway").toString(), shownGateway);
+        QCOMPARE(form.value("mms_port").toString(), shownPort);
     }
 
     void portCheck_data()
@@ -80,19 +88,55 @@ private slots:
 
         OperatorEntry entry = entryWith("192.0.2.7", "8080");
         const OperatorEntry before = entry;
-        OperatorForm form;
-        form.load(entry);
-        form.text(OperatorForm::Field::MmsPort) = typed;
+        OperatorForm form(entry);
+        form.load();
+        QVERIFY(!form.set("mms_port", typed));
 
-        const std::optional<OperatorForm::Failure> failure = form.store(entry);
+        const std::optional<SettingFault> fault = form.store();
         if (message.isEmpty()) {
-            QVERIFY(!failure);
+            QVERIFY(!fault);
             QCOMPARE(LoadRecordText(entry.mms_port), stored);
             return;
         }
-        QVERIFY(failure);
-        QCOMPARE(failure->field, OperatorForm::Field::MmsPort);
-        QCOMPARE(failure->message, (Message{QCoreApplication::applicationName(), message, Message::Icon::Warning}));
+        QCOMPARE(fault, (SettingFault{"mms_port", warning(message)}));
+        QVERIFY(entry == before);
+    }
+
+    // The texts are checked in the dialog's order; the first that fails is the fault.
+    void firstFaultWins_data()
+    {
+        QTest::addColumn<Typed>("typed");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("message");
+
+        const QString fit = QStringLiteral("Enter no more than %1 characters.");
+        QTest::newRow("URL before the port") << Typed{{"mms_port", "x"}, {"mms_url", QString(64, u'u')}} << "mms_url"
+                                             << fit.arg(63);
+        QTest::newRow("port before the GPRS group")
+            << Typed{{"gprs_password", QString(16, u'p')}, {"mms_port", "x"}} << "mms_port"
+            << "Enter a positive integer.";
+        QTest::newRow("a password at its limit")
+            << Typed{{"gprs_password", QString(15, u'p')}, {"gprs_account", QString(24, u'a')}} << "gprs_account"
+            << fit.arg(23);
+    }
+
+    void firstFaultWins()
+    {
+        QFETCH(Typed, typed);
+        QFETCH(QString, key);
+        QFETCH(QString, message);
+
+        OperatorEntry entry = entryWith("192.0.2.7", "8080");
+        const OperatorEntry before = entry;
+        OperatorForm form(entry);
+        form.load();
+        for (const auto &[field, text] : typed)
+            form.set(field, text);
+        const std::optional<SettingFault> checked = form.check();
+        QVERIFY(checked);
+        QCOMPARE(checked->key, key);
+        QCOMPARE(checked->message.text, message);
+        QCOMPARE(form.store(), checked);
         QVERIFY(entry == before);
     }
 
@@ -109,13 +153,13 @@ private slots:
         std::memcpy(expected.mms_password, "123456789012345", 15);
         std::memcpy(expected.gprs_account, "M\xfcller", 6);
 
-        OperatorForm form;
-        form.text(OperatorForm::Field::Url) = QStringLiteral("http://mms.example/");
-        form.gateway = {192, 0, 2, 7};
-        form.text(OperatorForm::Field::MmsPort) = QStringLiteral("8080");
-        form.text(OperatorForm::Field::MmsPassword) = QStringLiteral("123456789012345");
-        form.text(OperatorForm::Field::GprsAccount) = QStringLiteral("M\u00fcller");
-        QVERIFY(!form.store(entry));
+        OperatorForm form(entry);
+        form.set("mms_url", QStringLiteral("http://mms.example/"));
+        form.set("mms_gateway", QStringLiteral("192.0.2.7"));
+        form.set("mms_port", QStringLiteral("8080"));
+        form.set("mms_password", QStringLiteral("123456789012345"));
+        form.set("gprs_account", QStringLiteral("M\u00fcller"));
+        QVERIFY(!form.store());
         QCOMPARE(hexText(QByteArray(reinterpret_cast<const char *>(&entry), sizeof entry)),
                  hexText(QByteArray(reinterpret_cast<const char *>(&expected), sizeof expected)));
     }

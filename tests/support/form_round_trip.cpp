@@ -40,9 +40,9 @@ std::optional<SettingFault> StoreThroughForms(ProfileSession &session, bool open
     sender.load();
     sender.store();
 
-    OperatorForm operatorForm;
-    operatorForm.load(session.record.operator_);
-    operatorForm.store(session.record.operator_);
+    OperatorForm operatorForm(session.record.operator_);
+    operatorForm.load();
+    operatorForm.store();
 
     ReadAsShown(page);
     return page.store();
