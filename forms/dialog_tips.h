@@ -2,14 +2,9 @@
 
 #include "forms/tip.h"
 
-// What the terser controls of the camera, sender e-mail and operator dialogs do.
+// What the terser controls of the sender e-mail and operator dialogs do.
 
 namespace DialogTips {
-
-extern const Tip workTimeSwitch;
-extern const Tip workTimeStart;
-extern const Tip workTimeStop;
-extern const Tip workTimeAll;
 
 extern const Tip selectEmail;
 extern const Tip senderEmail;

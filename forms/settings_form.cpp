@@ -304,9 +304,9 @@ QByteArray SettingsForm::wouldStore(const PageControls &controls) const
     scratch.currentArea = m_session.currentArea;
     // Through each dialog's OK first: an OK without a change, which stores the
     // same settings in the dialog's own way (a window's switch bit), changes nothing.
-    CameraForm camera;
-    camera.load(scratch.record);
-    camera.store(scratch.record);
+    CameraForm camera(scratch.record);
+    camera.load();
+    camera.store();
     SenderEmailForm sender(scratch.presets);
     sender.load(scratch.record);
     sender.store(scratch.record);

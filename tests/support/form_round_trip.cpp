@@ -43,9 +43,9 @@ std::optional<Message> StoreThroughForms(ProfileSession &session, bool openedCar
         page.operators().takeCardOperator();
     page.load();
 
-    CameraForm camera;
-    camera.load(session.record);
-    camera.store(session.record);
+    CameraForm camera(session.record);
+    camera.load();
+    camera.store();
 
     SenderEmailForm sender(session.presets);
     sender.load(session.record);
