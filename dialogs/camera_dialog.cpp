@@ -25,16 +25,23 @@ CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *p
     setWindowTitle(tr("Camera Parameter Setting"));
 }
 
-QGroupBox *CameraDialog::newSettingGroup(const SettingGroup &group, QList<QLabel *> &labels)
+QGroupBox *CameraDialog::newGroupBox(const SettingGroup &group)
 {
     auto *box = new QGroupBox(group.title(), this);
     box->setObjectName(group.key + QStringLiteral("Group"));
+    return box;
+}
+
+QGroupBox *CameraDialog::newSettingGroup(const SettingGroup &group, QList<QLabel *> &labels)
+{
+    QGroupBox *box = newGroupBox(group);
     auto *form = new QFormLayout(box);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (const SettingRow &row : group.rows) {
         SettingControl &control = bind(row, box);
-        labels << control.label(box);
-        form->addRow(control.existingLabel(), control.widget());
+        QLabel *label = control.label(box);
+        labels << label;
+        form->addRow(label, control.widget());
     }
     return box;
 }
@@ -42,8 +49,7 @@ QGroupBox *CameraDialog::newSettingGroup(const SettingGroup &group, QList<QLabel
 QGroupBox *CameraDialog::newWorkTimeGroup(int window)
 {
     const SettingGroup &group = WorkTimeGroups().at(window);
-    auto *box = new QGroupBox(group.title(), this);
-    box->setObjectName(group.key + QStringLiteral("Group"));
+    QGroupBox *box = newGroupBox(group);
     const ControlPlace place{WorkTimePlace(window).key + QLatin1Char('.'), group.key, box->title()};
     auto *grid = new QGridLayout(box);
 

@@ -22,7 +22,9 @@ public:
 
 private:
     void buildLayout();
-    // A group box named after its key, "camGroup" for "cam"; its labels join `labels`.
+    // Named after the group's key, "camGroup" for "cam".
+    QGroupBox *newGroupBox(const SettingGroup &group);
+    // The group's labels join `labels`.
     QGroupBox *newSettingGroup(const SettingGroup &group, QList<QLabel *> &labels);
     QGroupBox *newWorkTimeGroup(int window);
     void onDefault();

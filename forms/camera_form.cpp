@@ -119,11 +119,16 @@ std::optional<SettingFault> CameraForm::set(const QString &key, const QVariant &
     const auto at = m_values.find(key);
     if (at == m_values.end() || *at == value)
         return std::nullopt;
-    const QVariant before = std::exchange(*at, value);
-    if (key.endsWith(QLatin1StringView(".week_mask")))
-        *at = followedBoxes(before.toInt(), value.toInt());
+    m_before = {key, std::exchange(*at, value)};
+    // Every control is read at each change: only the changed value runs its rule.
+    return changed(key);
+}
 
-    const int index = value.toInt();
+std::optional<SettingFault> CameraForm::changed(const QString &key)
+{
+    const int index = number(key);
+    if (key.endsWith(QLatin1StringView(".week_mask")) && m_before.first == key)
+        m_values[key] = followedBoxes(m_before.second.toInt(), index);
     if (key == QLatin1StringView("video_length") && index > kLongestFrugalVideoLength)
         return SettingFault{{}, cameraNote(QT_TRANSLATE_NOOP("Messages", "Video Length Setting"),
                                            QT_TRANSLATE_NOOP("Messages", "For saving flash power at night,it's suggested to set video length within 20s."))};

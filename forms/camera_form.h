@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <utility>
+
 // The camera dialog without its widgets: the camera's settings and its
 // work-time windows by full key ("photo_burst", "work_time_2.start_hour"), the
 // enabling rules, the notes a choice gives, the windows' checks, OK and Default.
@@ -17,9 +19,12 @@ public:
     // A byte beyond its list is no selection.
     void load() override;
     QVariant value(const QString &key) const override;
-    // A choice may give a note, after which the values may hold a correction;
-    // a day box checked or cleared checks or clears "ALL" or the days with it.
+    // A new value runs its rule.
     std::optional<SettingFault> set(const QString &key, const QVariant &value) override;
+    // The rule of the key's control, whose value is set: a choice may give a
+    // note, after which the values may hold a correction; a day box checked or
+    // cleared checks or clears "ALL" or the days with it.
+    std::optional<SettingFault> changed(const QString &key);
     ControlState state(const QString &key) const override;
     // A window's switch enables the rest of it.
     QString enabler(const QString &key) const override;
@@ -36,4 +41,6 @@ private:
 
     ProfileRecord &m_record;
     QHash<QString, QVariant> m_values;
+    // The last value replaced: which day box changed follows from it.
+    std::pair<QString, QVariant> m_before;
 };

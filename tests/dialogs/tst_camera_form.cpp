@@ -30,7 +30,12 @@ struct Opened {
             prepare(record);
         form.load();
     }
-    std::optional<SettingFault> set(const QString &key, const QVariant &value) { return form.set(key, value); }
+    // What the view does when the user changes the key's control.
+    std::optional<SettingFault> choose(const QString &key, const QVariant &value)
+    {
+        const std::optional<SettingFault> note = form.set(key, value);
+        return note ? note : form.changed(key);
+    }
 };
 
 // Window `window` (from 1) switched on from 08:00 to 08:00 with every day, or to 09:00 without a day.
@@ -76,9 +81,9 @@ private slots:
         QFETCH(QString, enabled);
 
         Opened o;
-        o.set("photo_burst", burst);
-        o.set("camera_mode", mode);
-        o.set("trigger_mode", trigger);
+        o.choose("photo_burst", burst);
+        o.choose("camera_mode", mode);
+        o.choose("trigger_mode", trigger);
         const QMap<QString, char> groups = {
             {"camera_scene", 'P'},    {"photo_size", 'P'},   {"flash_power", 'P'}, {"photo_burst", 'P'},
             {"shutter_speed", 'P'},   {"video_size", 'V'},   {"video_length", 'V'}, {"send_option", 'B'},
@@ -130,7 +135,7 @@ private slots:
             r.photo_burst = std::uint8_t(burstBefore);
             r.send_option = std::uint8_t(sendBefore);
         });
-        const std::optional<SettingFault> note = o.set(changed, index);
+        const std::optional<SettingFault> note = o.choose(changed, index);
         QCOMPARE(note.value_or(SettingFault{}).message.caption, caption);
         if (note) {
             QVERIFY2(note->key.isEmpty(), "a note blames no setting");
@@ -154,7 +159,7 @@ private slots:
             r.send_option = 5;
         });
         for (const char *key : {"video_length", "photo_burst", "send_option"})
-            QVERIFY2(!o.set(key, o.form.value(key)), key);
+            QVERIFY2(!o.form.set(key, o.form.value(key)), key);
         QCOMPARE(o.form.value("send_option").toInt(), 5);
     }
 
@@ -166,8 +171,8 @@ private slots:
         const ProfileRecord before = o.record;
         for (const SettingGroup &group : CameraGroups())
             for (const SettingRow &row : group.rows)
-                o.set(row.key(), (row.defaultValue + 1) % row.itemCount());
-        o.set("work_time_1.week_mask", 0x7F); // would store another mask
+                o.choose(row.key(), (row.defaultValue + 1) % row.itemCount());
+        o.choose("work_time_1.week_mask", 0x7F); // would store another mask
         makeFail(o.form, 4, true);
 
         QVERIFY(o.form.store());

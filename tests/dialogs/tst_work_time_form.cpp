@@ -183,6 +183,7 @@ private slots:
             const int before = o.form.value(kDays).toInt();
             QVERIFY2(bool(before & bit) != click.startsWith(u'+'), qPrintable(click));
             QVERIFY(!o.form.set(kDays, before ^ bit));
+            QVERIFY(!o.form.changed(kDays));
         }
         QCOMPARE(o.form.value(kDays).toInt(), days);
     }
