@@ -1,59 +1,77 @@
 #include "dialogs/camera_dialog.h"
 
+#include "dialogs/days_control.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
-#include "dialogs/work_time_group.h"
-#include "forms/dialog_tips.h"
-#include "profile/profile_record.h"
+#include "dialogs/time_control.h"
+#include "forms/camera_schema.h"
+#include "forms/work_time_schema.h"
 
-#include <QComboBox>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
-
 
 CameraDialog::CameraDialog(ProfileRecord &record, Prompter &prompter, QWidget *parent)
     : ButtonDialog(parent)
-    , m_record(record)
-    , m_prompter(prompter)
+    , WindowView(m_form, prompter, *this)
+    , m_form(record)
 {
     setObjectName(QStringLiteral("DlgCAM"));
     setWindowTitle(tr("Camera Parameter Setting"));
 }
 
-CameraDialog::SettingControls &CameraDialog::controlsOf(CameraSetting setting)
+QGroupBox *CameraDialog::newGroupBox(const SettingGroup &group)
 {
-    return m_settings[static_cast<int>(setting)];
+    auto *box = new QGroupBox(group.title(), this);
+    box->setObjectName(group.key + QStringLiteral("Group"));
+    return box;
 }
 
-void CameraDialog::createSetting(CameraSetting setting, QWidget *parent)
+QGroupBox *CameraDialog::newSettingGroup(const SettingGroup &group, QList<QLabel *> &labels)
 {
-    SettingControls &controls = controlsOf(setting);
-    const SettingRow &row = CameraRow(setting);
-    controls.combo = MakeCombo(row.objectName, row.itemTexts(), parent);
-    controls.label = MakeLabel(row.label(), controls.combo, parent);
-    controls.label->setObjectName(row.objectName.chopped(5) + QStringLiteral("Label")); // "...Combo"
-    SetTip(controls.combo, row.tip);
-    connect(controls.combo, &QComboBox::currentIndexChanged, this,
-            [this, setting] { onSettingChanged(setting); });
-}
-
-QWidget *CameraDialog::newSettingGroup(const CameraGroup &settings)
-{
-    auto *group = new QGroupBox(settings.title, this);
-    group->setObjectName(settings.key + QStringLiteral("Group"));
-    auto *form = new QFormLayout(group);
+    QGroupBox *box = newGroupBox(group);
+    auto *form = new QFormLayout(box);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    for (CameraSetting setting : settings.settings) {
-        createSetting(setting, group);
-        form->addRow(controlsOf(setting).label, controlsOf(setting).combo);
+    for (const SettingRow &row : group.rows) {
+        SettingControl &control = bind(row, box);
+        QLabel *label = control.label(box);
+        labels << label;
+        form->addRow(label, control.widget());
     }
-    return group;
+    return box;
+}
+
+QGroupBox *CameraDialog::newWorkTimeGroup(int window)
+{
+    const SettingGroup &group = WorkTimeGroups().at(window);
+    QGroupBox *box = newGroupBox(group);
+    const ControlPlace place{WorkTimePlace(window).key + QLatin1Char('.'), group.key, box->title()};
+    auto *grid = new QGridLayout(box);
+
+    SettingControl &onOff = bind(group.rows.at(0), box, place);
+    grid->addWidget(onOff.label(box), 0, 0);
+    grid->addWidget(onOff.widget(), 0, 1, 1, 3);
+    for (int row = 1; row <= 2; ++row) {
+        auto &time = dynamic_cast<TimeControl &>(bind(group.rows.at(row), box, place));
+        grid->addWidget(time.label(box), row, 0);
+        grid->addWidget(time.hour(), row, 1);
+        grid->addWidget(time.colon(), row, 2);
+        grid->addWidget(time.minute(), row, 3);
+    }
+
+    // "ALL" stands alone above the days; the days follow in two rows.
+    grid->setColumnMinimumWidth(4, 12);
+    auto &days = dynamic_cast<DaysControl &>(bind(group.rows.at(3), box, place));
+    grid->addWidget(days.box(0), 0, 5);
+    for (int day = 0; day < 7; ++day)
+        grid->addWidget(days.box(day + 1), 1 + day / 4, 5 + day % 4);
+    grid->setColumnStretch(9, 1);
+    return box;
 }
 
 void CameraDialog::buildLayout()
@@ -65,37 +83,32 @@ void CameraDialog::buildLayout()
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
     heading->setFont(headingFont);
 
+    QList<QLabel *> labels;
+    const QList<SettingGroup> &groups = CameraGroups();
     auto *settingsColumn = new QVBoxLayout;
-    for (const CameraGroup &group : CameraGroups())
-        settingsColumn->addWidget(newSettingGroup(group));
+    for (const SettingGroup &group : groups.sliced(0, groups.size() - 1))
+        settingsColumn->addWidget(newSettingGroup(group, labels));
     settingsColumn->addStretch();
 
-    // Carried through unchanged: built and loaded like the others, never shown.
-    for (CameraSetting setting : HiddenCameraSettings()) {
-        createSetting(setting, this);
-        controlsOf(setting).label->hide();
-        controlsOf(setting).combo->hide();
-    }
-
-    // One label width for the three groups, so their lists line up.
-    QList<QLabel *> labels;
-    for (const SettingControls &controls : m_settings)
-        labels << controls.label;
-    AlignLabels(labels);
-
     auto *windowsColumn = new QVBoxLayout;
-    for (int window = 0; window < CameraForm::kWindowCount; ++window) {
-        auto *group = new WorkTimeGroup(window + 1, this);
-        // The switch is read with the other controls; showing the form applies the window rule.
-        connect(group, &WorkTimeGroup::switchChanged, this, [this] { step([] {}); });
-        connect(group, &WorkTimeGroup::boxToggled, this,
-                [this, window](int box, bool checked) {
-                    step([&] { m_form.windows[window].boxClicked(box, checked); });
-                });
-        windowsColumn->addWidget(group);
-        m_windows[window] = group;
-    }
+    for (int window = 0; window < WorkTimeGroups().size(); ++window)
+        windowsColumn->addWidget(newWorkTimeGroup(window));
     windowsColumn->addStretch();
+
+    // Tab runs down the left column's groups, then down the work-time windows.
+    QList<QWidget *> chain;
+    for (const auto &bound : controls())
+        chain << bound->widgets();
+
+    // Carried through unchanged: built and loaded like the others, never shown.
+    for (const SettingRow &row : groups.last().rows) {
+        SettingControl &control = bind(row, this);
+        labels << control.label(this);
+        control.existingLabel()->hide();
+        control.widget()->hide();
+    }
+    // One label width for the three groups, so their lists line up.
+    AlignLabels(labels);
 
     auto *columns = new QHBoxLayout;
     columns->addLayout(settingsColumn, 2);
@@ -104,18 +117,12 @@ void CameraDialog::buildLayout()
     QPushButton *ok = MakeDialogButton(QStringLiteral("OK"), QStringLiteral("okButton"), this);
     QPushButton *defaults = MakeDialogButton(tr("Default"), QStringLiteral("defaultButton"), this);
     QPushButton *cancel = MakeDialogButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
-    connect(ok, &QPushButton::clicked, this, &CameraDialog::onOk);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (storeModel())
+            accept();
+    });
     connect(defaults, &QPushButton::clicked, this, &CameraDialog::onDefault);
     connect(cancel, &QPushButton::clicked, this, &CameraDialog::reject);
-
-    // Tab runs down the left column's groups, then down the work-time windows.
-    QList<QWidget *> chain;
-    for (const CameraGroup &group : CameraGroups()) {
-        for (CameraSetting setting : group.settings)
-            chain << controlsOf(setting).combo;
-    }
-    for (const WorkTimeGroup *group : m_windows)
-        chain << group->tabChain();
     chain << ok << defaults << cancel;
     SetTabChain(chain);
 
@@ -129,55 +136,10 @@ void CameraDialog::buildLayout()
 int CameraDialog::run()
 {
     // Built when first opened, so that the main window paints sooner.
-    if (!m_windows.front())
+    if (controls().empty())
         buildLayout();
-    m_form.load(m_record);
-    showForm();
+    openModel();
     return m_prompter.runModal(*this);
-}
-
-void CameraDialog::readControls()
-{
-    for (CameraSetting setting : kCameraSettings)
-        m_form.setValue(setting, controlsOf(setting).combo->currentIndex());
-    for (int window = 0; window < CameraForm::kWindowCount; ++window)
-        m_windows[window]->take(m_form.windows[window].values);
-}
-
-void CameraDialog::showForm()
-{
-    const CameraState state = m_form.state();
-    for (CameraSetting setting : kCameraSettings) {
-        const SettingControls &controls = controlsOf(setting);
-        const QSignalBlocker blocker(controls.combo);
-        controls.combo->setCurrentIndex(m_form.value(setting));
-        const bool enabled = state.isEnabled(setting);
-        controls.combo->setEnabled(enabled);
-        controls.label->setEnabled(enabled);
-    }
-    for (int window = 0; window < CameraForm::kWindowCount; ++window)
-        m_windows[window]->display(m_form.windows[window]);
-}
-
-void CameraDialog::onSettingChanged(CameraSetting setting)
-{
-    readControls();
-    const std::optional<Message> note = m_form.settingChanged(setting, m_form.value(setting));
-    if (note)
-        m_prompter.show(this, *note);
-    showForm();
-}
-
-void CameraDialog::onOk()
-{
-    readControls();
-    if (const std::optional<Message> failure = m_form.store(m_record)) {
-        m_prompter.show(this, *failure);
-        if (const int window = m_form.fault(); window >= 0)
-            m_windows[window]->focusFault(m_form.windows[window].fault());
-        return;
-    }
-    accept();
 }
 
 void CameraDialog::onDefault()
@@ -187,5 +149,5 @@ void CameraDialog::onDefault()
                              tr("You'll restore the default camera setting,\r\nAre you sure?")))
         return;
     m_form.reset();
-    showForm();
+    showModel();
 }

@@ -1,11 +1,13 @@
 #include "dialogs/setting_control.h"
 
-#include "dialogs/check_control.h"
 #include "dialogs/address_control.h"
+#include "dialogs/check_control.h"
 #include "dialogs/choice_control.h"
+#include "dialogs/days_control.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/radio_control.h"
 #include "dialogs/text_control.h"
+#include "dialogs/time_control.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -21,6 +23,7 @@ SettingControl::SettingControl(const SettingRow &row, const ControlPlace &place)
     : m_row(row)
     , m_key(place.keyPrefix + row.key())
     , m_namePrefix(place.namePrefix)
+    , m_title(place.title)
 {
 }
 
@@ -35,10 +38,22 @@ QString SettingControl::objectName(const QString &suffix) const
     return m_namePrefix + stem + suffix;
 }
 
+QString SettingControl::spokenName(const QString &text) const
+{
+    // Translated under the name of the group it was first written for.
+    return m_title.isEmpty() ? text
+                             : QCoreApplication::translate("WorkTimeGroup", "%1 %2",
+                                                           "accessible name: the window's title, the box's text")
+                                   .arg(m_title, text);
+}
+
 void SettingControl::describe(QWidget *parent)
 {
     QWidget *control = widget();
     SetTip(control, m_row.tip);
+    // Groups that share their labels say in each name which group it belongs to.
+    if (!m_title.isEmpty())
+        control->setAccessibleName(spokenName(m_row.label()));
     if (!m_row.hint)
         return;
     m_hint = new QLabel(m_row.hint(), parent);
@@ -99,8 +114,8 @@ std::unique_ptr<SettingControl> MakeSettingControl(const SettingRow &row, const 
     case SettingKind::Secret: return std::make_unique<TextControl>(row, place, parent);
     case SettingKind::Check: return std::make_unique<CheckControl>(row, place, parent);
     case SettingKind::Address: return std::make_unique<AddressControl>(row, place, parent);
-    case SettingKind::Time:
-    case SettingKind::Days: break;
+    case SettingKind::Time: return std::make_unique<TimeControl>(row, place, parent);
+    case SettingKind::Days: return std::make_unique<DaysControl>(row, place, parent);
     }
     qFatal("No control for the setting %s", qPrintable(row.key()));
 }

@@ -15,10 +15,12 @@ class QObject;
 class QWidget;
 
 // Where a row's control goes: rows repeated in several groups put the group
-// before their key ("work_time_2.") and before their object names ("workTime2").
+// before their key ("work_time_2.") and before their object names ("workTime2"),
+// and its title before their accessible names ("Work Time 2 Switch").
 struct ControlPlace {
     QString keyPrefix;
     QString namePrefix;
+    QString title;
 };
 
 // A setting's control, made from its row and bound to its key once: the view
@@ -60,13 +62,17 @@ public:
 protected:
     // The object name of this control's widget, and of a widget beside it ("Label").
     QString objectName(const QString &suffix = {}) const;
-    // Sets the tip and the hint, once the widget exists.
+    // Sets the tip and the hint, once the widget exists; in a titled group, the name.
     void describe(QWidget *parent);
+    const QString &title() const { return m_title; }
+    // A part's accessible name: the group's title, then the part's text.
+    QString spokenName(const QString &text) const;
 
 private:
     const SettingRow &m_row;
     QString m_key;
     QString m_namePrefix;
+    QString m_title;
     QLabel *m_label = nullptr;
     QLabel *m_hint = nullptr;
 };

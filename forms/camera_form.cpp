@@ -1,168 +1,238 @@
 #include "forms/camera_form.h"
+
+#include "forms/camera_schema.h"
+#include "forms/clock.h"
+#include "forms/work_time_schema.h"
+
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 
-// Stored before the window checks, so they stay stored when a check fails.
-constexpr std::array kFirstBlock = {
-    CameraSetting::CameraMode,   CameraSetting::CameraScene,    CameraSetting::PhotoSize,
-    CameraSetting::FlashPower,   CameraSetting::PhotoBurst,     CameraSetting::ShutterSpeed,
-    CameraSetting::SendOption,   CameraSetting::BurstSpeed,     CameraSetting::VideoSize,
-    CameraSetting::VideoLength,  CameraSetting::TriggerMode,    CameraSetting::PirSensitivity,
-    CameraSetting::PirInterval,  CameraSetting::TimeLapse,
+// Item positions the rules test.
+constexpr int kPhotoMode = 0;
+constexpr int kVideoMode = 1;
+constexpr int kPirTrigger = 0;
+constexpr int kTimeLapseTrigger = 1;
+constexpr int kSwitchOn = 1;
+// "Video Length" items above this one drain the flash battery at night.
+constexpr int kLongestFrugalVideoLength = 3; // "20 Sec"
+
+constexpr int kEveryDay = 0x7F;
+constexpr int kAllBox = 0x80;
+
+// A setting as the form holds it: its full key, its row, where its layout lies in the record.
+struct CameraSetting {
+    QString key;
+    const SettingRow *row;
+    std::size_t offset;
 };
 
-// Stored after the windows.
-constexpr std::array kLastBlock = {
-    CameraSetting::Language,
-    CameraSetting::RfSwitch,
-    CameraSetting::Overwrite,
-    CameraSetting::Beep,
-};
-
-WorkTimeWindow ProfileRecord::*windowField(int window)
+const QList<CameraSetting> &cameraSettings()
 {
-    static constexpr std::array fields = {
-        &ProfileRecord::work_time_1,
-        &ProfileRecord::work_time_2,
-        &ProfileRecord::work_time_3,
-        &ProfileRecord::work_time_4,
-    };
-    return fields.at(window);
+    static const QList<CameraSetting> settings = [] {
+        QList<CameraSetting> made;
+        for (const SettingGroup &group : CameraGroups())
+            for (const SettingRow &row : group.rows)
+                made.append({row.key(), &row, 0});
+        for (qsizetype window = 0; window < WorkTimeGroups().size(); ++window) {
+            const RecordPlace place = WorkTimePlace(int(window));
+            for (const SettingRow &row : WorkTimeGroups().at(window).rows)
+                made.append({place.key + QLatin1Char('.') + row.key(), &row, place.offset});
+        }
+        return made;
+    }();
+    return settings;
 }
 
-Message sendOptionMessage()
+// "work_time_2." for every key of the second window, empty for the camera's own.
+QString windowOf(const QString &key)
 {
-    return {QCoreApplication::translate("Messages", "Send Option Setting"),
-            QCoreApplication::translate("Messages", "Please Setting This Send Option <= Photo Burst."),
+    return key.left(key.indexOf(u'.') + 1);
+}
+
+int shown(int stored, int count)
+{
+    return stored < count ? stored : -1;
+}
+
+Message cameraNote(const char *caption, const char *text)
+{
+    return {QCoreApplication::translate("Messages", caption), QCoreApplication::translate("Messages", text),
             Message::Icon::Warning};
 }
 
-Message videoLengthMessage()
+SettingFault workTimeFault(const QString &key, const QString &text)
 {
-    return {QCoreApplication::translate("Messages", "Video Length Setting"),
-            QCoreApplication::translate("Messages",
-                                        "For saving flash power at night,it's suggested to set video length within 20s."),
-            Message::Icon::Warning};
+    return {key, {QCoreApplication::translate("Messages", "Work Time Setting"), text, Message::Icon::None}};
+}
+
+// The boxes after one was checked or cleared; clearing "ALL" itself leaves the days alone.
+int followedBoxes(int before, int after)
+{
+    const int toggled = before ^ after;
+    if (toggled == 0 || (toggled & (toggled - 1)) != 0)
+        return after;
+    const bool checked = (after & toggled) != 0;
+    if (!checked)
+        after &= ~kAllBox;
+    if (after & kAllBox)
+        after |= kEveryDay;
+    if (checked && toggled != kAllBox && (after & kEveryDay) == kEveryDay)
+        after |= kAllBox;
+    return after;
 }
 
 } // namespace
 
-void CameraForm::load(const ProfileRecord &record)
+CameraForm::CameraForm(ProfileRecord &record)
+    : m_record(record)
 {
-    for (CameraSetting setting : kCameraSettings) {
-        const SettingRow &row = CameraRow(setting);
-        const int byte = row.place().read(&record);
-        setValue(setting, byte < row.itemCount() ? byte : -1);
-    }
-    for (int window = 0; window < kWindowCount; ++window)
-        windows[window].load(record.*windowField(window));
 }
 
-bool CameraForm::photoMode() const
+void CameraForm::load()
 {
-    return value(CameraSetting::CameraMode) == kPhotoMode;
-}
-
-bool CameraForm::isEnabled(CameraSetting setting) const
-{
-    switch (setting) {
-    case CameraSetting::CameraScene:
-    case CameraSetting::PhotoSize:
-    case CameraSetting::FlashPower:
-    case CameraSetting::PhotoBurst:
-    case CameraSetting::ShutterSpeed:
-        return photoMode();
-    case CameraSetting::VideoSize:
-    case CameraSetting::VideoLength:
-        return value(CameraSetting::CameraMode) == kVideoMode;
-    case CameraSetting::SendOption:
-    case CameraSetting::BurstSpeed:
-        return photoMode() && value(CameraSetting::PhotoBurst) > 0;
-    case CameraSetting::PirSensitivity:
-    case CameraSetting::PirInterval:
-        return value(CameraSetting::TriggerMode) != kTimeLapseTrigger;
-    case CameraSetting::TimeLapse:
-        return value(CameraSetting::TriggerMode) != kPirTrigger;
-    default:
-        return true;
+    for (const CameraSetting &setting : cameraSettings()) {
+        const SettingRow &row = *setting.row;
+        const char *layout = reinterpret_cast<const char *>(&m_record) + setting.offset;
+        const int stored = row.place().read(layout);
+        switch (row.kind) {
+        case SettingKind::Time:
+            m_values[setting.key] = QVariantList{shown(stored, kHourCount), shown(row.places[1].read(layout), kMinuteCount)};
+            break;
+        case SettingKind::Days:
+            m_values[setting.key] = (stored & kEveryDay) | ((stored & kEveryDay) == kEveryDay ? kAllBox : 0);
+            break;
+        default: m_values[setting.key] = shown(stored, row.itemCount());
+        }
     }
 }
 
-CameraState CameraForm::state() const
+QVariant CameraForm::value(const QString &key) const
 {
-    CameraState state;
-    for (CameraSetting setting : kCameraSettings)
-        state.enabled[static_cast<int>(setting)] = isEnabled(setting);
-    return state;
+    return m_values.value(key);
 }
 
-std::optional<Message> CameraForm::settingChanged(CameraSetting setting, int index)
+std::optional<SettingFault> CameraForm::set(const QString &key, const QVariant &value)
 {
-    setValue(setting, index);
-    switch (setting) {
-    case CameraSetting::VideoLength:
-        if (index > kLongestFrugalVideoLength)
-            return videoLengthMessage();
+    const auto at = m_values.find(key);
+    if (at == m_values.end() || *at == value)
         return std::nullopt;
-    case CameraSetting::PhotoBurst:
-        // A single photo leaves the send choice alone: it is disabled then.
-        if (index > 0 && index < value(CameraSetting::SendOption))
-            return sendOptionCorrection();
-        return std::nullopt;
-    case CameraSetting::SendOption:
-        if (index > value(CameraSetting::PhotoBurst))
-            return sendOptionCorrection();
-        return std::nullopt;
-    default:
-        return std::nullopt;
+    m_before = {key, std::exchange(*at, value)};
+    // Every control is read at each change: only the changed value runs its rule.
+    return changed(key);
+}
+
+std::optional<SettingFault> CameraForm::changed(const QString &key)
+{
+    const int index = number(key);
+    if (key.endsWith(QLatin1StringView(".week_mask")) && m_before.first == key)
+        m_values[key] = followedBoxes(m_before.second.toInt(), index);
+    if (key == QLatin1StringView("video_length") && index > kLongestFrugalVideoLength)
+        return SettingFault{{}, cameraNote(QT_TRANSLATE_NOOP("Messages", "Video Length Setting"),
+                                           QT_TRANSLATE_NOOP("Messages", "For saving flash power at night,it's suggested to set video length within 20s."))};
+    // A single photo leaves the send choice alone: it is disabled then.
+    if (key == QLatin1StringView("photo_burst") && index > 0 && index < number(QStringLiteral("send_option")))
+        return correctSendOption();
+    if (key == QLatin1StringView("send_option") && index > number(QStringLiteral("photo_burst")))
+        return correctSendOption();
+    return std::nullopt;
+}
+
+std::optional<SettingFault> CameraForm::correctSendOption()
+{
+    m_values[QStringLiteral("send_option")] = number(QStringLiteral("photo_burst"));
+    return SettingFault{{}, cameraNote(QT_TRANSLATE_NOOP("Messages", "Send Option Setting"),
+                                       QT_TRANSLATE_NOOP("Messages", "Please Setting This Send Option <= Photo Burst."))};
+}
+
+ControlState CameraForm::state(const QString &key) const
+{
+    const int mode = number(QStringLiteral("camera_mode"));
+    const int trigger = number(QStringLiteral("trigger_mode"));
+    const auto among = [&key](std::initializer_list<const char *> keys) {
+        return std::ranges::any_of(keys, [&key](const char *one) { return key == QLatin1StringView(one); });
+    };
+    bool enabled = true;
+    if (const QString window = windowOf(key); !window.isEmpty())
+        enabled = key == window + QLatin1StringView("switch") || number(window + QLatin1StringView("switch")) == kSwitchOn;
+    else if (among({"camera_scene", "photo_size", "flash_power", "photo_burst", "shutter_speed"}))
+        enabled = mode == kPhotoMode;
+    else if (among({"video_size", "video_length"}))
+        enabled = mode == kVideoMode;
+    else if (among({"send_option", "burst_speed"}))
+        enabled = mode == kPhotoMode && number(QStringLiteral("photo_burst")) > 0;
+    else if (among({"pir_sensitivity", "pir_interval"}))
+        enabled = trigger != kTimeLapseTrigger;
+    else if (key == QLatin1StringView("time_lapse"))
+        enabled = trigger != kPirTrigger;
+    return {enabled, std::nullopt};
+}
+
+QString CameraForm::enabler(const QString &key) const
+{
+    const QString window = windowOf(key);
+    return window.isEmpty() ? QString() : window + QLatin1StringView("switch");
+}
+
+std::optional<SettingFault> CameraForm::check() const
+{
+    for (qsizetype at = 0; at < WorkTimeGroups().size(); ++at) {
+        const QString window = WorkTimePlace(int(at)).key + QLatin1Char('.');
+        if (number(window + QLatin1StringView("switch")) == 0)
+            continue;
+        const QVariantList start = value(window + QLatin1StringView("start_hour")).toList();
+        const QVariantList stop = value(window + QLatin1StringView("stop_hour")).toList();
+        const QVariantList times = start + stop;
+        const bool allDay = std::ranges::all_of(times, [](const QVariant &half) { return half.toInt() == 0; });
+        // A window that runs must have whole times: 255 is no hour to the camera.
+        const bool timeMissing = std::ranges::any_of(times, [](const QVariant &half) { return half.toInt() < 0; });
+        if ((start == stop && !allDay) || timeMissing)
+            return workTimeFault(window + QLatin1StringView("start_hour"),
+                                 QCoreApplication::translate("Messages", "Please check Work Time Start and Stop point."));
+        if (number(window + QLatin1StringView("week_mask")) == 0)
+            return workTimeFault(window + QLatin1StringView("week_mask"),
+                                 QCoreApplication::translate("Messages", "Please check Work Time Week CheckBox."));
     }
+    return std::nullopt;
 }
 
-std::optional<Message> CameraForm::sendOptionCorrection()
-{
-    setValue(CameraSetting::SendOption, value(CameraSetting::PhotoBurst));
-    return sendOptionMessage();
-}
-
-std::optional<Message> CameraForm::store(ProfileRecord &record) const
+std::optional<SettingFault> CameraForm::store()
 {
     // The low byte of -1 (no selection) is 255.
-    const auto store = [&](CameraSetting setting) { CameraRow(setting).place().write(&record, value(setting)); };
-
-    for (CameraSetting setting : kFirstBlock)
-        store(setting);
-    if (std::optional<Message> failure = check())
-        return failure;
-    for (int window = 0; window < kWindowCount; ++window)
-        windows[window].store(record.*windowField(window));
-    for (CameraSetting setting : kLastBlock)
-        store(setting);
+    const auto storeAll = [this](bool afterChecks) {
+        for (const CameraSetting &setting : cameraSettings()) {
+            const SettingRow &row = *setting.row;
+            if (row.afterChecks != afterChecks)
+                continue;
+            char *layout = reinterpret_cast<char *>(&m_record) + setting.offset;
+            const QVariant &value = m_values[setting.key];
+            switch (row.kind) {
+            case SettingKind::Time:
+                for (qsizetype half = 0; half < row.places.size(); ++half)
+                    row.places[half].write(layout, value.toList().value(half).toInt());
+                break;
+            case SettingKind::Days:
+                // Bit 7 repeats the switch.
+                row.place().write(layout, (value.toInt() & kEveryDay) |
+                                              ((number(windowOf(setting.key) + QLatin1StringView("switch")) & 1) << 7));
+                break;
+            default: row.place().write(layout, value.toInt());
+            }
+        }
+    };
+    storeAll(false);
+    if (std::optional<SettingFault> fault = check())
+        return fault;
+    storeAll(true);
     return std::nullopt;
-}
-
-std::optional<Message> CameraForm::check() const
-{
-    for (const WorkTimeForm &window : windows) {
-        if (std::optional<Message> failure = window.check())
-            return failure;
-    }
-    return std::nullopt;
-}
-
-int CameraForm::fault() const
-{
-    for (int window = 0; window < kWindowCount; ++window) {
-        if (windows[window].fault() != WorkTimeForm::Fault::None)
-            return window;
-    }
-    return -1;
 }
 
 void CameraForm::reset()
 {
-    for (CameraSetting setting : kCameraSettings)
-        setValue(setting, CameraRow(setting).defaultValue);
-    for (WorkTimeForm &window : windows)
-        window.reset();
+    for (const CameraSetting &setting : cameraSettings()) {
+        const int value = setting.row->defaultValue;
+        m_values[setting.key] = setting.row->kind == SettingKind::Time ? QVariant(QVariantList{value, value}) : value;
+    }
 }

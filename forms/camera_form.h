@@ -1,56 +1,46 @@
 #pragma once
 
-#include "forms/camera_schema.h"
-#include "forms/message.h"
-#include "forms/work_time_form.h"
+#include "forms/window_model.h"
 #include "profile/profile_record.h"
 
-#include <array>
-#include <optional>
+#include <QHash>
 
-// Which of the camera's lists are enabled; a control's label follows its control.
-struct CameraState {
-    std::array<bool, kCameraSettingCount> enabled{};
-    bool isEnabled(CameraSetting setting) const { return enabled[static_cast<int>(setting)]; }
-};
+#include <utility>
 
-// The camera dialog without its widgets: one working value per control, the
-// enabling rules, the selection handlers, OK and Default.
-class CameraForm
+// The camera dialog without its widgets: the camera's settings and its
+// work-time windows by full key ("photo_burst", "work_time_2.start_hour"), the
+// enabling rules, the notes a choice gives, the windows' checks, OK and Default.
+// A window's days are its boxes: bits 0..6 Sunday to Saturday, bit 7 "ALL".
+class CameraForm : public WindowModel
 {
 public:
-    static constexpr int kWindowCount = 4;
+    explicit CameraForm(ProfileRecord &record);
 
-    // Item index per setting, -1 for no selection.
-    std::array<int, kCameraSettingCount> values{};
-    std::array<WorkTimeForm, kWindowCount> windows{};
-
-    int value(CameraSetting setting) const { return values[static_cast<int>(setting)]; }
-    void setValue(CameraSetting setting, int index) { values[static_cast<int>(setting)] = index; }
-
-    // Record to working values; a byte beyond its list is no selection.
-    void load(const ProfileRecord &record);
-
-    // The camera-mode and trigger rules.
-    CameraState state() const;
-
-    // A new selection in a list; the answer is an advisory note to show, after
-    // which the working values may hold a correction.
-    std::optional<Message> settingChanged(CameraSetting setting, int index);
-
-    // Stores into the record; on a failing window check returns its message,
-    // with the picture and trigger bytes already stored.
-    std::optional<Message> store(ProfileRecord &record) const;
-    // The work-time windows' checks, first failure first.
-    std::optional<Message> check() const;
-    // The first window the check finds at fault, or -1.
-    int fault() const;
-
+    // A byte beyond its list is no selection.
+    void load() override;
+    QVariant value(const QString &key) const override;
+    // A new value runs its rule.
+    std::optional<SettingFault> set(const QString &key, const QVariant &value) override;
+    // The rule of the key's control, whose value is set: a choice may give a
+    // note, after which the values may hold a correction; a day box checked or
+    // cleared checks or clears "ALL" or the days with it.
+    std::optional<SettingFault> changed(const QString &key);
+    ControlState state(const QString &key) const override;
+    // A window's switch enables the rest of it.
+    QString enabler(const QString &key) const override;
+    // The windows' checks, first window first; the fault names its start or its days.
+    std::optional<SettingFault> check() const override;
+    // On a failing check, the settings stored before the checks stay stored.
+    std::optional<SettingFault> store() override;
     // The Default button's values; the record is not touched.
     void reset();
 
 private:
-    bool photoMode() const;
-    bool isEnabled(CameraSetting setting) const;
-    std::optional<Message> sendOptionCorrection();
+    int number(const QString &key) const { return m_values.value(key).toInt(); }
+    std::optional<SettingFault> correctSendOption();
+
+    ProfileRecord &m_record;
+    QHash<QString, QVariant> m_values;
+    // The last value replaced: which day box changed follows from it.
+    std::pair<QString, QVariant> m_before;
 };

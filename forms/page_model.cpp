@@ -545,9 +545,9 @@ QByteArray PageModel::wouldStore() const
     copyInto(scratch, page);
     // Through each dialog's OK first: an OK without a change, which stores the
     // same settings in the dialog's own way (a window's switch bit), changes nothing.
-    CameraForm camera;
-    camera.load(scratch.record);
-    camera.store(scratch.record);
+    CameraForm camera(scratch.record);
+    camera.load();
+    camera.store();
     SenderEmailForm sender(scratch.record, scratch.presets);
     sender.load();
     sender.store();

@@ -1,9 +1,9 @@
 #include "forms/profile_defaults.h"
 
-#include "forms/camera_form.h"
 #include "forms/camera_schema.h"
 #include "forms/page_schema.h"
 #include "forms/sender_schema.h"
+#include "forms/work_time_schema.h"
 #include "profile/profile_files.h"
 #include "profile/settings_copies.h"
 
@@ -38,10 +38,11 @@ void SetProfileDefaults(ProfileRecord &record, std::int32_t currentArea)
 {
     SetUnlistedDefaults(record, currentArea);
     DefaultNumbers numbers;
-    for (CameraSetting setting : kCameraSettings)
-        putDefault(record, numbers, CameraRow(setting));
-    for (int window = 0; window < CameraForm::kWindowCount; ++window)
-        for (const SettingRow &row : WorkTimeRows())
+    for (const SettingGroup &group : CameraGroups())
+        for (const SettingRow &row : group.rows)
+            putDefault(record, numbers, row);
+    for (int window = 0; window < WorkTimeGroups().size(); ++window)
+        for (const SettingRow &row : WorkTimeGroups().at(window).rows)
             putDefault(record, numbers, row, WorkTimePlace(window).offset);
     for (const SettingGroup &group : PageGroups())
         for (const SettingRow &row : group.rows)

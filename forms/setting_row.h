@@ -57,6 +57,8 @@ struct SettingRow {
     int defaultValue = 0;
     // "Default All" puts the default into the record; the others keep their bytes then.
     bool recordDefault = true;
+    // Stored only once the window's checks pass; the others stay stored when one fails.
+    bool afterChecks = false;
     Tip tip;
     QString objectName;
     // An edit field's: what it takes of what is typed or pasted.

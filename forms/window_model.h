@@ -21,7 +21,8 @@ struct ControlState {
 // One window's logic without its widgets. Its view binds a control to each
 // setting's key and runs the model: opening loads and shows, a change sets and
 // shows, OK stores. A value is what its control holds: an item's position
-// (-1 for none), a text, or a box's state.
+// (-1 for none), a text, a box's state, a time's list of its hour's and
+// minute's positions, or a window's day boxes as bits.
 class WindowModel
 {
 public:

@@ -1,13 +1,12 @@
 #include "readback/settings_listing.h"
 
-#include "forms/camera_form.h"
 #include "forms/camera_schema.h"
 #include "forms/clock.h"
 #include "forms/operator_schema.h"
 #include "forms/page_schema.h"
 #include "forms/sender_schema.h"
 #include "forms/two_digit_texts.h"
-#include "forms/work_time_form.h"
+#include "forms/work_time_schema.h"
 #include "presets/email_presets.h"
 #include "presets/operator_catalogue.h"
 #include "profile/record_text.h"
@@ -35,7 +34,6 @@ struct Reading {
 
 struct Row {
     Shows shows = Shows::Value;
-    QString allDays; // Days: the text of a window on every day
     QVarLengthArray<Reading, 2> readings;
 };
 
@@ -57,8 +55,7 @@ public:
     }
 
     // The row's places lie in the layout at `outerOffset`, their keys under `outerKey`.
-    void add(const SettingRow &row, const QString &outerKey = {}, qsizetype outerOffset = 0,
-             const QString &allDays = {})
+    void add(const SettingRow &row, const QString &outerKey = {}, qsizetype outerOffset = 0)
     {
         QString name;
         for (const QString &group : m_groups)
@@ -68,7 +65,7 @@ public:
         const bool runsOn = !m_shape.lines.empty() && m_shape.lines.back().groups == m_groups;
         const int number = runsOn ? m_shape.lines.back().group : ++m_shape.groups;
         LineShape line{m_groups, number, label, name + label, {}};
-        Row shown{showsOf(row.kind), allDays, {}};
+        Row shown{showsOf(row.kind), {}};
         for (qsizetype p = 0; p < row.places.size(); ++p) {
             const RecordPlace &place = row.places[p];
             FieldShape field;
@@ -126,21 +123,12 @@ QStringList groupPath(const QString &section, const SettingGroup &group)
 
 void addCamera(Shape &shape)
 {
-    const auto addSettings = [&](const QString &title, const QList<CameraSetting> &settings) {
-        Group group(shape, {CameraSectionTitle(), title});
-        for (CameraSetting setting : settings)
-            group.add(CameraRow(setting));
-    };
-    for (const CameraGroup &group : CameraGroups())
-        addSettings(group.title, group.settings);
-    addSettings(QStringLiteral("Hidden"), HiddenCameraSettings());
-
-    for (int window = 0; window < CameraForm::kWindowCount; ++window) {
+    for (const SettingGroup &group : CameraGroups())
+        Group(shape, {CameraSectionTitle(), group.title()}).add(group.rows);
+    for (int window = 0; window < WorkTimeGroups().size(); ++window) {
         const RecordPlace place = WorkTimePlace(window);
-        Group group(shape, {CameraSectionTitle(), WorkTimeTitle(window + 1)});
-        for (const SettingRow &row : WorkTimeRows())
-            group.add(row, place.key, qsizetype(place.offset),
-                      row.kind == SettingKind::Days ? WorkTimeAllText(window + 1) : QString());
+        const SettingGroup &group = WorkTimeGroups().at(window);
+        Group(shape, {CameraSectionTitle(), group.title()}).add(group.rows, place.key, qsizetype(place.offset));
     }
 }
 
@@ -296,22 +284,23 @@ QString time(const SettingField &hour, const SettingField &minute)
     return twoDigits(hour) + QLatin1Char(':') + twoDigits(minute);
 }
 
-// "Mon Wed", for each of the 128 sets of days.
-QString weekDays(int mask, const QString &allDays)
+// "Mon Wed", for each of the 128 sets of days; every day is the "ALL" box's
+// text, the first of the boxes' (the same days in every window).
+QString weekDays(int mask, const QStringList &boxes)
 {
-    static const QStringList texts = [] {
+    static const QStringList texts = [&boxes] {
         QStringList all;
         for (int set = 0; set < 128; ++set) {
             QStringList days;
-            for (int day = 0; day < WorkTimeValues::kDayCount; ++day) {
+            for (int day = 0; day < 7; ++day) {
                 if (set & (1 << day))
-                    days.append(WeekDayNames().at(day));
+                    days.append(boxes.at(day + 1));
             }
             all.append(days.isEmpty() ? QStringLiteral("none") : days.join(QLatin1Char(' ')));
         }
         return all;
     }();
-    return (mask & 0x7F) == 0x7F ? allDays : texts.at(mask & 0x7F);
+    return (mask & 0x7F) == 0x7F ? boxes.first() : texts.at(mask & 0x7F);
 }
 
 // The text, and whether what it shows is out of range; the mark is added as
@@ -326,7 +315,7 @@ void showLine(SettingLine &line, const Row &row)
         line.text = time(field, line.fields.at(1));
         line.marked = !line.inRange();
         break;
-    case Shows::Days: line.text = weekDays(field.number, row.allDays); break;
+    case Shows::Days: line.text = weekDays(field.number, row.readings.first().items); break;
     default: line.text = shown(field);
     }
 }

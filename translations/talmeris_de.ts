@@ -1377,11 +1377,6 @@ Microsoft: in den Sicherheitseinstellungen Ihres Kontos, „App-Kennwörter“</
 <context>
     <name>WorkTimeGroup</name>
     <message>
-        <source>%1 Switch</source>
-        <comment>accessible name: the window&apos;s title</comment>
-        <translation>%1, Schalter</translation>
-    </message>
-    <message>
         <source>%1 %2 hour</source>
         <comment>accessible name: the window&apos;s title, the time&apos;s label</comment>
         <translation>%1, %2, Stunde</translation>

@@ -1,10 +1,9 @@
-#include "forms/profile_defaults.h"
 #include "forms/camera_form.h"
+#include "forms/camera_schema.h"
+#include "forms/profile_defaults.h"
 #include "support/hex_bytes.h"
 
 #include <QTest>
-
-Q_DECLARE_METATYPE(CameraSetting)
 
 namespace {
 
@@ -20,18 +19,33 @@ ProfileRecord defaultRecord()
     return record;
 }
 
-CameraForm loadedForm(const ProfileRecord &record)
-{
-    CameraForm form;
-    form.load(record);
-    return form;
-}
+// A form over its own record, opened.
+struct Opened {
+    ProfileRecord record = defaultRecord();
+    CameraForm form{record};
 
-// Switched on from 08:00 to 08:00 with every day, or to 09:00 without a day.
-void makeFail(WorkTimeForm &window, bool startStop)
+    explicit Opened(const std::function<void(ProfileRecord &)> &prepare = {})
+    {
+        if (prepare)
+            prepare(record);
+        form.load();
+    }
+    // What the view does when the user changes the key's control.
+    std::optional<SettingFault> choose(const QString &key, const QVariant &value)
+    {
+        const std::optional<SettingFault> note = form.set(key, value);
+        return note ? note : form.changed(key);
+    }
+};
+
+// Window `window` (from 1) switched on from 08:00 to 08:00 with every day, or to 09:00 without a day.
+void makeFail(CameraForm &form, int window, bool startStop)
 {
-    window.values = {1, 8, 0, startStop ? 8 : 9, 0, 0, {}};
-    window.values.days.fill(startStop ? 1 : 0);
+    const QString prefix = QStringLiteral("work_time_%1.").arg(window);
+    form.set(prefix + "switch", 1);
+    form.set(prefix + "start_hour", QVariantList{8, 0});
+    form.set(prefix + "stop_hour", QVariantList{startStop ? 8 : 9, 0});
+    form.set(prefix + "week_mask", startStop ? 0xFF : 0);
 }
 
 const QString kStartStop = QStringLiteral("Please check Work Time Start and Stop point.");
@@ -66,19 +80,20 @@ private slots:
         QFETCH(int, trigger);
         QFETCH(QString, enabled);
 
-        CameraForm form = loadedForm(defaultRecord());
-        form.setValue(CameraSetting::PhotoBurst, burst);
-        form.settingChanged(CameraSetting::CameraMode, mode);
-        form.settingChanged(CameraSetting::TriggerMode, trigger);
-        const QMap<CameraSetting, char> groups = {
-            {CameraSetting::CameraScene, 'P'},   {CameraSetting::PhotoSize, 'P'},    {CameraSetting::FlashPower, 'P'},
-            {CameraSetting::PhotoBurst, 'P'},    {CameraSetting::ShutterSpeed, 'P'}, {CameraSetting::VideoSize, 'V'},
-            {CameraSetting::VideoLength, 'V'},   {CameraSetting::SendOption, 'B'},   {CameraSetting::BurstSpeed, 'B'},
-            {CameraSetting::PirSensitivity, 'S'}, {CameraSetting::PirInterval, 'S'}, {CameraSetting::TimeLapse, 'L'},
+        Opened o;
+        o.choose("photo_burst", burst);
+        o.choose("camera_mode", mode);
+        o.choose("trigger_mode", trigger);
+        const QMap<QString, char> groups = {
+            {"camera_scene", 'P'},    {"photo_size", 'P'},   {"flash_power", 'P'}, {"photo_burst", 'P'},
+            {"shutter_speed", 'P'},   {"video_size", 'V'},   {"video_length", 'V'}, {"send_option", 'B'},
+            {"burst_speed", 'B'},     {"pir_sensitivity", 'S'}, {"pir_interval", 'S'}, {"time_lapse", 'L'},
         };
-        for (CameraSetting setting : kCameraSettings) {
-            const bool expected = !groups.contains(setting) || enabled.contains(QLatin1Char(groups[setting]));
-            QVERIFY2(form.state().isEnabled(setting) == expected, qPrintable(CameraRow(setting).label()));
+        for (const SettingGroup &group : CameraGroups()) {
+            for (const SettingRow &row : group.rows) {
+                const bool expected = !groups.contains(row.key()) || enabled.contains(QLatin1Char(groups[row.key()]));
+                QVERIFY2(o.form.state(row.key()).enabled == expected, qPrintable(row.key()));
+            }
         }
     }
 
@@ -86,14 +101,13 @@ private slots:
     {
         QTest::addColumn<int>("burstBefore");
         QTest::addColumn<int>("sendBefore");
-        QTest::addColumn<CameraSetting>("changed");
+        QTest::addColumn<QString>("changed");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption"); // of the note, empty for none
         QTest::addColumn<int>("burst");
         QTest::addColumn<int>("send");
 
-        const CameraSetting burst = CameraSetting::PhotoBurst, send = CameraSetting::SendOption,
-                            video = CameraSetting::VideoLength;
+        const QString burst = "photo_burst", send = "send_option", video = "video_length";
         const QString sendNote = QStringLiteral("Send Option Setting");
         const QString videoNote = QStringLiteral("Video Length Setting");
         QTest::newRow("3 photos under 5th photo") << 9 << 4 << burst << 2 << sendNote << 2 << 2;
@@ -111,52 +125,65 @@ private slots:
     {
         QFETCH(int, burstBefore);
         QFETCH(int, sendBefore);
-        QFETCH(CameraSetting, changed);
+        QFETCH(QString, changed);
         QFETCH(int, index);
         QFETCH(QString, caption);
         QFETCH(int, burst);
         QFETCH(int, send);
 
-        CameraForm form = loadedForm(defaultRecord());
-        form.setValue(CameraSetting::PhotoBurst, burstBefore);
-        form.setValue(CameraSetting::SendOption, sendBefore);
-        const std::optional<Message> note = form.settingChanged(changed, index);
-        QCOMPARE(note.value_or(Message{}).caption, caption);
+        Opened o([&](ProfileRecord &r) {
+            r.photo_burst = std::uint8_t(burstBefore);
+            r.send_option = std::uint8_t(sendBefore);
+        });
+        const std::optional<SettingFault> note = o.choose(changed, index);
+        QCOMPARE(note.value_or(SettingFault{}).message.caption, caption);
         if (note) {
-            QCOMPARE(note->icon, Message::Icon::Warning);
-            QCOMPARE(note->text, changed == CameraSetting::VideoLength
+            QVERIFY2(note->key.isEmpty(), "a note blames no setting");
+            QCOMPARE(note->message.icon, Message::Icon::Warning);
+            QCOMPARE(note->message.text,
+                     changed == "video_length"
                          ? QStringLiteral("For saving flash power at night,it's suggested to set video length within 20s.")
                          : QStringLiteral("Please Setting This Send Option <= Photo Burst."));
         }
-        QCOMPARE(form.value(CameraSetting::PhotoBurst), burst);
-        QCOMPARE(form.value(CameraSetting::SendOption), send);
-        if (changed == CameraSetting::VideoLength)
-            QCOMPARE(form.value(changed), index);
+        QCOMPARE(o.form.value("photo_burst").toInt(), burst);
+        QCOMPARE(o.form.value("send_option").toInt(), send);
+        QCOMPARE(o.form.value(changed).toInt(), changed == "send_option" ? send : index);
     }
 
-    void failingWindowKeepsFirstBlockStored()
+    // The view reads every control at each change: a value set again is no change.
+    void aValueSetAgainGivesNoNote()
     {
-        ProfileRecord record = defaultRecord();
-        record.language = 3;
-        record.beep = 1;
-        const ProfileRecord before = record;
-        CameraForm form = loadedForm(record);
-        form.setValue(CameraSetting::CameraMode, 1);
-        form.setValue(CameraSetting::PirInterval, 26);
-        form.setValue(CameraSetting::SendOption, 7);
-        form.setValue(CameraSetting::Language, 0);
-        form.setValue(CameraSetting::Beep, 0);
-        form.windows[0].values.all = 0; // would store a different week mask
-        makeFail(form.windows[3], true);
+        Opened o([](ProfileRecord &r) {
+            r.video_length = 11;
+            r.photo_burst = 2;
+            r.send_option = 5;
+        });
+        for (const char *key : {"video_length", "photo_burst", "send_option"})
+            QVERIFY2(!o.form.set(key, o.form.value(key)), key);
+        QCOMPARE(o.form.value("send_option").toInt(), 5);
+    }
 
-        QVERIFY(form.store(record));
-        QCOMPARE(record.camera_mode, 1);
-        QCOMPARE(record.pir_interval, 26);
-        QCOMPARE(record.send_option, 7);
-        QCOMPARE(record.work_time_1, before.work_time_1);
-        QCOMPARE(record.work_time_4, before.work_time_4);
-        QCOMPARE(record.language, 3);
-        QCOMPARE(record.beep, 1);
+    // The settings stored before the windows' checks stay stored when one fails; the rest are left.
+    void failingCheckStoresOnlyWhatLiesBefore()
+    {
+        const QStringList after = {"overwrite", "language", "rf_switch", "beep"};
+        Opened o;
+        const ProfileRecord before = o.record;
+        for (const SettingGroup &group : CameraGroups())
+            for (const SettingRow &row : group.rows)
+                o.choose(row.key(), (row.defaultValue + 1) % row.itemCount());
+        o.choose("work_time_1.week_mask", 0x7F); // would store another mask
+        makeFail(o.form, 4, true);
+
+        QVERIFY(o.form.store());
+        QCOMPARE(o.record.work_time_1, before.work_time_1);
+        QCOMPARE(o.record.work_time_4, before.work_time_4);
+        for (const SettingGroup &group : CameraGroups()) {
+            for (const SettingRow &row : group.rows) {
+                const int stored = row.place().read(&o.record);
+                QVERIFY2((stored == row.place().read(&before)) == after.contains(row.key()), qPrintable(row.key()));
+            }
+        }
     }
 
     void windowsAreCheckedInOrder_data()
@@ -164,10 +191,12 @@ private slots:
         QTest::addColumn<int>("failing"); // a bit per failing window
         QTest::addColumn<bool>("startStopFirst"); // how the first failing window fails
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
 
-        QTest::newRow("1 times, 2 week") << 0b0011 << true << kStartStop;
-        QTest::newRow("1 week, 2 times") << 0b0011 << false << kWeek;
-        QTest::newRow("only 4 week") << 0b1000 << false << kWeek;
+        QTest::newRow("1 times, 2 week") << 0b0011 << true << kStartStop << "work_time_1.start_hour";
+        QTest::newRow("1 week, 2 times") << 0b0011 << false << kWeek << "work_time_1.week_mask";
+        QTest::newRow("2 times, 3 week") << 0b0110 << true << kStartStop << "work_time_2.start_hour";
+        QTest::newRow("only 4 week") << 0b1000 << false << kWeek << "work_time_4.week_mask";
     }
 
     void windowsAreCheckedInOrder()
@@ -175,17 +204,19 @@ private slots:
         QFETCH(int, failing);
         QFETCH(bool, startStopFirst);
         QFETCH(QString, text);
+        QFETCH(QString, key);
 
-        ProfileRecord record = defaultRecord();
-        CameraForm form = loadedForm(record);
+        Opened o;
         bool first = true;
-        for (int window = 0; window < CameraForm::kWindowCount; ++window) {
+        for (int window = 0; window < 4; ++window) {
             if (failing & (1 << window)) {
-                makeFail(form.windows[window], first == startStopFirst);
+                makeFail(o.form, window + 1, first == startStopFirst);
                 first = false;
             }
         }
-        QCOMPARE(form.store(record).value_or(Message{}).text, text);
+        const std::optional<SettingFault> fault = o.form.store();
+        QCOMPARE(fault.value_or(SettingFault{}).message.text, text);
+        QCOMPARE(fault->key, key);
     }
 
     // Opening, then OK without changes: the same bytes, bar out-of-range ones.
@@ -201,6 +232,7 @@ private slots:
         QTest::newRow("hidden rf switch") << 56 << 2 << 2;
         QTest::newRow("send option beyond list") << 71 << 10 << 255;
         QTest::newRow("time lapse beyond list") << 30 << 25 << 255;
+        QTest::newRow("beep beyond list") << 58 << 2 << 255;
     }
 
     void unchangedOkWritesTheSameBytes()
@@ -209,26 +241,26 @@ private slots:
         QFETCH(int, byte);
         QFETCH(int, stored);
 
-        ProfileRecord record = defaultRecord();
-        record.camera_mode = 1;
-        for (WorkTimeWindow *w : {&record.work_time_1, &record.work_time_2, &record.work_time_3, &record.work_time_4})
-            w->week_mask = 0x7F;
-        RecordBytes(record)[offset] = std::uint8_t(byte);
-        ProfileRecord expected = record;
-        RecordBytes(expected)[offset] = std::uint8_t(stored);
+        ProfileRecord expected;
+        Opened o([&](ProfileRecord &r) {
+            r.camera_mode = 1;
+            for (WorkTimeWindow *w : {&r.work_time_1, &r.work_time_2, &r.work_time_3, &r.work_time_4})
+                w->week_mask = 0x7F;
+            RecordBytes(r)[offset] = std::uint8_t(byte);
+            expected = r;
+            RecordBytes(expected)[offset] = std::uint8_t(stored);
+        });
 
-        QVERIFY(!loadedForm(record).store(record));
-        QCOMPARE(hexText(cameraBlock(record)), hexText(cameraBlock(expected)));
+        QVERIFY(!o.form.store());
+        QCOMPARE(hexText(cameraBlock(o.record)), hexText(cameraBlock(expected)));
     }
 
     void defaultsStoreTheCameraDefaults()
     {
-        ProfileRecord record = defaultRecord();
-        fillBytes(record, 0x01);
-        CameraForm form = loadedForm(record);
-        form.reset();
-        ProfileRecord expected = record;
-        QVERIFY(!form.store(record));
+        Opened o([](ProfileRecord &r) { fillBytes(r, 0x01); });
+        ProfileRecord expected = o.record;
+        o.form.reset();
+        QVERIFY(!o.form.store());
 
         SetProfileDefaults(expected, 1);
         expected.gps = 0x01; // not the dialog's
@@ -236,7 +268,7 @@ private slots:
         for (WorkTimeWindow *w : {&expected.work_time_1, &expected.work_time_2, &expected.work_time_3,
                                   &expected.work_time_4})
             w->week_mask = 127;
-        QCOMPARE(hexText(cameraBlock(record)), hexText(cameraBlock(expected)));
+        QCOMPARE(hexText(cameraBlock(o.record)), hexText(cameraBlock(expected)));
     }
 };
 

@@ -2,7 +2,18 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(CameraSetting)
+namespace {
+
+const SettingRow &cameraRow(const QString &key)
+{
+    for (const SettingGroup &group : CameraGroups())
+        for (const SettingRow &row : group.rows)
+            if (row.key() == key)
+                return row;
+    qFatal("no camera setting %s", qPrintable(key));
+}
+
+} // namespace
 
 class TestCameraItems : public QObject
 {
@@ -11,34 +22,30 @@ class TestCameraItems : public QObject
 private slots:
     void generatedItems_data()
     {
-        QTest::addColumn<CameraSetting>("setting");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("text");
 
-        const auto video = CameraSetting::VideoLength, pir = CameraSetting::PirInterval,
-                   lapse = CameraSetting::TimeLapse;
-        const std::tuple<CameraSetting, int, const char *> rows[] = {
+        const char *video = "video_length", *pir = "pir_interval", *lapse = "time_lapse";
+        const std::tuple<const char *, int, const char *> rows[] = {
             {video, 0, "05 Sec"}, {video, 3, "20 Sec"},   {video, 11, "60 Sec"},  {pir, 0, "05 Sec"},
             {pir, 10, "55 Sec"},  {pir, 11, "01 Min"},    {pir, 15, "05 Min"},    {pir, 16, "10 Min"},
             {pir, 26, "60 Min"},  {lapse, 0, "03 Min"},   {lapse, 3, "10 Min"},   {lapse, 12, "55 Min"},
             {lapse, 13, "01 Hour"}, {lapse, 20, "08 Hour"}, {lapse, 21, "12 Hour"}, {lapse, 24, "24 Hour"},
         };
-        for (const auto &[setting, index, text] : rows) {
-            QTest::addRow("%s %d", qPrintable(CameraRow(setting).label()), index)
-                << setting << index << QString::fromLatin1(text);
-        }
+        for (const auto &[key, index, text] : rows)
+            QTest::addRow("%s %d", key, index) << QString::fromLatin1(key) << index << QString::fromLatin1(text);
     }
 
     void generatedItems()
     {
-        QFETCH(CameraSetting, setting);
+        QFETCH(QString, key);
         QFETCH(int, index);
         QFETCH(QString, text);
 
-        const QStringList &items = CameraRow(setting).itemTexts();
-        const QMap<CameraSetting, int> counts = {
-            {CameraSetting::VideoLength, 12}, {CameraSetting::PirInterval, 27}, {CameraSetting::TimeLapse, 25}};
-        QCOMPARE(items.size(), counts.value(setting));
+        const QStringList items = cameraRow(key).itemTexts();
+        const QMap<QString, int> counts = {{"video_length", 12}, {"pir_interval", 27}, {"time_lapse", 25}};
+        QCOMPARE(items.size(), counts.value(key));
         QCOMPARE(items.at(index), text);
         QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), items.size());
     }

@@ -29,8 +29,9 @@ namespace {
 std::map<int, int> firstInvalidValues()
 {
     std::map<int, int> invalid;
-    for (CameraSetting setting : kCameraSettings)
-        invalid[int(CameraRow(setting).place().offset)] = CameraRow(setting).itemCount();
+    for (const SettingGroup &group : CameraGroups())
+        for (const SettingRow &row : group.rows)
+            invalid[int(row.place().offset)] = row.itemCount();
     for (int window = 0; window < 4; ++window) {
         const int start = 31 + 6 * window;
         invalid[start] = 2;      // switch
@@ -239,9 +240,9 @@ private:
         QVERIFY(TextFieldsTerminated(record));
         QVERIFY(TextFieldsTerminated(custom));
 
-        for (CameraSetting setting : kCameraSettings)
-            QVERIFY2(soundByte(CameraRow(setting).place().read(&record), CameraRow(setting).itemCount()),
-                     qPrintable(CameraRow(setting).label()));
+        for (const SettingGroup &group : CameraGroups())
+            for (const SettingRow &row : group.rows)
+                QVERIFY2(soundByte(row.place().read(&record), row.itemCount()), qPrintable(row.label()));
         for (const WorkTimeWindow &window :
              {record.work_time_1, record.work_time_2, record.work_time_3, record.work_time_4}) {
             QVERIFY(soundByte(window.switch_, 2));

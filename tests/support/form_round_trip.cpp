@@ -32,9 +32,9 @@ std::optional<SettingFault> StoreThroughForms(ProfileSession &session, bool open
         page.operators().takeCardOperator();
     page.load();
 
-    CameraForm camera;
-    camera.load(session.record);
-    camera.store(session.record);
+    CameraForm camera(session.record);
+    camera.load();
+    camera.store();
 
     SenderEmailForm sender(session.record, session.presets);
     sender.load();
