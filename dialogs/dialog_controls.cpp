@@ -19,21 +19,9 @@ QLineEdit *MakeTypedEdit(const QString &objectName, const TypedTextRule &rule, Q
     return edit;
 }
 
-QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent)
-{
-    return MakeTypedEdit(objectName, {TypedTextRule::Characters::CodePage, maxLength}, parent);
-}
-
 void SetTip(QWidget *control, const Tip &tip)
 {
     control->setToolTip(tip.isEmpty() ? QString() : QCoreApplication::translate(tip.context, tip.source));
-}
-
-QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field)
-{
-    QLabel *label = MakeLabel(text, field, field->parentWidget());
-    layout->addRow(label, field);
-    return label;
 }
 
 QFormLayout *MakeFormLayout(QWidget *parent)
@@ -90,13 +78,4 @@ QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons)
     for (QPushButton *button : buttons)
         row->addWidget(button);
     return row;
-}
-
-std::vector<QSignalBlocker> BlockSignals(const QList<QObject *> &objects)
-{
-    std::vector<QSignalBlocker> blockers;
-    blockers.reserve(std::size_t(objects.size()));
-    for (QObject *object : objects)
-        blockers.emplace_back(object);
-    return blockers;
 }

@@ -4,11 +4,8 @@
 #include "forms/typed_text.h"
 
 #include <QList>
-#include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
-
-#include <vector>
 
 class QComboBox;
 class QFormLayout;
@@ -23,18 +20,11 @@ class QWidget;
 // An edit field that takes what its rule allows and says what it leaves out.
 QLineEdit *MakeTypedEdit(const QString &objectName, const TypedTextRule &rule, QWidget *parent);
 
-// An edit field for record text: at most `maxLength` characters, and only
-// characters the camera's code page holds.
-QLineEdit *MakeRecordTextEdit(const QString &objectName, int maxLength, QWidget *parent);
-
 // A combo box holding the items, none of them chosen yet.
 QComboBox *MakeCombo(const QString &objectName, const QStringList &items, QWidget *parent);
 
 // A label that names its buddy field.
 QLabel *MakeLabel(const QString &text, QWidget *buddy, QWidget *parent);
-
-// Adds a row whose label is the field's buddy, so the label names the field.
-QLabel *AddLabelledRow(QFormLayout *layout, const QString &text, QWidget *field);
 
 // A form layout with its labels left-aligned and its fields growing.
 QFormLayout *MakeFormLayout(QWidget *parent);
@@ -51,9 +41,6 @@ QHBoxLayout *MakeButtonRow(const QList<QPushButton *> &buttons);
 
 // The control's tooltip, translated; screen readers read it as its description.
 void SetTip(QWidget *control, const Tip &tip);
-
-// Blocks the objects' signals while the result lives: showing a form is no user's change.
-std::vector<QSignalBlocker> BlockSignals(const QList<QObject *> &objects);
 
 // Tab visits the controls in the order given.
 void SetTabChain(const QList<QWidget *> &controls);

@@ -17,18 +17,3 @@ QStringList TranslatedTexts(const char *context, const Sources &sources)
         texts.append(QCoreApplication::translate(context, source));
     return texts;
 }
-
-// A table's text or list, made in the language installed now each time it is
-// read, so that a table built once never keeps the first language.
-struct TranslatedText {
-    QString (*make)();
-
-    operator QString() const { return make(); }
-};
-
-struct TranslatedList {
-    QStringList (*make)();
-
-    operator QStringList() const { return make(); }
-    qsizetype size() const { return make().size(); }
-};

@@ -3,6 +3,10 @@
 // it and store (a refused page corrected as a user would), twice. No byte
 // outside the fields the forms own may change, every text stays terminated,
 // and the second round gives the first's bytes.
+#include "forms/camera_schema.h"
+#include "forms/page_schema.h"
+#include "forms/sender_schema.h"
+#include "forms/work_time_schema.h"
 #include "profile/text_fields.h"
 #include "support/form_round_trip.h"
 
@@ -22,20 +26,29 @@ void require(bool condition, const char *what)
     }
 }
 
-// The record bytes a form may write: the camera block, the page's fields,
-// the sender choice, the entries and the recipients. Built once.
+// The record bytes a form may write: every place of the windows' setting rows,
+// and the sender and operator entries, which their rules rewrite whole. Built once.
 const std::array<bool, kProfileRecordSize> &ownedBytes()
 {
     static const std::array<bool, kProfileRecordSize> owned = [] {
         std::array<bool, kProfileRecordSize> bytes{};
-        const auto own = [&bytes](std::size_t from, std::size_t to) {
-            for (std::size_t i = from; i < to; ++i)
+        const auto own = [&bytes](std::size_t from, std::size_t size) {
+            for (std::size_t i = from; i < from + size; ++i)
                 bytes[i] = true;
         };
-        own(offsetof(ProfileRecord, camera_mode), offsetof(ProfileRecord, area));
-        own(offsetof(ProfileRecord, gps), offsetof(ProfileRecord, reserved_76));
-        own(offsetof(ProfileRecord, send_to), offsetof(ProfileRecord, carried_value));
-        own(offsetof(ProfileRecord, select_email), kProfileRecordSize);
+        const auto ownRows = [&own](const QList<SettingGroup> &groups, std::size_t offset) {
+            for (const SettingGroup &group : groups)
+                for (const SettingRow &row : group.rows)
+                    for (const RecordPlace &place : row.places)
+                        own(offset + place.offset, place.width);
+        };
+        ownRows(CameraGroups(), 0);
+        for (int window = 0; window < WorkTimeGroups().size(); ++window)
+            ownRows({WorkTimeGroups().at(window)}, WorkTimePlace(window).offset);
+        ownRows(PageGroups(), 0);
+        ownRows({{{}, {}, SenderRows()}}, 0);
+        own(offsetof(ProfileRecord, sender_email), sizeof(EmailEntry));
+        own(offsetof(ProfileRecord, operator_), sizeof(OperatorEntry));
         return bytes;
     }();
     return owned;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/setting_row.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,6 +15,10 @@ struct FieldShape {
     bool listed = false; // the number picks an item of a list
     bool text = false;
     bool secret = false;
+    const SettingRow *row = nullptr; // the setting it belongs to
+    qsizetype place = 0;             // which of the row's places it is
+    QStringList items;               // a listed number's, made once
+    int count = 0;                   // an unlisted number's bound
 };
 
 // One stored value as a file holds it. Every file read back fills some two

@@ -20,26 +20,9 @@
 namespace {
 
 // Every file lists the same lines under the same groups, labels and keys:
-// those are built once, from the forms' texts, and a file fills in only its
-// values. A line's text is its first value as its combo shows it, unless:
-enum class Shows { Value, TwoDigits, Time, Days, SecureType, Operator };
-
-// How a field's stored bytes read: a text, or a number in a list or below a count.
-struct Reading {
-    QStringList items; // a listed number's
-    int count = 0;     // an unlisted number's bound; 0 for a text
-    int shift = 0;     // the bits of the bytes the number is made of
-    int mask = 0xFFFF;
-};
-
-struct Row {
-    Shows shows = Shows::Value;
-    QVarLengthArray<Reading, 2> readings;
-};
-
+// those are built once, from the windows' rows, and a file fills in only its values.
 struct Shape {
     std::vector<LineShape> lines;
-    std::vector<Row> rows;
     qsizetype recordLines = 0; // the lines before the custom entries
     int groups = 0;            // numbered so far
 };
@@ -65,7 +48,6 @@ public:
         const bool runsOn = !m_shape.lines.empty() && m_shape.lines.back().groups == m_groups;
         const int number = runsOn ? m_shape.lines.back().group : ++m_shape.groups;
         LineShape line{m_groups, number, label, name + label, {}};
-        Row shown{showsOf(row.kind), {}};
         for (qsizetype p = 0; p < row.places.size(); ++p) {
             const RecordPlace &place = row.places[p];
             FieldShape field;
@@ -76,12 +58,14 @@ public:
             field.secret = row.kind == SettingKind::Secret;
             field.listed = row.kind == SettingKind::Choice || row.kind == SettingKind::SecureType ||
                            row.kind == SettingKind::Operator;
+            field.row = &row;
+            field.place = p;
+            // The operators are the country's; a time is an hour and its minute.
+            field.items = row.kind == SettingKind::Operator ? QStringList() : row.itemTexts();
+            field.count = row.kind != SettingKind::Time ? row.count : p == 0 ? kHourCount : kMinuteCount;
             line.fields.append(field);
-            shown.readings.append({row.kind == SettingKind::Operator ? QStringList() : row.itemTexts(),
-                                   countOf(row, p), place.shift, place.mask});
         }
         m_shape.lines.push_back(line);
-        m_shape.rows.push_back(shown);
     }
 
     void add(const QList<SettingRow> &rows, const QString &outerKey = {}, qsizetype outerOffset = 0)
@@ -91,26 +75,6 @@ public:
     }
 
 private:
-    static Shows showsOf(SettingKind kind)
-    {
-        switch (kind) {
-        case SettingKind::TwoDigits: return Shows::TwoDigits;
-        case SettingKind::Time: return Shows::Time;
-        case SettingKind::Days: return Shows::Days;
-        case SettingKind::SecureType: return Shows::SecureType;
-        case SettingKind::Operator: return Shows::Operator;
-        default: return Shows::Value;
-        }
-    }
-
-    // A time is an hour and its minute.
-    static int countOf(const SettingRow &row, qsizetype place)
-    {
-        if (row.kind == SettingKind::Time)
-            return place == 0 ? kHourCount : kMinuteCount;
-        return row.count;
-    }
-
     Shape &m_shape;
     QStringList m_groups;
 };
@@ -198,7 +162,7 @@ const Shape &listingShape()
     return shape;
 }
 
-void read(SettingField &field, const Reading &reading, const char *bytes)
+void read(SettingField &field, const char *bytes)
 {
     const FieldShape &shape = *field.shape;
     if (shape.text) {
@@ -210,11 +174,12 @@ void read(SettingField &field, const Reading &reading, const char *bytes)
     std::uint16_t stored = std::uint8_t(bytes[0]);
     if (shape.size == 2)
         std::memcpy(&stored, bytes, sizeof stored);
-    const int value = (stored >> reading.shift) & reading.mask;
+    const RecordPlace &place = shape.row->places[shape.place];
+    const int value = (stored >> place.shift) & place.mask;
     field.number = value;
-    field.inRange = value < (shape.listed ? reading.items.size() : reading.count);
+    field.inRange = value < (shape.listed ? shape.items.size() : shape.count);
     if (shape.listed && field.inRange)
-        field.item = reading.items.at(value);
+        field.item = shape.items.at(value);
 }
 
 // The item a file's operator index picks: the country's operators, then,
@@ -237,11 +202,12 @@ void readOperator(SettingField &field, const ReadBack &readBack)
 }
 
 // The stored byte is 0x40 plus the item: any other high half is not one the tool writes.
-void readSecureType(SettingField &field, const Reading &reading)
+void readSecureType(SettingField &field)
 {
     const int stored = field.number;
-    field.inRange = (stored & 0xF0) == SecureType::kBase && SecureType::index(stored) < reading.items.size();
-    field.item = field.inRange ? reading.items.at(SecureType::index(stored)) : QString();
+    const QStringList &items = field.shape->items;
+    field.inRange = (stored & 0xF0) == SecureType::kBase && SecureType::index(stored) < items.size();
+    field.item = field.inRange ? items.at(SecureType::index(stored)) : QString();
 }
 
 // Most numbers are single bytes, whose texts are built once.
@@ -305,17 +271,17 @@ QString weekDays(int mask, const QStringList &boxes)
 
 // The text, and whether what it shows is out of range; the mark is added as
 // the text is shown, so that most files' many such values cost no copy.
-void showLine(SettingLine &line, const Row &row)
+void showLine(SettingLine &line)
 {
     const SettingField &field = line.fields.first();
     line.marked = !field.inRange;
-    switch (row.shows) {
-    case Shows::TwoDigits: line.text = twoDigits(field); break;
-    case Shows::Time:
+    switch (field.shape->row->kind) {
+    case SettingKind::TwoDigits: line.text = twoDigits(field); break;
+    case SettingKind::Time:
         line.text = time(field, line.fields.at(1));
         line.marked = !line.inRange();
         break;
-    case Shows::Days: line.text = weekDays(field.number, row.readings.first().items); break;
+    case SettingKind::Days: line.text = weekDays(field.number, field.shape->items); break;
     default: line.text = shown(field);
     }
 }
@@ -340,19 +306,18 @@ QList<SettingLine> ListSettings(const ReadBack &readBack)
     for (std::size_t i = 0; i < count; ++i) {
         SettingLine &line = lines.emplace_back();
         line.shape = &shape.lines[i];
-        const Row &row = shape.rows[i];
-        for (qsizetype f = 0; f < line.shape->fields.size(); ++f) {
+        for (const FieldShape &fieldShape : line.shape->fields) {
             SettingField &field = line.fields.emplace_back();
-            field.shape = &line.shape->fields[f];
-            const auto offset = std::size_t(field.shape->offset);
-            read(field, row.readings[f],
-                 offset < kProfileRecordSize ? record + offset : custom + (offset - kProfileRecordSize));
+            field.shape = &fieldShape;
+            const auto offset = std::size_t(fieldShape.offset);
+            read(field, offset < kProfileRecordSize ? record + offset : custom + (offset - kProfileRecordSize));
         }
-        if (row.shows == Shows::Operator)
+        const SettingKind kind = line.shape->fields.first().row->kind;
+        if (kind == SettingKind::Operator)
             readOperator(line.fields.first(), readBack);
-        if (row.shows == Shows::SecureType)
-            readSecureType(line.fields.first(), row.readings.first());
-        showLine(line, row);
+        if (kind == SettingKind::SecureType)
+            readSecureType(line.fields.first());
+        showLine(line);
     }
     return lines;
 }
