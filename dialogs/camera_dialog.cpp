@@ -1,9 +1,8 @@
 #include "dialogs/camera_dialog.h"
 
-#include "dialogs/days_control.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/prompter.h"
-#include "dialogs/time_control.h"
+#include "dialogs/setting_controls.h"
 #include "forms/camera_schema.h"
 #include "forms/work_time_schema.h"
 

@@ -1,13 +1,6 @@
 #include "dialogs/setting_control.h"
 
-#include "dialogs/address_control.h"
-#include "dialogs/check_control.h"
-#include "dialogs/choice_control.h"
-#include "dialogs/days_control.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/radio_control.h"
-#include "dialogs/text_control.h"
-#include "dialogs/time_control.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -97,25 +90,4 @@ void SettingControl::focus()
     control->setFocus(Qt::OtherFocusReason);
     if (auto *edit = qobject_cast<QLineEdit *>(control))
         edit->selectAll();
-}
-
-std::unique_ptr<SettingControl> MakeSettingControl(const SettingRow &row, const ControlPlace &place, QWidget *parent)
-{
-    switch (row.kind) {
-    case SettingKind::Choice:
-        if (row.radios)
-            return std::make_unique<RadioControl>(row, place, parent);
-        return std::make_unique<ChoiceControl>(row, place, parent);
-    case SettingKind::TwoDigits:
-    case SettingKind::SecureType:
-    case SettingKind::Operator: return std::make_unique<ChoiceControl>(row, place, parent);
-    case SettingKind::Number:
-    case SettingKind::Text:
-    case SettingKind::Secret: return std::make_unique<TextControl>(row, place, parent);
-    case SettingKind::Check: return std::make_unique<CheckControl>(row, place, parent);
-    case SettingKind::Address: return std::make_unique<AddressControl>(row, place, parent);
-    case SettingKind::Time: return std::make_unique<TimeControl>(row, place, parent);
-    case SettingKind::Days: return std::make_unique<DaysControl>(row, place, parent);
-    }
-    qFatal("No control for the setting %s", qPrintable(row.key()));
 }

@@ -5,7 +5,7 @@
 #include "dialogs/field_note.h"
 #include "dialogs/operator_dialog.h"
 #include "dialogs/prompter.h"
-#include "dialogs/radio_control.h"
+#include "dialogs/setting_controls.h"
 #include "dialogs/sender_email_dialog.h"
 #include "forms/page_schema.h"
 
