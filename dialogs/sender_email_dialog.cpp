@@ -4,6 +4,7 @@
 #include "dialogs/prompter.h"
 #include "forms/sender_schema.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QFrame>
 #include <QLabel>
@@ -30,7 +31,7 @@ SenderEmailDialog::SenderEmailDialog(ProfileRecord &record, EmailPresets &preset
     , m_form(record, presets)
 {
     setObjectName(QStringLiteral("DlgEmailSetting"));
-    setWindowTitle(SenderEmailForm::caption());
+    setWindowTitle(QCoreApplication::translate("SenderItems", SenderEmailForm::kCaption));
 }
 
 void SenderEmailDialog::buildControls()

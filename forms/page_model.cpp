@@ -44,15 +44,8 @@ SettingFault refusal(const QString &key, const char *caption, const char *text)
     return {key, {messageText(caption), messageText(text), Message::Icon::Error}};
 }
 
-QString saveCaption()
-{
-    return messageText(QT_TRANSLATE_NOOP("Messages", "Save PROFILE"));
-}
-
-QString openCaption()
-{
-    return messageText(QT_TRANSLATE_NOOP("Messages", "Open Settings"));
-}
+constexpr const char *kSaveCaption = QT_TRANSLATE_NOOP("Messages", "Save PROFILE");
+constexpr const char *kOpenCaption = QT_TRANSLATE_NOOP("Messages", "Open Settings");
 
 const SettingRow &pageRow(const QString &key)
 {
@@ -96,7 +89,7 @@ const SettingGroup &groupOf(const QString &key)
 
 Message OpenSettingsQuestion(const QString &path)
 {
-    return {openCaption(),
+    return {messageText(kOpenCaption),
             QCoreApplication::translate("Messages",
                                         "Open the settings in %1?\r\nThey replace the settings on the page and in the "
                                         "dialogs; nothing is written until you press \"OK\".")
@@ -424,7 +417,7 @@ OkOutcome PageModel::save(const Ask &saveAnyway)
 
     if (savePath.isEmpty())
         return {{{pageKeys().savePath,
-                  {saveCaption(), messageText(QT_TRANSLATE_NOOP("Messages", "Please choose path to SD card Drive."))}}},
+                  {messageText(kSaveCaption), messageText(QT_TRANSLATE_NOOP("Messages", "Please choose path to SD card Drive."))}}},
                 std::nullopt};
 
     const QString profilePath = QDir::toNativeSeparators(ProfileFilePath(savePath));
@@ -445,7 +438,7 @@ OkOutcome PageModel::save(const Ask &saveAnyway)
         const QString question = messageText(QT_TRANSLATE_NOOP("Messages", "The camera cannot send with these settings:")) +
                                  gap + problems.join(gap) + gap +
                                  messageText(QT_TRANSLATE_NOOP("Messages", "Save PROFILE.BIN anyway?"));
-        if (!saveAnyway({saveCaption(), question}))
+        if (!saveAnyway({messageText(kSaveCaption), question}))
             return {};
     }
 
@@ -453,12 +446,12 @@ OkOutcome PageModel::save(const Ask &saveAnyway)
         return failed(*error);
     markSaved();
     OkOutcome outcome{
-        {{{}, {saveCaption(), messageText(QT_TRANSLATE_NOOP("Messages", "PROFILE.BIN has been saved in %1")).arg(savePath)}}},
+        {{{}, {messageText(kSaveCaption), messageText(QT_TRANSLATE_NOOP("Messages", "PROFILE.BIN has been saved in %1")).arg(savePath)}}},
         savePath};
     // The card and the working copy are saved; only the next start after a reboot would miss this copy.
     if (const auto error = SaveDurableCopy(m_session.record, m_session.custom))
         outcome.messages.append({{},
-                                 {saveCaption(),
+                                 {messageText(kSaveCaption),
                                   QCoreApplication::translate("Messages",
                                       "Your settings could not be kept beyond a restart of the computer:"
                                       "\r\n%1\r\nAfter a restart the tool may open with older settings "
@@ -473,7 +466,7 @@ std::optional<Message> PageModel::openFile(const QString &path)
     const SettingsFileResult opened =
         OpenSettingsFile(path, m_session.record, m_session.custom, m_session.currentArea);
     if (const auto *refused = std::get_if<SettingsFileFault>(&opened))
-        return Message{openCaption(),
+        return Message{messageText(kOpenCaption),
                        QCoreApplication::translate("Messages", "%1\r\nNothing was changed.",
                                                    "after why a file is refused")
                            .arg(refused->message()),

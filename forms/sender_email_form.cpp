@@ -26,7 +26,7 @@ const QString kSmtpPortKey = QStringLiteral("sender_email.smtp_port");
 // `text` is marked with QT_TRANSLATE_NOOP in the context "Messages".
 SettingFault senderFault(const QString &key, const char *text)
 {
-    return {key, {SenderEmailForm::caption(), QCoreApplication::translate("Messages", text), Message::Icon::None}};
+    return {key, {QCoreApplication::translate("SenderItems", SenderEmailForm::kCaption), QCoreApplication::translate("Messages", text), Message::Icon::None}};
 }
 
 std::optional<std::int64_t> smtpPortNumber(const QString &text)
@@ -44,11 +44,6 @@ void replaceText(std::span<char> field, const QString &text)
 }
 
 } // namespace
-
-QString SenderEmailForm::caption()
-{
-    return QCoreApplication::translate("SenderItems", "Sender Email Setting");
-}
 
 SenderEmailForm::SenderEmailForm(ProfileRecord &record, EmailPresets &presets)
     : m_record(record)

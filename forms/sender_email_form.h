@@ -14,7 +14,7 @@ class SenderEmailForm : public WindowModel
 {
 public:
     // The dialog's caption, also that of its messages.
-    static QString caption();
+    static constexpr const char *kCaption = QT_TRANSLATE_NOOP("SenderItems", "Sender Email Setting");
 
     SenderEmailForm(ProfileRecord &record, EmailPresets &presets);
 

@@ -14,7 +14,7 @@ QString shownParameter(const SettingRow &row, const OperatorEntry &entry, const 
 {
     const QString value = LoadRecordText(EntryField(entry, row.place()));
     if (!value.isEmpty() && row.kind == SettingKind::Secret && !options.showPasswords)
-        return MaskedPasswordText();
+        return QString(kMaskedPassword);
     return value;
 }
 
@@ -56,7 +56,7 @@ QString CatalogueText(const ReportOptions &options)
                 for (const SettingRow &row : group.rows) {
                     const QString value = shownParameter(row, *entry, options);
                     out += QStringLiteral("      ") + (row.label() + QLatin1Char(':')).leftJustified(width + 2)
-                           + (value.isEmpty() ? EmptyValueText() : value) + QLatin1Char('\n');
+                           + (value.isEmpty() ? QString(kEmptyValue) : value) + QLatin1Char('\n');
                 }
             }
         }

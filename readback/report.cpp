@@ -15,16 +15,6 @@
 #include <map>
 #include <utility>
 
-QString MaskedPasswordText()
-{
-    return QStringLiteral("********");
-}
-
-QString EmptyValueText()
-{
-    return QStringLiteral("(empty)");
-}
-
 namespace {
 
 // Bytes from a file never reach the terminal as control characters.
@@ -75,13 +65,13 @@ bool masked(const SettingLine &line, const ReportOptions &options)
 void appendDisplayText(QString &out, const SettingLine &line, const ReportOptions &options)
 {
     if (line.text.isEmpty())
-        out += EmptyValueText();
+        out += kEmptyValue;
     else if (!masked(line, options))
         appendEscaped(out, line.text);
     else
-        out += MaskedPasswordText();
+        out += kMaskedPassword;
     if (line.marked)
-        out += OutOfRangeMark();
+        out += kOutOfRangeMark;
 }
 
 QString displayText(const SettingLine &line, const ReportOptions &options)
@@ -115,7 +105,7 @@ QJsonValue jsonValue(const SettingField &field, const ReportOptions &options)
         return object;
     }
     if (field.shape->secret && !options.showPasswords && !field.text.isEmpty())
-        return MaskedPasswordText();
+        return QString(kMaskedPassword);
     return storedValue(field);
 }
 

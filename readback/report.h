@@ -9,8 +9,8 @@
 #include <QStringList>
 
 // How a hidden password and an empty value show.
-QString MaskedPasswordText();
-QString EmptyValueText();
+inline constexpr QLatin1StringView kMaskedPassword{"********"};
+inline constexpr QLatin1StringView kEmptyValue{"(empty)"};
 
 struct ReportOptions {
     // Otherwise a password shows as "********", or "(empty)" when there is none.

@@ -11,8 +11,3 @@ bool SettingLine::secret() const
 {
     return std::ranges::any_of(fields, [](const SettingField &field) { return field.shape->secret; });
 }
-
-QString OutOfRangeMark()
-{
-    return QStringLiteral(" (out of range)");
-}

@@ -52,7 +52,7 @@ struct LineShape {
 struct SettingLine {
     const LineShape *shape = nullptr;
     QString text;        // passwords in clear
-    bool marked = false; // what the text shows is out of range: shown with OutOfRangeMark
+    bool marked = false; // what the text shows is out of range: shown with kOutOfRangeMark
     // A line shows one field, or two (a time, an address): held in place.
     QVarLengthArray<SettingField, 2> fields;
 
@@ -64,4 +64,4 @@ struct SettingLine {
 };
 
 // Follows a value that lies outside its list or range.
-QString OutOfRangeMark();
+inline constexpr QLatin1StringView kOutOfRangeMark{" (out of range)"};

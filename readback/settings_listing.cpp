@@ -19,6 +19,13 @@
 
 namespace {
 
+// The read-back's sections, in their order.
+constexpr QLatin1StringView kCameraSection{"Camera"};
+constexpr QLatin1StringView kSendingSection{"Sending and recipients"};
+constexpr QLatin1StringView kOperatorSection{"Operator"};
+constexpr QLatin1StringView kSenderSection{"Sender account"};
+constexpr QLatin1StringView kCustomSection{"Custom operators"};
+
 // Every file lists the same lines under the same groups, labels and keys:
 // those are built once, from the windows' rows, and a file fills in only its values.
 struct Shape {
@@ -88,11 +95,11 @@ QStringList groupPath(const QString &section, const SettingGroup &group)
 void addCamera(Shape &shape)
 {
     for (const SettingGroup &group : CameraGroups())
-        Group(shape, {CameraSectionTitle(), group.title()}).add(group.rows);
+        Group(shape, {QString(kCameraSection), group.title()}).add(group.rows);
     for (int window = 0; window < WorkTimeGroups().size(); ++window) {
         const RecordPlace place = WorkTimePlace(window);
         const SettingGroup &group = WorkTimeGroups().at(window);
-        Group(shape, {CameraSectionTitle(), group.title()}).add(group.rows, place.key, qsizetype(place.offset));
+        Group(shape, {QString(kCameraSection), group.title()}).add(group.rows, place.key, qsizetype(place.offset));
     }
 }
 
@@ -100,7 +107,7 @@ void addCamera(Shape &shape)
 void addSending(Shape &shape)
 {
     for (const SettingGroup &group : PageGroups().sliced(0, PageGroups().size() - 1))
-        Group(shape, groupPath(SendingSectionTitle(), group)).add(group.rows);
+        Group(shape, groupPath(QString(kSendingSection), group)).add(group.rows);
 }
 
 // One operator entry: its name under `nameGroups`, its MMS and GPRS groups under `groups`.
@@ -121,15 +128,15 @@ const CustomOperators &builtIn()
 void addOperator(Shape &shape)
 {
     const SettingGroup &choice = PageGroups().last();
-    const QStringList groups = groupPath(OperatorSectionTitle(), choice);
+    const QStringList groups = groupPath(QString(kOperatorSection), choice);
     Group(shape, groups).add(choice.rows);
-    addOperatorEntry(shape, groups, {OperatorSectionTitle()}, QStringLiteral("operator"),
+    addOperatorEntry(shape, groups, {QString(kOperatorSection)}, QStringLiteral("operator"),
                      qsizetype(offsetof(ProfileRecord, operator_)));
 }
 
 void addSender(Shape &shape)
 {
-    Group(shape, {SenderSectionTitle()}).add(SenderRows());
+    Group(shape, {QString(kSenderSection)}).add(SenderRows());
 }
 
 // Named by their built-in names, which no dialog changes; they lie after the
@@ -138,7 +145,7 @@ void addCustom(Shape &shape)
 {
     qsizetype offset = kProfileRecordSize;
     const auto add = [&](const OperatorEntry &named) {
-        const QStringList groups = {CustomSectionTitle(), EntryName(named)};
+        const QStringList groups = {QString(kCustomSection), EntryName(named)};
         addOperatorEntry(shape, groups, groups, QStringLiteral("custom_operators.") + EntryName(named), offset);
         offset += qsizetype(sizeof(OperatorEntry));
     };
@@ -288,11 +295,6 @@ void showLine(SettingLine &line)
 
 } // namespace
 
-QString CameraSectionTitle() { return QStringLiteral("Camera"); }
-QString SendingSectionTitle() { return QStringLiteral("Sending and recipients"); }
-QString OperatorSectionTitle() { return QStringLiteral("Operator"); }
-QString SenderSectionTitle() { return QStringLiteral("Sender account"); }
-QString CustomSectionTitle() { return QStringLiteral("Custom operators"); }
 
 QList<SettingLine> ListSettings(const ReadBack &readBack)
 {

@@ -6,13 +6,6 @@
 #include <QList>
 #include <QString>
 
-// Section titles of the read-back, in their order.
-QString CameraSectionTitle();
-QString SendingSectionTitle();
-QString OperatorSectionTitle();
-QString SenderSectionTitle();
-QString CustomSectionTitle();
-
 // Every setting of the file, grouped as the dialogs group them, with the
 // item texts and ranges of the dialogs' own lists.
 QList<SettingLine> ListSettings(const ReadBack &readBack);
