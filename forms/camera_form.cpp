@@ -121,8 +121,7 @@ std::optional<SettingFault> CameraForm::set(const QString &key, const QVariant &
     if (at == m_values.end() || *at == value)
         return std::nullopt;
     m_before = {key, std::exchange(*at, value)};
-    // Every control is read at each change: only the changed value runs its rule.
-    return changed(key);
+    return std::nullopt;
 }
 
 std::optional<SettingFault> CameraForm::changed(const QString &key)
