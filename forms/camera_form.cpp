@@ -52,7 +52,7 @@ QString windowOf(const QString &key)
     return key.left(key.indexOf(u'.') + 1);
 }
 
-int shown(int stored, int count)
+int listPosition(int stored, int count)
 {
     return stored < count ? stored : -1;
 }
@@ -99,12 +99,13 @@ void CameraForm::load()
         const int stored = row.place().read(layout);
         switch (row.kind) {
         case SettingKind::Time:
-            m_values[setting.key] = QVariantList{shown(stored, kHourCount), shown(row.places[1].read(layout), kMinuteCount)};
+            m_values[setting.key] =
+                QVariantList{listPosition(stored, kHourCount), listPosition(row.places[1].read(layout), kMinuteCount)};
             break;
         case SettingKind::Days:
             m_values[setting.key] = (stored & kEveryDay) | ((stored & kEveryDay) == kEveryDay ? kAllBox : 0);
             break;
-        default: m_values[setting.key] = shown(stored, row.itemCount());
+        default: m_values[setting.key] = listPosition(stored, row.itemCount());
         }
     }
 }
@@ -120,8 +121,7 @@ std::optional<SettingFault> CameraForm::set(const QString &key, const QVariant &
     if (at == m_values.end() || *at == value)
         return std::nullopt;
     m_before = {key, std::exchange(*at, value)};
-    // Every control is read at each change: only the changed value runs its rule.
-    return changed(key);
+    return std::nullopt;
 }
 
 std::optional<SettingFault> CameraForm::changed(const QString &key)
@@ -155,9 +155,10 @@ ControlState CameraForm::state(const QString &key) const
         return std::ranges::any_of(keys, [&key](const char *one) { return key == QLatin1StringView(one); });
     };
     bool enabled = true;
-    if (const QString window = windowOf(key); !window.isEmpty())
-        enabled = key == window + QLatin1StringView("switch") || number(window + QLatin1StringView("switch")) == kSwitchOn;
-    else if (among({"camera_scene", "photo_size", "flash_power", "photo_burst", "shutter_speed"}))
+    if (const QString window = windowOf(key); !window.isEmpty()) {
+        const QString onOff = window + QLatin1StringView("switch");
+        enabled = key == onOff || number(onOff) == kSwitchOn;
+    } else if (among({"camera_scene", "photo_size", "flash_power", "photo_burst", "shutter_speed"}))
         enabled = mode == kPhotoMode;
     else if (among({"video_size", "video_length"}))
         enabled = mode == kVideoMode;
@@ -189,8 +190,8 @@ std::optional<SettingFault> CameraForm::check() const
         // A window that runs must have whole times: 255 is no hour to the camera.
         const bool timeMissing = std::ranges::any_of(times, [](const QVariant &half) { return half.toInt() < 0; });
         if ((start == stop && !allDay) || timeMissing)
-            return workTimeFault(window + QLatin1StringView("start_hour"),
-                                 QCoreApplication::translate("Messages", "Please check Work Time Start and Stop point."));
+            return workTimeFault(window + QLatin1StringView("start_hour"), QCoreApplication::translate(
+                                     "Messages", "Please check Work Time Start and Stop point."));
         if (number(window + QLatin1StringView("week_mask")) == 0)
             return workTimeFault(window + QLatin1StringView("week_mask"),
                                  QCoreApplication::translate("Messages", "Please check Work Time Week CheckBox."));

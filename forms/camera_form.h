@@ -19,12 +19,10 @@ public:
     // A byte beyond its list is no selection.
     void load() override;
     QVariant value(const QString &key) const override;
-    // A new value runs its rule.
     std::optional<SettingFault> set(const QString &key, const QVariant &value) override;
-    // The rule of the key's control, whose value is set: a choice may give a
-    // note, after which the values may hold a correction; a day box checked or
-    // cleared checks or clears "ALL" or the days with it.
-    std::optional<SettingFault> changed(const QString &key);
+    // A choice may give a note, after which the values may hold a correction;
+    // a day box checked or cleared checks or clears "ALL" or the days with it.
+    std::optional<SettingFault> changed(const QString &key) override;
     ControlState state(const QString &key) const override;
     // A window's switch enables the rest of it.
     QString enabler(const QString &key) const override;

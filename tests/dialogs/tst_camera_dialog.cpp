@@ -145,6 +145,24 @@ private slots:
         QCOMPARE(h.record.send_option, 2);
     }
 
+    // A note blames no setting: it is shown once and the user stays where they were.
+    void aNoteIsShownOnceAndMovesNoFocus()
+    {
+        Harness h;
+        h.record.camera_mode = 1;
+        QString focused;
+        h.run([&](QDialog &d) {
+            combo(d, "cameraModeCombo")->setFocus();
+            combo(d, "videoLengthCombo")->setCurrentIndex(4);
+            focused = d.focusWidget() ? d.focusWidget()->objectName() : QString();
+            Press(d, "okButton");
+        });
+        QCOMPARE(h.prompter.messages().size(), 1);
+        QCOMPARE(h.prompter.lastMessage().caption, QStringLiteral("Video Length Setting"));
+        QCOMPARE(focused, QStringLiteral("cameraModeCombo"));
+        QCOMPARE(h.record.video_length, 4);
+    }
+
     void workTimeBoxesFollowEachOther()
     {
         Harness h;
