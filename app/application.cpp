@@ -1,8 +1,8 @@
 #include "app/application.h"
 
 #include "app/main_window.h"
-#include "forms/card_folder.h"
-#include "pages/settings_page.h"
+#include "settings/card_folder.h"
+#include "widgets/settings_page.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/profile_session.h"
+#include "settings/profile_session.h"
 
 #include <QIcon>
 #include <QString>

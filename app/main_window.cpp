@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
-#include "dialogs/prompter.h"
-#include "pages/settings_page.h"
+#include "widgets/prompter.h"
+#include "widgets/settings_page.h"
 #include "profile/version.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/prompter.h"
+#include "widgets/prompter.h"
 
 // The prompter of the running tool: real message boxes and the system's folder picker.
 class QtPrompter final : public Prompter

@@ -6,8 +6,8 @@
 // Prints the medians and the ratios; exits 1 when a ratio is over its budget.
 
 #include "app/main_window.h"
-#include "dialogs/prompter.h"
-#include "forms/profile_session.h"
+#include "widgets/prompter.h"
+#include "settings/profile_session.h"
 #include "profile/profile_files.h"
 #include "profile/settings_copies.h"
 #include "tools/find_control.h"

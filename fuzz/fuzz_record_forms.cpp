@@ -3,10 +3,10 @@
 // it and store (a refused page corrected as a user would), twice. No byte
 // outside the fields the forms own may change, every text stays terminated,
 // and the second round gives the first's bytes.
-#include "forms/camera_schema.h"
-#include "forms/page_schema.h"
-#include "forms/sender_schema.h"
-#include "forms/work_time_schema.h"
+#include "settings/camera_schema.h"
+#include "settings/page_schema.h"
+#include "settings/sender_schema.h"
+#include "settings/work_time_schema.h"
 #include "profile/text_fields.h"
 #include "support/form_round_trip.h"
 

@@ -3,7 +3,7 @@
 // bytes, mostly cut or padded to a settings file's size, are then opened as a
 // file the user chose. Nothing may crash, no text field may lose its
 // terminating zero, and a refused file must leave everything as it was.
-#include "forms/profile_defaults.h"
+#include "settings/profile_defaults.h"
 #include "profile/profile_files.h"
 #include "profile/settings_file.h"
 #include "profile/text_fields.h"

@@ -1,6 +1,6 @@
 #include "readback/catalogue_report.h"
 
-#include "forms/operator_schema.h"
+#include "settings/operator_schema.h"
 #include "presets/operator_catalogue.h"
 #include "profile/record_text.h"
 

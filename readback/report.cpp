@@ -1,6 +1,6 @@
 #include "readback/report.h"
 
-#include "forms/sending_problems.h"
+#include "settings/sending_problems.h"
 #include "profile/profile_files.h"
 #include "readback/settings_listing.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/setting_row.h"
+#include "settings/setting_row.h"
 
 #include <QList>
 #include <QString>

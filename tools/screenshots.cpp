@@ -6,9 +6,9 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/translators.h"
-#include "dialogs/ipv4_address_edit.h"
-#include "dialogs/prompter.h"
-#include "forms/profile_session.h"
+#include "widgets/ipv4_address_edit.h"
+#include "widgets/prompter.h"
+#include "settings/profile_session.h"
 #include "tools/find_control.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Settings that outlast the temporary folder, cards opened from their files,
 // by the command line or a drop, and the card folder remembered.
 #include "app/application.h"
-#include "pages/settings_page.h"
+#include "widgets/settings_page.h"
 #include "profile/profile_files.h"
 #include "support/started_window.h"
 #include "support/temp_env.h"

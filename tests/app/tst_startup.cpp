@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "pages/settings_page.h"
+#include "widgets/settings_page.h"
 #include "profile/settings_copies.h"
 #include "profile/record_text.h"
 #include "support/started_window.h"

@@ -1,4 +1,4 @@
-#include "forms/profile_defaults.h"
+#include "settings/profile_defaults.h"
 #include "presets/operator_catalogue.h"
 #include "profile/settings_copies.h"
 #include "profile/record_text.h"

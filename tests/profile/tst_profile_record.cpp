@@ -1,4 +1,4 @@
-#include "forms/profile_defaults.h"
+#include "settings/profile_defaults.h"
 #include "profile/profile_record.h"
 #include "profile/record_text.h"
 #include "support/hex_bytes.h"

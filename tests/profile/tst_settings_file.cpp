@@ -1,6 +1,6 @@
 // Settings files the user opens: a PROFILE.BIN or a working copy comes into
 // the record; anything else is refused by name and changes nothing.
-#include "forms/profile_defaults.h"
+#include "settings/profile_defaults.h"
 #include "profile/profile_files.h"
 #include "profile/record_text.h"
 #include "profile/settings_file.h"

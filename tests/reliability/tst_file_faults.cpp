@@ -3,8 +3,8 @@
 // Small file systems are mounted in a private mount namespace; each scenario
 // runs in a child process started there. A machine that cannot make a fault
 // skips it and says why.
-#include "forms/profile_defaults.h"
-#include "forms/message.h"
+#include "settings/profile_defaults.h"
+#include "settings/message.h"
 #include "profile/profile_files.h"
 #include "profile/settings_copies.h"
 #include "support/fresh_session.h"

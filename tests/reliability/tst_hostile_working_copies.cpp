@@ -3,8 +3,8 @@
 // confirmed on it, through their forms for every byte and through the real
 // window for one byte of each kind of field, and what is saved must hold only
 // sound values and texts that end inside their fields.
-#include "forms/profile_defaults.h"
-#include "forms/camera_schema.h"
+#include "settings/profile_defaults.h"
+#include "settings/camera_schema.h"
 #include "presets/email_presets.h"
 #include "profile/profile_files.h"
 #include "profile/text_fields.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,10 +1,10 @@
 #include "support/form_round_trip.h"
 
-#include "forms/camera_form.h"
-#include "forms/operator_form.h"
-#include "forms/page_model.h"
-#include "forms/page_schema.h"
-#include "forms/sender_email_form.h"
+#include "settings/camera_model.h"
+#include "settings/operator_model.h"
+#include "settings/page_model.h"
+#include "settings/page_schema.h"
+#include "settings/sender_model.h"
 
 void ReadAsShown(PageModel &page)
 {
@@ -32,15 +32,15 @@ std::optional<SettingFault> StoreThroughForms(ProfileSession &session, bool open
         page.operators().takeCardOperator();
     page.load();
 
-    CameraForm camera(session.record);
+    CameraModel camera(session.record);
     camera.load();
     camera.store();
 
-    SenderEmailForm sender(session.record, session.presets);
+    SenderModel sender(session.record, session.presets);
     sender.load();
     sender.store();
 
-    OperatorForm operatorForm(session.record.operator_);
+    OperatorModel operatorForm(session.record.operator_);
     operatorForm.load();
     operatorForm.store();
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/message.h"
-#include "forms/profile_session.h"
-#include "forms/setting_fault.h"
+#include "settings/message.h"
+#include "settings/profile_session.h"
+#include "settings/setting_fault.h"
 
 #include <optional>
 

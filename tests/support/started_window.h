@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "forms/profile_session.h"
+#include "settings/profile_session.h"
 #include "support/fake_prompter.h"
 #include "tools/find_control.h"
 

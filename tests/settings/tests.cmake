@@ -1,0 +1,15 @@
+# Tests of the windows without their widgets: the schemas, the models and what they share.
+talmeris_add_test(tst_camera_model CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_camera_model.cpp)
+talmeris_add_test(tst_camera_items CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_camera_items.cpp)
+talmeris_add_test(tst_work_time_model CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_work_time_model.cpp)
+talmeris_add_test(tst_sender_model CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_sender_model.cpp)
+talmeris_add_test(tst_operator_model CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_model.cpp)
+talmeris_add_test(tst_page_model CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_page_model.cpp)
+talmeris_add_test(tst_operator_selection CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_operator_selection.cpp)
+talmeris_add_test(tst_typed_text CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_typed_text.cpp)
+talmeris_add_test(tst_two_digit_texts CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_two_digit_texts.cpp)
+talmeris_add_test(tst_removable_media CORE SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_removable_media.cpp)
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    # A card reader with a card in it, and one without.
+    set_property(TEST tst_removable_media APPEND PROPERTY ENVIRONMENT "TALMERIS_WINE_CARD_READERS=e:card f:empty")
+endif()
