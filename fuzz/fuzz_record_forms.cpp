@@ -1,7 +1,7 @@
 // Any bytes as the settings record (cut or padded to its 976 bytes, texts
-// terminated as the loader does): the page form and every dialog form open on
+// terminated as the loader does): the page model and every dialog model open on
 // it and store (a refused page corrected as a user would), twice. No byte
-// outside the fields the forms own may change, every text stays terminated,
+// outside the fields the models own may change, every text stays terminated,
 // and the second round gives the first's bytes.
 #include "settings/camera_schema.h"
 #include "settings/page_schema.h"
@@ -26,7 +26,7 @@ void require(bool condition, const char *what)
     }
 }
 
-// The record bytes a form may write: every place of the windows' setting rows,
+// The record bytes a model may write: every place of the windows' setting rows,
 // and the sender and operator entries, which their rules rewrite whole. Built once.
 const std::array<bool, kProfileRecordSize> &ownedBytes()
 {
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto before = RecordBytes(loaded);
     const auto after = RecordBytes(once.record);
     for (std::size_t i = 0; i < kProfileRecordSize; ++i)
-        require(ownedBytes()[i] || before[i] == after[i], "a byte outside the forms' fields");
+        require(ownedBytes()[i] || before[i] == after[i], "a byte outside the models' fields");
     require(TextFieldsTerminated(once.record), "a stored record text");
     require(TextFieldsTerminated(once.custom), "a stored custom entry text");
 

@@ -1,5 +1,5 @@
 // Any bytes as the working copy: load them, open the page and every dialog's
-// form on the loaded record, store each again and encode both files. The same
+// model on the loaded record, store each again and encode both files. The same
 // bytes, mostly cut or padded to a settings file's size, are then opened as a
 // file the user chose. Nothing may crash, no text field may lose its
 // terminating zero, and a refused file must leave everything as it was.
@@ -22,7 +22,7 @@ void require(bool condition, const char *what)
     }
 }
 
-// Opens the page and every dialog's form on the session's record, stores each
+// Opens the page and every dialog's model on the session's record, stores each
 // again and encodes both files.
 void confirmEverything(ProfileSession &session, bool openedCard)
 {
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ProfileSession session;
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     // An odd last byte gives the copy a passing version mark, so that most
-    // inputs reach the record and the forms rather than the defaults.
+    // inputs reach the record and the models rather than the defaults.
     if (size >= 2 && (data[size - 1] & 1) != 0) {
         const std::uint16_t mark = EncodeProfileWord(0x0056);
         bytes[0] = char(mark & 0xFF);

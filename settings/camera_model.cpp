@@ -22,7 +22,7 @@ constexpr int kLongestFrugalVideoLength = 3; // "20 Sec"
 constexpr int kEveryDay = 0x7F;
 constexpr int kAllBox = 0x80;
 
-// A setting as the form holds it: its full key, its row, where its layout lies in the record.
+// A setting as the model holds it: its full key, its row, where its layout lies in the record.
 struct CameraSetting {
     QString key;
     const SettingRow *row;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// One message box: what a form hands its view when a check fails or a step
+// One message box: what a model hands its view when a check fails or a step
 // reports; the view shows it through the prompter.
 struct Message {
     enum class Icon { None, Error, Warning };

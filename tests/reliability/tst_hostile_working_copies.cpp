@@ -1,6 +1,6 @@
 // Working copies this tool did not write: every byte of the record in turn
 // holds a value outside its range (and 0xFF). The page and every dialog are
-// confirmed on it, through their forms for every byte and through the real
+// confirmed on it, through their models for every byte and through the real
 // window for one byte of each kind of field, and what is saved must hold only
 // sound values and texts that end inside their fields.
 #include "settings/profile_defaults.h"

@@ -15,7 +15,7 @@ void ReadAsShown(PageModel &page);
 
 // What a user does who opens the page and presses every dialog's OK and then
 // the page's, without a widget: the page model opens on the session's record,
-// the camera, sender and operator forms store theirs (a form that refuses its
+// the camera, sender and operator models store theirs (a model that refuses its
 // loaded values is left as its Cancel leaves it), then the page stores.
 // With `openedCard`, the page first takes the record's operator as after
 // opening a PROFILE.BIN. Returns the page's refusal, if any. Core only: the
