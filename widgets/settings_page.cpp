@@ -143,14 +143,17 @@ QWidget *SettingsPage::buildSendTo(const SettingGroup &group)
                                                             "Send photos and videos by e-mail to the addresses below.")});
     QPushButton *emailSetting = button(PageAction::EmailSetting, box);
     m_tabChain << emailSetting;
-    SettingControl &size = place(group.rows.at(1), box);
 
     auto *grid = new QGridLayout(box);
     grid->addWidget(sendTo.button(0), 0, 0);
     grid->addWidget(sendTo.button(1), 0, 1);
     grid->addWidget(emailSetting, 0, 2);
-    grid->addWidget(size.label(box), 1, 0, 1, 2);
-    grid->addWidget(size.widget(), 1, 2);
+    // The lists below the buttons, a line each.
+    for (int line = 1; line < group.rows.size(); ++line) {
+        SettingControl &list = place(group.rows.at(line), box);
+        grid->addWidget(list.label(box), line, 0, 1, 2);
+        grid->addWidget(list.widget(), line, 2);
+    }
     grid->setColumnStretch(3, 1);
     // Each dialog edits the record: the page's values are read first.
     connect(emailSetting, &QPushButton::clicked, this, [this] {
