@@ -1,17 +1,45 @@
 // Any bytes as a file read back from a card: decode it and render its
 // settings as one of the reports: text, JSON, a check, or a comparison with
-// the same card a few bytes apart. Nothing may crash.
+// the same card a few bytes apart. The JSON goes back through `write`: what
+// it writes, read back and written again, is the same. Nothing may crash.
 #include "profile/profile_files.h"
 #include "readback/read_back.h"
 #include "readback/report.h"
+#include "readback/settings_document.h"
 #include "readback/settings_listing.h"
 
 #include <QJsonDocument>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
+
+// The PROFILE.BIN `write` makes of a settings document, or nothing when it refuses it.
+std::optional<QByteArray> written(const QByteArray &document)
+{
+    auto read = ReadSettingsDocument(document);
+    if (!std::holds_alternative<SettingsDocument>(read))
+        return std::nullopt;
+    ProfileSession session;
+    session.currentArea = kStartupArea;
+    if (!BuildSettings(std::get<SettingsDocument>(read), session).isEmpty())
+        return std::nullopt;
+    return ProfileFileBytes(EncodeProfileImage(session.record));
+}
+
+void writeBack(const ReadBack &readBack)
+{
+    const QByteArray json =
+        QJsonDocument(ShowJson(readBack, ListSettings(readBack), {.showPasswords = true})).toJson();
+    const std::optional<QByteArray> first = written(json);
+    if (first && written(*first) != first) {
+        std::fprintf(stderr, "broken: a written PROFILE.BIN written again differs\n");
+        std::abort();
+    }
+}
 
 // The same card with a few of its bytes changed, as the input's last bytes
 // say: a comparison costs by the settings that differ, so few keep it fast.
@@ -44,7 +72,7 @@ void render(const ReadBackResult &result, QByteArrayView input)
     if (pick < 32) {
         DiffLines(edited(*readBack, input), *readBack, options);
     } else if (pick == 32) {
-        QJsonDocument(ShowJson(*readBack, ListSettings(*readBack), options)).toJson();
+        writeBack(*readBack);
     } else if (pick < 96) {
         CheckLines(ListSettings(*readBack), options);
         SendingLines(*readBack);

@@ -105,3 +105,11 @@ void DeleteWorkingCopy()
     // Otherwise the next start would bring the settings back from it.
     DeleteDurableCopy();
 }
+
+std::optional<FileError> SaveProfileFile(const QString &folder, const ProfileRecord &record)
+{
+    const QString path = ProfileFilePath(folder);
+    if (!QFileInfo(folder).isDir())
+        return FileError{FileError::Cause::BadPath, QDir::toNativeSeparators(path)};
+    return WriteFileAtomically(path, ProfileFileBytes(EncodeProfileImage(record)), FileAccess::Shared);
+}

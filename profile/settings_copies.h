@@ -32,6 +32,10 @@ bool LoadWorkingCopy(ProfileRecord &record, CustomOperators &custom);
 std::optional<FileError> SaveProfile(const QString &folder, const ProfileRecord &record,
                                      const CustomOperators &custom);
 
+// Writes only PROFILE.BIN into the folder, replaced whole or not at all; a
+// folder that is missing or not a folder is refused as a bad path.
+std::optional<FileError> SaveProfileFile(const QString &folder, const ProfileRecord &record);
+
 // Writes the working copy's bytes as the durable copy, owner-only and in one step.
 std::optional<FileError> SaveDurableCopy(const ProfileRecord &record, const CustomOperators &custom);
 

@@ -323,3 +323,12 @@ QList<SettingLine> ListSettings(const ReadBack &readBack)
     }
     return lines;
 }
+
+QList<const FieldShape *> ListedFields()
+{
+    QList<const FieldShape *> fields;
+    for (const LineShape &line : listingShape().lines)
+        for (const FieldShape &field : line.fields)
+            fields.append(&field);
+    return fields;
+}

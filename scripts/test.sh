@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh clang lld libclang-rt-14-dev dosfstools fusefat dpkg-dev lintian appstream man-db
+scripts/install-deps.sh clang lld libclang-rt-14-dev dosfstools fusefat dpkg-dev lintian appstream man-db python3-jsonschema
 
 jobs="$(nproc)"
 # Compiles wait on the disk as well as the processor: one more keeps both busy.
