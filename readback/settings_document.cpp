@@ -322,6 +322,9 @@ private:
             const auto given = m_document.values.constFind(field->key);
             if (given == m_document.values.cend())
                 continue;
+            // Choosing a provider brings its preset: it is chosen in the dialog, not put as a byte.
+            if (field->row == &SenderRows().first())
+                continue;
             if (field->key.startsWith(u"custom_operators.") && field->row == &OperatorNameRow()) {
                 const QString name = field->key.section(u'.', 1, 1);
                 if (given->toString() != name)
@@ -429,8 +432,12 @@ private:
                 halves[field->place] = shown;
                 shown = halves;
             }
-            if (model.value(key) == shown)
+            // A choice made again runs its rule again, as the user's would.
+            if (model.value(key) == shown) {
+                if (chosen && chosen(key))
+                    model.changed(key);
                 continue;
+            }
             // The sender's greyed fields are not its own: they would be lost.
             if (owner == Owner::Sender && field->text && !model.state(key).enabled) {
                 m_problems.append({field->key, m_document.lines.value(field->key),

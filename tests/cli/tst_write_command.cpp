@@ -4,6 +4,7 @@
 #include "profile/settings_copies.h"
 #include "profile/text_fields.h"
 #include "readback/settings_document.h"
+#include "presets/email_presets.h"
 #include "readback/settings_listing.h"
 #include "settings/profile_defaults.h"
 #include "support/form_round_trip.h"
@@ -76,7 +77,7 @@ ProfileRecord everySettingChanged()
     StoreRecordText(op.gprs_apn, QStringLiteral("web.example"));
     StoreRecordText(op.gprs_account, QStringLiteral("webuser"));
     StoreRecordText(op.gprs_password, QStringLiteral("webpass"));
-    r.select_email = 9; // "Other"
+    r.select_email = EmailPresets::kOtherPosition;
     EmailEntry &sender = r.sender_email;
     sender = EmailEntry{};
     StoreRecordText(sender.smtp_server, QStringLiteral("smtp.example.org"));
