@@ -249,6 +249,22 @@ private slots:
         QVERIFY(!QFile::exists(out.path() + "/PROFILE.BIN"));
     }
 
+    // Chosen on the command line, a provider brings its own server, as in its dialog.
+    void aProviderBringsItsServer()
+    {
+        QTemporaryDir out;
+        const Run result = run({"write", "-", out.path(), "--set", "select_email=gmail", "--set",
+                                "sender_email.email=cams@gmail.com", "--set", "sender_email.password=app"},
+                               kWithRecipient);
+        QCOMPARE(result.status, 0);
+        const QJsonObject shown =
+            QJsonDocument::fromJson(run({"show", "--json", out.path() + "/PROFILE.BIN"}).out.toUtf8()).object();
+        const QJsonObject sender = shown.value(u"sender_email").toObject();
+        QCOMPARE(sender.value(u"smtp_server").toString(), QStringLiteral("smtp.gmail.com"));
+        // The account follows the address while it is empty, as when it is typed.
+        QCOMPARE(sender.value(u"account").toString(), QStringLiteral("cams@gmail.com"));
+    }
+
     void cannotSendUnlessAnyway()
     {
         QTemporaryDir out;
