@@ -10,6 +10,7 @@
 #include "support/form_round_trip.h"
 #include "support/temp_env.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -281,7 +282,8 @@ private slots:
     {
         QTemporaryDir out;
         const Run result = run({"write", "--anyway", "-", out.path() + "/gone"}, kWithRecipient);
-        QCOMPARE(result.err, "talmeris-profile: " + out.path() + "/gone/PROFILE.BIN contains an incorrect path.\n");
+        QCOMPARE(result.err, "talmeris-profile: " + QDir::toNativeSeparators(out.path() + "/gone/PROFILE.BIN")
+                                 + " contains an incorrect path.\n");
         QCOMPARE(result.status, 2);
     }
 
