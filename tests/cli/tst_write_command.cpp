@@ -164,6 +164,22 @@ private slots:
         QVERIFY(!QFile::exists(temp.workingCopyPath()));
     }
 
+    // Saved without opening a dialog, a card keeps the dialogs' bytes as they were
+    // (a work-time window's days with the switch bit of the defaults).
+    void aCardSavedWithoutTheDialogsComesBackWhole()
+    {
+        ScopedTempFolder temp;
+        ProfileRecord record = InitialProfileRecord();
+        SetProfileDefaults(record, kStartupArea);
+        record.header_value = kSavedHeaderValue;
+        StoreRecordText(record.receive_email_1, QStringLiteral("jane@example.org"));
+        QTemporaryDir card, out;
+        QVERIFY(!SaveProfile(card.path(), record, CustomOperators::BuiltIn()));
+        const QByteArray saved = readFile(card.path() + "/PROFILE.BIN");
+        QCOMPARE(run({"write", "--anyway", card.path() + "/PROFILE.BIN", out.path()}).status, 0);
+        QCOMPARE(readFile(out.path() + "/PROFILE.BIN"), saved);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("sets");
